@@ -1,0 +1,15 @@
+#pragma once
+// Text files of the system are Windows-1252; texts in memory are UTF-8.
+
+#include <string>
+#include <string_view>
+
+// True when the bytes are valid UTF-8 and hold at least one multi-byte sequence.
+bool EstUtf8Multioctet(std::string_view octets);
+// Windows-1252 bytes to UTF-8.
+std::string DepuisWindows1252(std::string_view octets);
+// UTF-8 to Windows-1252; a character with no Windows-1252 code becomes "?".
+std::string VersWindows1252(std::string_view utf8);
+// Bytes of a text file to UTF-8: UTF-8 when the bytes are valid UTF-8 with multi-byte
+// sequences (a leading byte-order mark is dropped), Windows-1252 otherwise.
+std::string DecoderTexte(std::string_view octets);

@@ -1,0 +1,95 @@
+#include "data/modTables.h"
+
+#include "common/Erreurs.h"
+#include "common/Fichiers.h"
+#include "common/Texte.h"
+#include "data/modMessages.h"
+#include "data/modTexte.h"
+
+#include <cstdio>
+
+bool FichierExiste(const std::string& chemin) {
+    std::FILE* f = std::fopen(Rogner(chemin).c_str(), "rb");
+    if (!f)
+        return false;
+    std::fclose(f);
+    return true;
+}
+
+void VerifierFichier(const std::string& chemin) {
+    if (!FichierExiste(chemin))
+        AfficherMessage(44, {chemin});
+}
+
+void LireTable(const std::string& chemin, Table& table) {
+    table.assign(1, TableLigne{});
+    table[0].Commentaire = chemin;
+    VerifierFichier(chemin);
+    LireTableDepuisTexte(LireFichierTexte(chemin), chemin, table);
+}
+
+void LireTableDepuisTexte(const std::string& contenu, const std::string& chemin, Table& table) {
+    table.assign(1, TableLigne{});
+    table[0].Commentaire = chemin;
+    std::string tampon = contenu;
+    LireLigne(tampon);
+    LireLigne(tampon);
+    int16_t compteur = 0;
+    while (!tampon.empty()) {
+        const std::string ligne = Rogner(LireLigne(tampon));
+        const std::size_t p = ligne.find('#');
+        if (p == std::string::npos) {
+            AfficherMessage(Messages[33], ParametresMessage);
+            continue;
+        }
+        if (compteur == INT16_MAX)
+            throw ErreurIndice("Trop de lignes dans le fichier " + chemin + ".");
+        TableLigne entree;
+        entree.Texte = Rogner(ligne.substr(0, p));
+        entree.Commentaire = ligne.substr(p + 1);
+        entree.Indice = ++compteur;
+        table.push_back(std::move(entree));
+    }
+}
+
+namespace {
+void Distribuer(const TableLigne* entree, std::initializer_list<SortieTable> sorties) {
+    std::string reste = entree ? Rogner(entree->Texte) : std::string();
+    for (const SortieTable& sortie : sorties) {
+        const std::string mot = entree ? LireMot(reste, " ") : std::string();
+        std::visit(
+            [&](auto* cible) {
+                using T = std::remove_pointer_t<decltype(cible)>;
+                if constexpr (std::is_same_v<T, std::string>) {
+                    *cible = mot;
+                } else if constexpr (std::is_same_v<T, int16_t>) {
+                    *cible = entree ? VersEntier16(ConvertirNombre(mot)) : 0;
+                } else {
+                    *cible = entree ? static_cast<T>(ConvertirNombre(mot)) : T{0};
+                }
+            },
+            sortie);
+    }
+}
+} // namespace
+
+int IndiceEntree(const Table& table, const std::string& cle) {
+    if (cle.empty())
+        return 0;
+    for (std::size_t i = table.size(); i-- > 1;) {
+        if (RognerFin(table[i].Commentaire) == cle)
+            return static_cast<int>(i);
+    }
+    return 0;
+}
+
+void LireValeursTable(const Table& table, int k, std::initializer_list<SortieTable> sorties) {
+    const bool valide = k >= 1 && static_cast<std::size_t>(k) < table.size();
+    Distribuer(valide ? &table[static_cast<std::size_t>(k)] : nullptr, sorties);
+}
+
+void LireValeursTable(const Table& table, const std::string& cle,
+                      std::initializer_list<SortieTable> sorties) {
+    const int i = IndiceEntree(table, cle);
+    Distribuer(i > 0 ? &table[static_cast<std::size_t>(i)] : nullptr, sorties);
+}

@@ -1,0 +1,230 @@
+#include "data/modTexte.h"
+
+#include "common/Erreurs.h"
+#include "common/Notificateur.h"
+#include "common/Texte.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+std::string LireLigne(std::string& tampon) {
+    if (tampon.empty())
+        return {};
+    return LireMot(tampon, CRLF);
+}
+
+std::string LireMot(std::string& texte, const std::string& separateur) {
+    texte = Rogner(texte);
+    if (texte.empty())
+        return {};
+    const std::size_t p = separateur.empty() ? std::string::npos : texte.find(separateur);
+    if (p == std::string::npos) {
+        std::string mot = std::move(texte);
+        texte.clear();
+        return mot;
+    }
+    std::string mot = Rogner(std::string_view(texte).substr(0, p));
+    texte = Rogner(std::string_view(texte).substr(p + separateur.size()));
+    return mot;
+}
+
+namespace {
+// Length in bytes of the leading number of s (after leading spaces), or 0.
+// Accepts a sign, digits, one decimal mark ("." or ","), and an exponent.
+std::size_t LongueurNombre(const std::string& s, std::size_t debut, bool virguleSeule,
+                           bool& chiffres) {
+    std::size_t i = debut;
+    chiffres = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
+        ++i;
+        chiffres = true;
+    }
+    if (i < s.size() && (s[i] == ',' || (!virguleSeule && s[i] == '.'))) {
+        ++i;
+        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
+            ++i;
+            chiffres = true;
+        }
+    }
+    if (!chiffres)
+        return 0;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+        std::size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
+            ++j;
+        if (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j]))) {
+            while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j])))
+                ++j;
+            i = j;
+        }
+    }
+    return i - debut;
+}
+} // namespace
+
+bool EstNumerique(const std::string& texte) {
+    const std::string t = Rogner(texte);
+    if (t.empty())
+        return false;
+    bool chiffres = false;
+    return LongueurNombre(t, 0, true, chiffres) == t.size() && chiffres;
+}
+
+double ValeurEnTete(const std::string& texte) {
+    std::size_t debut = texte.find_first_not_of(' ');
+    if (debut == std::string::npos)
+        return 0.0;
+    bool chiffres = false;
+    const std::size_t n = LongueurNombre(texte, debut, false, chiffres);
+    if (n == 0)
+        return 0.0;
+    std::string nombre = texte.substr(debut, n);
+    for (char& c : nombre) {
+        if (c == ',')
+            c = '.';
+    }
+    const double v = std::strtod(nombre.c_str(), nullptr);
+    return std::isfinite(v) ? v : 0.0;
+}
+
+double ConvertirNombre(std::string& valeur) {
+    for (char& c : valeur) {
+        if (c == '.')
+            c = ',';
+    }
+    if (valeur.empty())
+        return 0;
+    if (!EstNumerique(valeur))
+        notificateur().Message("Erreur de conversion de " + valeur + ".", TitreApplication);
+    return ValeurEnTete(valeur);
+}
+
+double ConvertirNombre(const std::string& valeur) {
+    std::string copie = valeur;
+    return ConvertirNombre(copie);
+}
+
+std::string Remplacer(const std::string& source, const std::string& cherche,
+                      const std::string& remplacement) {
+    if (Rogner(cherche) == Rogner(remplacement) || cherche.empty())
+        return source;
+    std::string resultat;
+    std::size_t position = 0;
+    std::size_t remplacements = 0;
+    const std::size_t limite = NbCaracteres(source);
+    while (remplacements < limite) {
+        const std::size_t p = source.find(cherche, position);
+        if (p == std::string::npos)
+            break;
+        resultat.append(source, position, p - position);
+        resultat += remplacement;
+        position = p + cherche.size();
+        ++remplacements;
+    }
+    resultat.append(source, position, std::string::npos);
+    return resultat;
+}
+
+void LireDouzeValeurs(const std::string& texte, std::array<float, 13>& mois) {
+    std::string reste = Rogner(texte);
+    for (int m = 1; m <= 12; ++m) {
+        std::string mot = LireMot(reste, " ");
+        mois[m] = static_cast<float>(ConvertirNombre(mot));
+    }
+}
+
+std::string CompacterEspaces(const std::string& texte) {
+    // The method bounds its buffer at 255 characters; a longer text is compacted in
+    // full here rather than overflowing.
+    const std::string t = Rogner(texte);
+    std::string r;
+    r.reserve(t.size());
+    for (char c : t) {
+        if (c == ' ' && !r.empty() && r.back() == ' ')
+            continue;
+        r += c;
+    }
+    return r;
+}
+
+std::string MotNumero(const std::string& texte, int n, const std::string& separateur) {
+    std::string copie = texte;
+    std::string mot;
+    for (int i = 0; i < n; ++i)
+        mot = LireMot(copie, separateur);
+    return mot;
+}
+
+std::string FormatDeuxDecimales(double valeur) {
+    char tampon[64];
+    std::snprintf(tampon, sizeof tampon, "%.2f", valeur);
+    std::string r = tampon;
+    for (char& c : r) {
+        if (c == '.')
+            c = ',';
+    }
+    if (r == "-0,00")
+        r = "0,00";
+    return r;
+}
+
+std::string FormatDeuxDecimales(const std::string& valeur) {
+    return FormatDeuxDecimales(ConvertirNombre(valeur));
+}
+
+std::string FormatEntier(double valeur) {
+    const double v = std::floor(valeur + 0.5);
+    if (!std::isfinite(v))
+        return {};
+    char tampon[64];
+    std::snprintf(tampon, sizeof tampon, "%.0f", v);
+    return std::string(tampon) == "-0" ? "0" : tampon;
+}
+
+int16_t CodeTypeDeCalcul(const std::string& libelle) {
+    if (libelle == "Calc. simple")
+        return 0;
+    if (libelle == "Calc. détaillé")
+        return 1;
+    if (libelle == "Val. forcée")
+        return 2;
+    return 0;
+}
+
+std::string LibelleTypeDeCalcul(int code) {
+    switch (code) {
+    case 0:
+        return "Calc. simple";
+    case 1:
+        return "Calc. détaillé";
+    case 2:
+        return "Val. forcée";
+    default:
+        return {};
+    }
+}
+
+int16_t VersEntier16(double valeur) {
+    const double arrondi = std::nearbyint(valeur); // halves to even (default rounding)
+    if (!(arrondi >= -32768.0 && arrondi <= 32767.0))
+        throw ErreurExecution("Dépassement de capacité : " + FormatNombre(valeur) +
+                              " ne tient pas dans un entier.");
+    return static_cast<int16_t>(arrondi);
+}
+
+std::string FormatNombre(double valeur) {
+    if (!std::isfinite(valeur))
+        return std::isnan(valeur) ? "NaN" : (valeur > 0 ? "+Inf" : "-Inf");
+    char tampon[64];
+    std::snprintf(tampon, sizeof tampon, "%.7G", valeur);
+    std::string r = tampon;
+    for (char& c : r) {
+        if (c == '.')
+            c = ',';
+    }
+    return r == "-0" ? "0" : r;
+}
