@@ -67,14 +67,6 @@ TEST(LireTable, FichierAbsent) {
     Messages[44].clear();
 }
 
-TEST(LireTable, FichierWindows1252AvecAccents) {
-    Table t;
-    LireTable(DossierFixture() + "/Pays/Depar_Fr.TXT", t);
-    ASSERT_EQ(t.size(), 6u);
-    EXPECT_EQ(t[2].Commentaire, "Rhône");
-    EXPECT_EQ(t[4].Texte, "Réunion");
-}
-
 TEST(FichierExiste, FichiersDossiersEtEspaces) {
     EXPECT_TRUE(FichierExiste(DossierFixture() + "/MESSAGES.TXT"));
     EXPECT_TRUE(FichierExiste("  " + DossierFixture() + "/MESSAGES.TXT  "));

@@ -48,12 +48,6 @@ TEST(LireLigne, LignesVidesEtFinDeTampon) {
     EXPECT_EQ(LireLigne(tampon), "");
 }
 
-TEST(MotNumero, NiemeMot) {
-    EXPECT_EQ(MotNumero("  a  b c", 2, " "), "b");
-    EXPECT_EQ(MotNumero("a b c", 3, " "), "c");
-    EXPECT_EQ(MotNumero("a b c", 4, " "), "");
-}
-
 TEST(ConvertirNombre, VirguleEtPointDonnentLaMemeValeur) {
     RecordingNotificateur notif;
     std::string avecPoint = "12.5";
@@ -138,10 +132,3 @@ TEST(Format, EntierEstLaPartieEntiereDeValeurPlusUnDemi) {
     EXPECT_EQ(FormatEntier(-0.2), "0");
 }
 
-TEST(TypeDeCalcul, CodesEtLibelles) {
-    for (int code = 0; code <= 2; ++code)
-        EXPECT_EQ(CodeTypeDeCalcul(LibelleTypeDeCalcul(code)), code);
-    EXPECT_EQ(LibelleTypeDeCalcul(1), "Calc. détaillé");
-    EXPECT_EQ(CodeTypeDeCalcul("Calc. detaille"), 0);
-    EXPECT_EQ(LibelleTypeDeCalcul(3), "");
-}
