@@ -131,4 +131,3 @@ TEST(Format, EntierEstLaPartieEntiereDeValeurPlusUnDemi) {
     EXPECT_EQ(FormatEntier(-2.5), "-2");
     EXPECT_EQ(FormatEntier(-0.2), "0");
 }
-
