@@ -1,13 +1,52 @@
 // varquin-cli: the command-line calculator on the same core as the desktop program.
+// Each subcommand lives in its own file and is listed in the table below.
 
-#include <cstring>
+#include "cli/Commandes.h"
+
 #include <iostream>
+#include <string>
+
+namespace {
+struct Commande {
+    const char* nom;
+    const char* usage;
+    int (*executer)(const Arguments&);
+};
+
+const Commande kCommandes[] = {
+    {"info", "info [--data DOSSIER]   charge les données de référence et dit ce qui a été lu",
+     CommandeInfo},
+};
+
+void AfficherAide(std::ostream& sortie) {
+    sortie << "Usage : varquin-cli COMMANDE [ARGUMENTS]\n\nCommandes :\n";
+    for (const Commande& c : kCommandes)
+        sortie << "  " << c.usage << '\n';
+    sortie << "\n  --version               affiche la version\n"
+              "  --help                  affiche cette aide\n";
+}
+} // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
+    const Arguments arguments(argv + 1, argv + argc);
+    if (arguments.empty()) {
+        AfficherAide(std::cerr);
+        return 2;
+    }
+    const std::string& nom = arguments[0];
+    if (nom == "--version") {
         std::cout << "varquin-cli " << VARQUIN_VERSION << '\n';
         return 0;
     }
-    std::cout << "Usage : varquin-cli --version\n";
-    return argc > 1 ? 2 : 0;
+    if (nom == "--help" || nom == "-h") {
+        AfficherAide(std::cout);
+        return 0;
+    }
+    for (const Commande& c : kCommandes) {
+        if (nom == c.nom)
+            return c.executer(Arguments(arguments.begin() + 1, arguments.end()));
+    }
+    std::cerr << "varquin-cli : commande inconnue « " << nom << " ».\n";
+    AfficherAide(std::cerr);
+    return 2;
 }

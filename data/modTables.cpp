@@ -7,13 +7,17 @@
 #include "data/modTexte.h"
 
 #include <cstdio>
+#include <sys/stat.h>
 
 bool FichierExiste(const std::string& chemin) {
     std::FILE* f = std::fopen(Rogner(chemin).c_str(), "rb");
     if (!f)
         return false;
+    // A folder opens here but cannot be read as a file.
+    struct stat etat {};
+    const bool fichier = ::fstat(::fileno(f), &etat) == 0 && !S_ISDIR(etat.st_mode);
     std::fclose(f);
-    return true;
+    return fichier;
 }
 
 void VerifierFichier(const std::string& chemin) {
@@ -35,7 +39,7 @@ void LireTableDepuisTexte(const std::string& contenu, const std::string& chemin,
     LireLigne(tampon);
     LireLigne(tampon);
     int16_t compteur = 0;
-    while (!tampon.empty()) {
+    for (int numero = 3; !tampon.empty(); ++numero) {
         const std::string ligne = Rogner(LireLigne(tampon));
         const std::size_t p = ligne.find('#');
         if (p == std::string::npos) {
@@ -43,7 +47,8 @@ void LireTableDepuisTexte(const std::string& contenu, const std::string& chemin,
             continue;
         }
         if (compteur == INT16_MAX)
-            throw ErreurIndice("Trop de lignes dans le fichier " + chemin + ".");
+            throw ErreurIndice("Trop de lignes dans le fichier " + chemin + " (ligne " +
+                               std::to_string(numero) + ").");
         TableLigne entree;
         entree.Texte = Rogner(ligne.substr(0, p));
         entree.Commentaire = ligne.substr(p + 1);

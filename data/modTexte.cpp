@@ -4,6 +4,7 @@
 #include "common/Notificateur.h"
 #include "common/Texte.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -15,8 +16,18 @@ std::string LireLigne(std::string& tampon) {
     return LireMot(tampon, CRLF);
 }
 
+namespace {
+// Trims spaces in place: readers call LireLigne on a whole file's buffer once per
+// line, so the rest of the buffer is shifted rather than copied.
+void RognerSurPlace(std::string& s) {
+    const std::size_t fin = s.find_last_not_of(' ');
+    s.erase(fin == std::string::npos ? 0 : fin + 1);
+    s.erase(0, s.find_first_not_of(' '));
+}
+} // namespace
+
 std::string LireMot(std::string& texte, const std::string& separateur) {
-    texte = Rogner(texte);
+    RognerSurPlace(texte);
     if (texte.empty())
         return {};
     const std::size_t p = separateur.empty() ? std::string::npos : texte.find(separateur);
@@ -26,7 +37,8 @@ std::string LireMot(std::string& texte, const std::string& separateur) {
         return mot;
     }
     std::string mot = Rogner(std::string_view(texte).substr(0, p));
-    texte = Rogner(std::string_view(texte).substr(p + separateur.size()));
+    texte.erase(0, p + separateur.size());
+    RognerSurPlace(texte);
     return mot;
 }
 
@@ -159,17 +171,51 @@ std::string MotNumero(const std::string& texte, int n, const std::string& separa
     return mot;
 }
 
-std::string FormatDeuxDecimales(double valeur) {
-    char tampon[64];
-    std::snprintf(tampon, sizeof tampon, "%.2f", valeur);
-    std::string r = tampon;
-    for (char& c : r) {
-        if (c == '.')
-            c = ',';
+namespace {
+// Adds one to a string of decimal digits ("" counts as 0).
+std::string PlusUn(std::string chiffres) {
+    for (std::size_t i = chiffres.size(); i-- > 0;) {
+        if (chiffres[i] != '9') {
+            ++chiffres[i];
+            return chiffres;
+        }
+        chiffres[i] = '0';
     }
-    if (r == "-0,00")
-        r = "0,00";
-    return r;
+    return "1" + chiffres;
+}
+
+// |valeur| x 10^decimales rounded half away from zero, as decimal digits, computed on
+// the value's 15 significant digits so that 2.675 (stored as 2.67499999...) gives 268.
+std::string DigitsArrondis(double valeur, int decimales) {
+    char t[48];
+    std::snprintf(t, sizeof t, "%.14e", std::fabs(valeur)); // d.dddddddddddddde+XX
+    const std::string chiffres = std::string(1, t[0]) + std::string(t + 2, 14);
+    const int garder = std::atoi(t + 17) + 1 + decimales;
+    if (garder < 0)
+        return "0";
+    if (garder >= static_cast<int>(chiffres.size()))
+        return chiffres + std::string(static_cast<std::size_t>(garder) - chiffres.size(), '0');
+    const auto k = static_cast<std::size_t>(garder);
+    const std::string tete = chiffres.substr(0, k);
+    return chiffres[k] >= '5' ? PlusUn(tete) : (tete.empty() ? "0" : tete);
+}
+} // namespace
+
+std::string FormatDecimales(double valeur, int decimales) {
+    if (!std::isfinite(valeur))
+        return FormatNombre(valeur);
+    std::string n = DigitsArrondis(valeur, decimales);
+    n.erase(0, std::min(n.find_first_not_of('0'), n.size() - 1));
+    const bool nul = n == "0";
+    if (n.size() < static_cast<std::size_t>(decimales) + 1)
+        n.insert(0, static_cast<std::size_t>(decimales) + 1 - n.size(), '0');
+    if (decimales > 0)
+        n.insert(n.size() - static_cast<std::size_t>(decimales), ",");
+    return (valeur < 0 && !nul ? "-" : "") + n;
+}
+
+std::string FormatDeuxDecimales(double valeur) {
+    return FormatDecimales(valeur, 2);
 }
 
 std::string FormatDeuxDecimales(const std::string& valeur) {

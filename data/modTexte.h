@@ -29,6 +29,10 @@ void LireDouzeValeurs(const std::string& texte, std::array<float, 13>& mois);
 std::string CompacterEspaces(const std::string& texte);
 // The n-th token (1-based) of the text.
 std::string MotNumero(const std::string& texte, int n, const std::string& separateur);
+// The value with n decimals and a decimal comma, rounded half away from zero on its
+// 15-digit decimal form, as the program's number patterns round ("0.00": 2.675 gives
+// "2,68", 0.125 gives "0,13"); no sign on a value that rounds to zero.
+std::string FormatDecimales(double valeur, int decimales);
 // "0.00" with a decimal comma, of ConvertirNombre(valeur).
 std::string FormatDeuxDecimales(const std::string& valeur);
 std::string FormatDeuxDecimales(double valeur);

@@ -1,0 +1,11 @@
+#pragma once
+// The subcommands of varquin-cli. Each takes the arguments that follow its name and
+// returns the process exit code.
+
+#include <string>
+#include <vector>
+
+using Arguments = std::vector<std::string>;
+
+// varquin-cli info [--data DIR]: runs the start-up load and prints what it loaded.
+int CommandeInfo(const Arguments& arguments);

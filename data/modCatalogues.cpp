@@ -1,0 +1,134 @@
+#include "data/modCatalogues.h"
+
+#include "common/Encodage.h"
+#include "common/Erreurs.h"
+#include "common/Fichiers.h"
+#include "common/Notificateur.h"
+#include "common/Texte.h"
+#include "data/modTexte.h"
+
+#include <cstdio>
+#include <fstream>
+#include <optional>
+#include <sstream>
+
+namespace {
+// One line of the file as bytes: its content [debut, fin) and its line end after it.
+struct LigneBrute {
+    std::size_t debut;
+    std::size_t fin;
+};
+
+std::vector<LigneBrute> DecouperLignes(const std::string& octets) {
+    std::vector<LigneBrute> lignes;
+    std::size_t debut = 0;
+    while (debut < octets.size()) {
+        std::size_t fin = octets.find_first_of("\r\n", debut);
+        if (fin == std::string::npos)
+            fin = octets.size();
+        lignes.push_back({debut, fin});
+        std::size_t suite = fin;
+        if (suite < octets.size() && octets[suite] == '\r')
+            ++suite;
+        if (suite < octets.size() && octets[suite] == '\n')
+            ++suite;
+        debut = suite;
+    }
+    return lignes;
+}
+
+std::optional<std::string> LireOctets(const std::string& chemin) {
+    std::ifstream f(chemin, std::ios::binary);
+    if (!f)
+        return std::nullopt;
+    std::ostringstream contenu;
+    contenu << f.rdbuf();
+    return contenu.str();
+}
+
+// The name of a data line: after the first "#", trailing spaces removed; nullopt for
+// a line without "#".
+std::optional<std::string> NomDeLigne(const std::string& ligne) {
+    const std::string t = Rogner(ligne);
+    const std::size_t diese = t.find('#');
+    if (diese == std::string::npos)
+        return std::nullopt;
+    return RognerFin(t.substr(diese + 1));
+}
+
+// The last data line (after the two heading lines) named `nom`, or nullopt.
+std::optional<std::size_t> TrouverEntree(const std::string& octets,
+                                         const std::vector<LigneBrute>& lignes, bool utf8,
+                                         const std::string& nom) {
+    std::optional<std::size_t> trouvee;
+    for (std::size_t i = 2; i < lignes.size(); ++i) {
+        const std::string_view brut(octets.data() + lignes[i].debut,
+                                    lignes[i].fin - lignes[i].debut);
+        const auto nomLigne = NomDeLigne(utf8 ? std::string(brut) : DepuisWindows1252(brut));
+        if (nomLigne && *nomLigne == nom)
+            trouvee = i;
+    }
+    return trouvee;
+}
+
+void VerifierValeurs(const std::vector<std::string>& valeurs) {
+    if (valeurs.empty() || Rogner(valeurs[0]).empty())
+        throw ErreurExecution("Le nom de l'entrée ne peut pas être vide.");
+    for (std::size_t i = 0; i < valeurs.size(); ++i) {
+        const bool diese = i > 0 && valeurs[i].find('#') != std::string::npos;
+        if (diese || valeurs[i].find_first_of("\r\n") != std::string::npos)
+            throw ErreurExecution("Valeur « " + valeurs[i] +
+                                  " » impossible à enregistrer : elle contient un « # » ou "
+                                  "un saut de ligne.");
+    }
+}
+
+// A number in the invariant form: decimal point, leading space when not negative.
+std::string FormeInvariante(const std::string& valeur) {
+    std::string t = valeur;
+    for (char& c : t) {
+        if (c == '.')
+            c = ',';
+    }
+    if (!EstNumerique(t))
+        return valeur;
+    double v = ValeurEnTete(t);
+    if (v == 0)
+        v = 0; // no "-0"
+    char tampon[40];
+    std::snprintf(tampon, sizeof tampon, "%.15G", v);
+    return (v < 0 ? "" : " ") + std::string(tampon);
+}
+} // namespace
+
+std::string LigneEntree(const std::vector<std::string>& valeurs) {
+    std::string ligne;
+    for (std::size_t i = 1; i < valeurs.size(); ++i)
+        ligne += FormeInvariante(valeurs[i]) + " ";
+    return ligne + "#" + (valeurs.empty() ? std::string() : valeurs[0]);
+}
+
+bool EnregistrerEntree(const Table& table, const std::string& nomCourant,
+                       const std::vector<std::string>& valeurs) {
+    VerifierValeurs(valeurs);
+    if (table.empty())
+        return false;
+    SablierActif sablier;
+    const std::string& chemin = table[0].Commentaire;
+    const auto octets = LireOctets(chemin);
+    if (!octets)
+        return false;
+    const std::string_view sansBom =
+        octets->starts_with("\xEF\xBB\xBF") ? std::string_view(*octets).substr(3) : *octets;
+    const bool utf8 = EstUtf8Multioctet(sansBom);
+    const auto lignes = DecouperLignes(*octets);
+    const auto i = TrouverEntree(*octets, lignes, utf8, nomCourant);
+    if (!i)
+        return false;
+    const std::string nouvelle = LigneEntree(valeurs);
+    std::string resultat = *octets;
+    resultat.replace(lignes[*i].debut, lignes[*i].fin - lignes[*i].debut,
+                     utf8 ? nouvelle : VersWindows1252(nouvelle));
+    EcrireFichierAtomique(chemin, resultat);
+    return true;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// Writing an edited user entry (collector, water heater, tank, station) back into the
+// reference file its table was read from.
+
+#include "data/modTables.h"
+
+#include <string>
+#include <vector>
+
+// In the file of the table (the path held by entry 0), replaces the data line whose
+// name - the text after its first "#", trailing spaces removed - equals `nomCourant`
+// by a line made of valeurs[1..] and "#" valeurs[0] (the possibly new name). A value
+// that reads as a number is written with a decimal point and a leading space when
+// not negative; other values are written as they are.
+//
+// Only that line changes: every other byte of the file stays as it was, its line
+// ends included, and the new line is encoded like the file (Windows-1252, or UTF-8
+// for a UTF-8 file). When several lines carry the name, the last one - the one the
+// table look-up reads - is replaced. The file is written through a temporary file
+// renamed over it.
+//
+// Returns false, leaving the file untouched, when the file is absent or holds no
+// entry of that name (a name is never added). Throws ErreurExecution for an empty new
+// name, a value holding "#" or a line break, and ErreurFichier when the write fails
+// (the file is then unchanged).
+bool EnregistrerEntree(const Table& table, const std::string& nomCourant,
+                       const std::vector<std::string>& valeurs);
+
+// The line EnregistrerEntree writes for these values (without a line end).
+std::string LigneEntree(const std::vector<std::string>& valeurs);

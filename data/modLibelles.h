@@ -1,0 +1,32 @@
+#pragma once
+// The choice lists offered by the project window: fixed lists and the names of the
+// catalogue entries, countries, departments, stations and orientations.
+
+#include "data/modCatalogues.h"
+#include "data/modTables.h"
+
+#include <array>
+#include <string>
+
+inline constexpr int LibelleListeMax = 50; // lists 0..50
+inline constexpr int LibelleItemMax = 150; // items 0..150
+
+// Libelles[list][item]; every cell starts empty and a list ends at its first empty
+// item (or at item 150).
+using ListeLibelles = std::array<std::string, LibelleItemMax + 1>;
+extern std::array<ListeLibelles, LibelleListeMax + 1> Libelles;
+
+// Fills the fixed lists and copies the catalogue names into their lists, with the
+// busy cursor on. A catalogue too long for its list throws ErreurIndice, and the
+// lists after it are not filled.
+void RemplirLibelles();
+
+// Item i-1 of the list becomes the name of entry i (trailing spaces removed), for
+// every entry of the table; the items after them keep what they held. An entry that
+// does not fit (the 152nd) throws ErreurIndice naming the table's file, after the
+// first 151 names have been copied.
+void RemplirListe(int liste, const Table& table);
+
+// The label after `libelle` in the list, wrapping to item 0 after the last one;
+// item 0 when the label is not in the list ("" for an empty list).
+std::string LibelleSuivant(const std::string& libelle, int liste);

@@ -1,0 +1,85 @@
+#include "startup/Modgeneral.h"
+
+#include "common/Chemins.h"
+#include "common/Erreurs.h"
+#include "common/Notificateur.h"
+#include "data/modDonnees.h"
+#include "data/modLibelles.h"
+#include "data/modMessages.h"
+#include "startup/ModRegistry.h"
+#include "startup/modAPI.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <system_error>
+
+bool CalculAuto = true;
+std::string Separateur = "\t";
+
+namespace {
+std::string Variable(const char* nom) {
+    const char* v = std::getenv(nom);
+    return v ? v : "";
+}
+
+bool EstDossier(const std::string& chemin) {
+    std::error_code ec;
+    return !chemin.empty() && std::filesystem::is_directory(chemin, ec);
+}
+
+std::string CopieUtilisateur() {
+    const std::string donnees = Variable("XDG_DATA_HOME");
+    if (!donnees.empty())
+        return (std::filesystem::path(donnees) / "varquin").string();
+    const std::string maison = Variable("HOME");
+    if (maison.empty())
+        return {};
+    return (std::filesystem::path(maison) / ".local" / "share" / "varquin").string();
+}
+
+// Runs one loading step; its failure is shown and the start goes on.
+bool Etape(const std::function<void()>& etape) {
+    try {
+        etape();
+        return true;
+    } catch (const std::exception& e) {
+        notificateur().Message(e.what(), TitreApplication);
+        return false;
+    }
+}
+} // namespace
+
+std::string InstallDirParDefaut() {
+    const std::string environnement = Variable("VARQUIN_DIR");
+    if (!environnement.empty())
+        return environnement;
+    const std::string copie = CopieUtilisateur();
+    if (EstDossier(copie))
+        return copie;
+    const std::string exe = DossierExecutable();
+    if (!exe.empty()) {
+        const auto installe = std::filesystem::path(exe).parent_path() / "share" / "varquin";
+        if (EstDossier(installe.string()))
+            return installe.string();
+    }
+    return VARQUIN_SOURCE_REFERENCE_DIR;
+}
+
+std::string TrouverInstallDir() {
+    const std::string configure = QueryValue("SOFTWARE\\NORDAVE\\VARQUIN", "OrinDir");
+    return configure.empty() ? InstallDirParDefaut() : configure;
+}
+
+bool ChargementInitial(const std::string& dossierDonnees) {
+    SablierActif sablier;
+    // Hook: the table of open projects Projets is created here (elements 0 and 1, 1 free).
+    CalculAuto = true;
+    Separateur = std::string(1, '\t');
+    bool reussi =
+        Etape([&] { InstallDir = dossierDonnees.empty() ? TrouverInstallDir() : dossierDonnees; });
+    reussi &= Etape(ChargerMessages);
+    reussi &= Etape(ChargerDonnees);
+    reussi &= Etape(RemplirLibelles);
+    return reussi;
+}
