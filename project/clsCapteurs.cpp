@@ -63,13 +63,17 @@ void clsCapteurs::surface_totale(float valeur) {
     RecalculerSurface();
 }
 
-std::string clsCapteurs::inclinaison() const { return FormatSimple(inclinaison_); }
+std::string clsCapteurs::inclinaison() const {
+    return FormatSimple(inclinaison_);
+}
 
 void clsCapteurs::inclinaison(const std::string& texte) {
     inclinaison_ = NombreOuLibelle(texte, TableInclinaisons);
 }
 
-std::string clsCapteurs::Orientation() const { return FormatSimple(orientation_); }
+std::string clsCapteurs::Orientation() const {
+    return FormatSimple(orientation_);
+}
 
 void clsCapteurs::Orientation(const std::string& texte) {
     orientation_ = NombreOuLibelle(texte, TableOrientations);

@@ -9,8 +9,8 @@
 #include <algorithm>
 
 clsMeteo::clsMeteo() {
-    for (CollectionNombres* serie : {&Gh, &Text, &Tef, &TextStation, &AlphagG, &Cs, &DT, &DT1,
-                                     &DT2, &Em, &G_l_i_g_R, &Nj, &R})
+    for (CollectionNombres* serie :
+         {&Gh, &Text, &Tef, &TextStation, &AlphagG, &Cs, &DT, &DT1, &DT2, &Em, &G_l_i_g_R, &Nj, &R})
         RemplirCollection(*serie, 0.0, 12);
     Pays(Libelles[0][0]);
 }
@@ -97,8 +97,7 @@ void clsMeteo::VersEnregistrement(EnregistrementEntrees& e, EnregistrementCalcul
     c.Latitude = latitude;
 }
 
-void clsMeteo::DepuisEnregistrement(const EnregistrementEntrees& e,
-                                    const EnregistrementCalcul& c) {
+void clsMeteo::DepuisEnregistrement(const EnregistrementEntrees& e, const EnregistrementCalcul& c) {
     Pays(e.Pays);
     Departement(e.Departement);
     station(e.Station);

@@ -31,7 +31,9 @@ clsprojet::~clsprojet() {
         Desactiver();
 }
 
-EnregistrementProjet& clsprojet::Enregistrement() const { return Projet(NumEnregistrement); }
+EnregistrementProjet& clsprojet::Enregistrement() const {
+    return Projet(NumEnregistrement);
+}
 
 void clsprojet::CreerComposants() {
     Besoin = std::make_unique<clsBesoin>();

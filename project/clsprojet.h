@@ -32,8 +32,8 @@ public:
 // What the system section shows: the system type, and which sections are visible.
 struct AffichageSysteme {
     std::string TypeSysteme;
-    bool ElementsSepares = false;    // not a one-piece water heater
-    bool ChauffeEau = false;         // one-piece water heater
+    bool ElementsSepares = false;     // not a one-piece water heater
+    bool ChauffeEau = false;          // one-piece water heater
     bool EfficaciteDetaillee = false; // loop efficiency "Calc. détaillé"
     bool Appoint = false;             // auxiliary present
 };

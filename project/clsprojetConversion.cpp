@@ -59,10 +59,18 @@ void clsprojet::ConvertObj2Struct() {
     c.Efficacite.R = Boucle->R;
     c.Efficacite.Etap = Boucle->Etap;
     c.Efficacite.TypeDeCalcul = CodeTypeDeCalcul(Boucle->TypeDeCalculEfficacite);
-    c.Debit1 = {CodeTypeDeCalcul(Boucle->TypeDeCalcul1()), Boucle->Debit_Unitaire,
-                Boucle->Debit_Total, Boucle->cp, Boucle->Fa, Boucle->DebitEner};
-    c.Debit2 = {CodeTypeDeCalcul(Boucle->TypeDeCalcul2()), Boucle->Debit_Unitaire2,
-                Boucle->Debit_Total2, Boucle->cp2, Boucle->Fa2, Boucle->DebitEner2};
+    c.Debit1 = {CodeTypeDeCalcul(Boucle->TypeDeCalcul1()),
+                Boucle->Debit_Unitaire,
+                Boucle->Debit_Total,
+                Boucle->cp,
+                Boucle->Fa,
+                Boucle->DebitEner};
+    c.Debit2 = {CodeTypeDeCalcul(Boucle->TypeDeCalcul2()),
+                Boucle->Debit_Unitaire2,
+                Boucle->Debit_Total2,
+                Boucle->cp2,
+                Boucle->Fa2,
+                Boucle->DebitEner2};
     // 7. Results kept by the system
     MoisVers(Systeme->T, c.T);
     MoisVers(Systeme->X, c.X);

@@ -38,10 +38,9 @@ void clsprojet::LireFichier() {
     const std::string chemin = Fichier;
     LireFichierProjet(chemin, enregistrement, Fichier); // changes nothing when it throws
 
-    const EtatComposants etat{*Besoin,      *Boucle,     *Ballon,      *Capteurs,
-                              *Meteo,       *Masque,     *Echangeur,   *Appoint,
-                              *Systeme,     Libelles[1], Libelles[2],  Libelles[17],
-                              TableOrientations};
+    const EtatComposants etat{*Besoin,     *Boucle,      *Ballon,          *Capteurs, *Meteo,
+                              *Masque,     *Echangeur,   *Appoint,         *Systeme,  Libelles[1],
+                              Libelles[2], Libelles[17], TableOrientations};
     try {
         ConvertStruct2Obj();
         RetablirSysteme();

@@ -28,7 +28,9 @@ private:
 };
 } // namespace
 
-bool TableProjetsTenue() { return gTenue > 0; }
+bool TableProjetsTenue() {
+    return gTenue > 0;
+}
 
 void clsprojet::SimulerORIN(bool afficher) {
     if (!CalculPermis)

@@ -5,8 +5,8 @@
 #include "common/Erreurs.h"
 #include "project/ProjetFichier.h"
 
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <random>
 #include <string>
 
