@@ -137,7 +137,7 @@ bool Livrable(const std::string& classe) {
            classe == "open-with-ASHRAE-notice" || classe == "open-unclear-origin";
 }
 
-class SourcesClimat : public ::testing::Test {
+class StationsSources : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!std::filesystem::exists(DossierClimat() + "/stations_monthly.csv"))
@@ -250,7 +250,7 @@ TEST(StationsReference, StationsUtilisateurModifiablesEtIsolees) {
     }
 }
 
-TEST_F(SourcesClimat, StationsDeReferenceReproduisentLaGrille) {
+TEST_F(StationsSources, StationsDeReferenceReproduisentLaGrille) {
     const Csv deps(DossierClimat() + "/departments_monthly.csv");
     const auto stations = LireStations();
     const Table stati2 = Charger("/Pays/Stati_Fr2.TXT");
@@ -272,7 +272,7 @@ TEST_F(SourcesClimat, StationsDeReferenceReproduisentLaGrille) {
     }
 }
 
-TEST_F(SourcesClimat, LeDecalageDesTemperaturesEstCeluiDesStationsReglementaires) {
+TEST_F(StationsSources, LeDecalageDesTemperaturesEstCeluiDesStationsReglementaires) {
     const Csv controle(DossierClimat() + "/grid/crosscheck_stations.csv");
     double somme = 0;
     int n = 0;
@@ -286,7 +286,7 @@ TEST_F(SourcesClimat, LeDecalageDesTemperaturesEstCeluiDesStationsReglementaires
     EXPECT_NEAR(somme / n, DecalageGrille, 0.05);
 }
 
-TEST_F(SourcesClimat, StationsMesureesLivrablesSeulementEtFideles) {
+TEST_F(StationsSources, StationsMesureesLivrablesSeulementEtFideles) {
     const Csv mesures(DossierClimat() + "/stations_monthly.csv");
     const Csv faits(Dossier() + "/../tools/stations/faits_stations.csv");
     std::map<std::string, std::string> noms;

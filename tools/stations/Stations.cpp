@@ -260,6 +260,23 @@ void VerifierVoisins(const std::vector<Departement>& deps, const std::vector<Sta
     }
 }
 
+// User slots: editable copies of the Rhône reference station, so that a project run on
+// a slot not yet edited still computes.
+void AjouterStationsUtilisateur(Referentiel& r) {
+    const auto modele = std::find_if(r.stations.begin(), r.stations.end(),
+                                     [](const Station& s) { return s.identifiant == "PREF-69"; });
+    if (modele == r.stations.end())
+        throw std::runtime_error("pas de station de référence pour le Rhône");
+    const Station copie = *modele;
+    for (int k = 1; k <= NombreStationsUtilisateur; ++k) {
+        Station s = copie;
+        s.identifiant = "UTIL-" + std::to_string(k);
+        s.nom = "Station utilisateur " + std::to_string(k) + "*";
+        s.departement.clear();
+        r.stations.push_back(s);
+    }
+}
+
 } // namespace
 
 Mois EauFroide(const ModeleEauFroide& modele, const Mois& tair) {
@@ -306,19 +323,7 @@ Referentiel Construire(const std::string& dossierClimat, const std::string& doss
     }
     VerifierVoisins(r.departements, r.stations);
 
-    // User slots: editable copies of the Rhône reference station.
-    const auto modele = std::find_if(r.stations.begin(), r.stations.end(),
-                                     [](const Station& s) { return s.identifiant == "PREF-69"; });
-    if (modele == r.stations.end())
-        throw std::runtime_error("pas de station de référence pour le Rhône");
-    const Station copie = *modele;
-    for (int k = 1; k <= NombreStationsUtilisateur; ++k) {
-        Station s = copie;
-        s.identifiant = "UTIL-" + std::to_string(k);
-        s.nom = "Station utilisateur " + std::to_string(k) + "*";
-        s.departement.clear();
-        r.stations.push_back(s);
-    }
+    AjouterStationsUtilisateur(r);
     return r;
 }
 
