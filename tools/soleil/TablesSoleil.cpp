@@ -106,24 +106,33 @@ std::string TexteAlphaG() {
 }
 
 namespace {
-std::array<double, 12> LigneG(double phi, const Plan& plan, double kt, const SeriesSoleil& s) {
+// The beam ratio depends on the geometry only: computed once for the 18 clearness rows.
+std::array<double, 12> RapportsDirects(double phi, const Plan& plan, const SeriesSoleil& s) {
+    std::array<double, 12> rb{};
+    for (std::size_t i = 0; i < 12; ++i)
+        rb[i] = RapportDirect(phi, Radians(s.delta[i]), plan);
+    return rb;
+}
+
+std::array<double, 12> LigneG(double phi, const Plan& plan, double kt, const SeriesSoleil& s,
+                              const std::array<double, 12>& rb) {
     std::array<double, 12> valeurs{};
     for (std::size_t i = 0; i < 12; ++i) {
         const double delta = Radians(s.delta[i]);
         const double ws = AngleCoucher(phi, delta);
         const double h = kt * IrradiationJourHorsAtmosphere(s.cs[i], phi, delta);
-        const double rb = RapportDirect(phi, delta, plan);
-        valeurs[i] =
-            h * RapportPlan(kt, ws, rb, plan.inclinaison) * FacteurAngulaireMoyen * JoursParMois[i];
+        valeurs[i] = h * RapportPlan(kt, ws, rb[i], plan.inclinaison) * FacteurAngulaireMoyen *
+                     JoursParMois[i];
     }
     return valeurs;
 }
 
 std::string BlocG(double phi, const Plan& plan, const SeriesSoleil& s) {
+    const std::array<double, 12> rb = RapportsDirects(phi, plan, s);
     std::string texte;
     for (int r = 1; r <= 18; ++r) {
         const double kt = 0.36 + 0.02 * r;
-        texte += LigneAjustee(FormatDecimal(kt, 2), LigneG(phi, plan, kt, s)) + "\n";
+        texte += LigneAjustee(FormatDecimal(kt, 2), LigneG(phi, plan, kt, s, rb)) + "\n";
     }
     return texte;
 }
