@@ -1,16 +1,26 @@
 #include "ui/Demarrage.h"
 
+#include "ui/Illustration.h"
 #include "ui/modAffichages.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 #include <QStyleFactory>
 
 void ConfigurerApplication(QApplication& application) {
     QCoreApplication::setOrganizationName(QStringLiteral("NORDAVE"));
     QCoreApplication::setApplicationName(QStringLiteral("VARQUIN"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    application.setFont(QFont(PoliceInterface, 9));
+    application.setFont(Police(9));
+    QPixmap icone(64, 64);
+    icone.fill(Qt::transparent);
+    QPainter p(&icone);
+    DessinerIcone(p, QRectF(0, 0, 64, 64));
+    p.end();
+    QApplication::setWindowIcon(QIcon(icone));
 }
 
 QString ProjetEnArgument(const QStringList& arguments) {

@@ -18,9 +18,7 @@ void FondPrincipal::paintEvent(QPaintEvent*) {
     const QRectF cadre(zone.right() - hauteur * 4 / 3 - 24, zone.bottom() - hauteur - 12,
                        hauteur * 4 / 3, hauteur);
     DessinerIllustration(p, cadre);
-    QFont police(PoliceInterface, 28);
-    police.setBold(true);
-    p.setFont(police);
+    p.setFont(Police(28, true));
     p.setPen(QColor(255, 255, 255, 150));
     p.drawText(cadre.adjusted(0, -60, 0, 0).toRect(), Qt::AlignHCenter | Qt::AlignTop,
                QStringLiteral("VARQUIN"));

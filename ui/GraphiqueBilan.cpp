@@ -39,7 +39,7 @@ GraphiqueBilan::GraphiqueBilan(QWidget* parent) : QWidget(parent) {
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
-    setFont(QFont(PoliceInterface, 8));
+    setFont(Police(8));
     setMinimumHeight(170);
 }
 

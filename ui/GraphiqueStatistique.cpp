@@ -19,7 +19,7 @@ GraphiqueStatistique::GraphiqueStatistique(QWidget* parent) : QWidget(parent) {
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
-    setFont(QFont(PoliceInterface, 8));
+    setFont(Police(8));
 }
 
 void GraphiqueStatistique::Tracer(const QString& titre, const std::vector<float>& y,
@@ -55,13 +55,14 @@ void GraphiqueStatistique::Tracer(const QString& titre, const std::vector<float>
 
 void GraphiqueStatistique::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    TracerCourbe(p);
+    // The texts go over the curve so that a high first value does not hide them.
     if (!titre_.isEmpty() || !texteMoyenne_.isEmpty()) {
         p.setPen(Qt::black);
         const int h = fontMetrics().height();
         p.drawText(QRect(0, 0, width(), h), Qt::AlignLeft | Qt::AlignTop, titre_);
         p.drawText(QRect(0, 14, width(), h), Qt::AlignLeft | Qt::AlignTop, texteMoyenne_);
     }
-    TracerCourbe(p);
 }
 
 void GraphiqueStatistique::TracerCourbe(QPainter& p) const {

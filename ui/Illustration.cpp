@@ -71,6 +71,18 @@ void DessinerMaison(QPainter& p) {
 }
 } // namespace
 
+void DessinerIcone(QPainter& p, const QRectF& cadre) {
+    // The sun with its rays spans 100 units of the design around (300, 70).
+    const double echelle = std::min(cadre.width(), cadre.height()) / 104;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(cadre.center());
+    p.scale(echelle, echelle);
+    p.translate(-300, -70);
+    DessinerSoleil(p);
+    p.restore();
+}
+
 void DessinerCiel(QPainter& p, const QRectF& cadre) {
     QLinearGradient ciel(cadre.topLeft(), cadre.bottomLeft());
     ciel.setColorAt(0, QColor(120, 170, 220));

@@ -8,5 +8,7 @@ class QRectF;
 
 // Draws the picture scaled into the rectangle (its proportions are kept).
 void DessinerIllustration(QPainter& p, const QRectF& cadre);
+// The sun of the picture alone, filling the square: the program's icon.
+void DessinerIcone(QPainter& p, const QRectF& cadre);
 // The sky of the picture alone, as a vertical gradient over the rectangle.
 void DessinerCiel(QPainter& p, const QRectF& cadre);

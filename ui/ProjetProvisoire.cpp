@@ -19,7 +19,7 @@ ProjetProvisoire::ProjetProvisoire(int numero, std::set<int>& numerosPris)
     fenetre_->setWindowTitle(fichier_);
     auto* disposition = new QVBoxLayout(fenetre_);
     auto* note = new QLabel(QStringLiteral("Les sections du projet s'afficheront ici."));
-    note->setFont(QFont(PoliceInterface, 9));
+    note->setFont(Police(9));
     disposition->addWidget(note);
     auto* resultats = new QGroupBox(QStringLiteral("RESULTATS"));
     auto* dispositionResultats = new QVBoxLayout(resultats);

@@ -4,6 +4,7 @@
 #include "ui/modAffichages.h"
 
 #include <QHeaderView>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -37,14 +38,23 @@ ResultatsGrille::ResultatsGrille(QWidget* parent) : QTableWidget(NbLignes, NbCol
     setFocusPolicy(Qt::NoFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setFont(QFont(PoliceInterface, 8));
+    setFont(Police(8));
     horizontalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setMinimumSectionSize(1);
 
-    setColumnWidth(0, PixelsX(1500));
+    // The widths of the grid's design, widened where this font needs more room for a
+    // heading or a five-digit value.
+    const QFontMetrics fm(font());
+    const int marge = 8;
+    int titres = 0;
+    for (int l = 1; l < NbLignes; ++l)
+        titres = std::max(titres, fm.horizontalAdvance(QString::fromUtf8(EnTetesLignes[l])));
+    const int chiffres = fm.horizontalAdvance(QStringLiteral("88888"));
+    setColumnWidth(0, std::max(PixelsX(1500), titres + marge));
     for (int c = 1; c <= 12; ++c)
-        setColumnWidth(c, PixelsX(600));
-    setColumnWidth(13, PixelsX(700));
+        setColumnWidth(c, std::max(PixelsX(600), chiffres + marge));
+    setColumnWidth(13,
+                   std::max(PixelsX(700), fm.horizontalAdvance(QStringLiteral("888888")) + marge));
     const int hauteurLigne = fontMetrics().height() + 4;
     int largeur = 2 * frameWidth();
     for (int c = 0; c < NbColonnes; ++c)

@@ -6,6 +6,7 @@
 
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QPainter>
 #include <QScreen>
 
 std::string ChoixTexte;
@@ -23,7 +24,7 @@ bool EstSeparateur(const QString& texte) {
 } // namespace
 
 frmChoix::frmChoix(QWidget* parent) : QDialog(parent, Qt::Popup), liste_(new QListWidget(this)) {
-    liste_->setFont(QFont(PoliceInterface, 8));
+    liste_->setFont(Police(8));
     liste_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     liste_->setUniformItemSizes(true);
     connect(liste_, &QListWidget::itemClicked, this, &frmChoix::Choisir);
@@ -85,6 +86,14 @@ void frmChoix::keyPressEvent(QKeyEvent* e) {
         return;
     }
     QDialog::keyPressEvent(e);
+}
+
+void frmChoix::paintEvent(QPaintEvent* evenement) {
+    QDialog::paintEvent(evenement);
+    // A popup has no window frame of its own.
+    QPainter p(this);
+    p.setPen(palette().color(QPalette::Dark));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void frmChoix::reject() {

@@ -32,6 +32,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* evenement) override;
+    void paintEvent(QPaintEvent* evenement) override;
     void reject() override;
 
 private:

@@ -39,7 +39,7 @@ frmOptions::frmOptions(QWidget* parent)
     disposition->addWidget(mode);
     disposition->addWidget(chkMessages_);
     disposition->addWidget(boutons);
-    setFont(QFont(PoliceInterface, 9));
+    setFont(Police(9));
 }
 
 void frmOptions::showEvent(QShowEvent* evenement) {

@@ -18,9 +18,7 @@ namespace {
 QLabel* Etiquette(const QString& nom, const QString& texte, int taille, bool gras) {
     auto* l = new QLabel(texte);
     l->setObjectName(nom);
-    QFont police(PoliceInterface, taille);
-    police.setBold(gras);
-    l->setFont(police);
+    l->setFont(Police(taille, gras));
     return l;
 }
 

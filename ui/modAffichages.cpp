@@ -26,9 +26,7 @@ void StylerChamp(QLineEdit* champ) {
     DefinirCouleurFond(champ, CouleurAffichee);
     champ->setFrame(false);
     champ->setFixedHeight(PixelsY(330));
-    QFont police(PoliceInterface, 8);
-    police.setBold(true);
-    champ->setFont(police);
+    champ->setFont(Police(8, true));
     const bool numerique = champ->property(ProprieteTag).toString() == QLatin1String("R");
     champ->setAlignment((numerique ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     champ->clear();
@@ -40,17 +38,27 @@ void StylerCadre(QGroupBox* cadre) {
     cadre->setFlat(true);
     cadre->setAutoFillBackground(true);
     DefinirCouleurFond(cadre, CouleurCadre);
-    QFont police(PoliceInterface, 10);
-    police.setBold(true);
-    police.setItalic(false);
-    cadre->setFont(police);
+    cadre->setFont(Police(10, true));
+    // The bold title font is the frame's own: what the frame holds keeps the normal
+    // font unless it has one of its own.
+    for (QWidget* enfant : cadre->findChildren<QWidget*>()) {
+        if (!enfant->testAttribute(Qt::WA_SetFont))
+            enfant->setFont(Police(9));
+    }
 }
 
 void StylerListe(QComboBox* liste) {
     liste->move(liste->x() + PixelsX(10), liste->y());
-    liste->setFont(QFont(PoliceInterface, 8));
+    liste->setFont(Police(8));
 }
 } // namespace
+
+QFont Police(int points, bool gras) {
+    QFont police(PoliceInterface, points);
+    police.setWeight(gras ? QFont::Bold : QFont::Normal);
+    police.setItalic(false);
+    return police;
+}
 
 int PixelsX(int twips) {
     return EnPixels(twips, true);
@@ -84,9 +92,7 @@ void StylerFenetre(QWidget* fenetre) {
 void StylerBoutonImage(QWidget* bouton) {
     bouton->setAutoFillBackground(true);
     DefinirCouleurFond(bouton, CouleurCadre);
-    QFont police(PoliceInterface, 10);
-    police.setBold(true);
-    bouton->setFont(police);
+    bouton->setFont(Police(10, true));
     if (auto* cadre = qobject_cast<QFrame*>(bouton))
         cadre->setFrameShape(QFrame::NoFrame);
 }

@@ -3,6 +3,7 @@
 // colours, sizes given in twips, the two number formats and the window styling.
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 
 class QWidget;
@@ -15,6 +16,10 @@ inline const QColor CouleurCadre(0xC0, 0xC0, 0xC0);
 
 // The font of the whole interface; fontconfig maps it to a metric-compatible face.
 inline constexpr const char* PoliceInterface = "Arial";
+
+// The interface font at a size in points. Weight and slant are always given, so a
+// control never takes them from its parent (a frame's bold title, for instance).
+QFont Police(int points, bool gras = false);
 
 // A length in twips (1440 per inch) as screen pixels, horizontally or vertically.
 int PixelsX(int twips);
