@@ -28,6 +28,8 @@ frmMain::frmMain(FabriqueProjets& fabrique, QWidget* parent)
     setCentralWidget(zone_);
     statusBar()->setObjectName(QStringLiteral("sbStatusBar"));
     CreerMenus();
+    // No project is open yet.
+    setmenu(false);
     connect(zone_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* fenetre) {
         if (fenetre != nullptr && projets_.count(fenetre) != 0)
             setmenu(true);

@@ -111,7 +111,6 @@ private slots:
         FabriqueEnregistreuse fabrique;
         frmMain f(fabrique);
         f.show();
-        f.setmenu(false);
         VerifierHuit(f, false);
         QVERIFY(f.ProjetActif() == nullptr);
 
@@ -128,6 +127,21 @@ private slots:
         QVERIFY(f.Zone()->subWindowList().isEmpty());
         VerifierHuit(f, false);
         QVERIFY(f.ProjetActif() == nullptr);
+    }
+
+    void raccourcisClavier() {
+        FabriqueEnregistreuse fabrique;
+        frmMainTest f(fabrique);
+        f.show();
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QTest::keyClick(&f, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(f.NbProjets(), 1);
+        f.reponseOuvrir = QStringLiteral("/tmp/b.vqp");
+        QTest::keyClick(&f, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(f.NbProjets(), 2);
+        QTest::keyClick(&f, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(fabrique.journal, (QStringList{"2:Ouvrir /tmp/b.vqp", "2:Enregistrer"}));
     }
 
     void fermerUnProjetSurDeuxLaisseLesMenusActifs() {

@@ -8,10 +8,20 @@
 #include "ui/frmSplash.h"
 
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QUrl>
+
+class CapteurUrl : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void ouvrir(const QUrl& url) { urls << url; }
+};
 
 class TestFrmOptions : public QObject {
     Q_OBJECT
@@ -88,7 +98,11 @@ private slots:
         QCOMPARE(texte("lblCompany"), QStringLiteral("NORDAVE"));
         QVERIFY(!texte("lblPlatform").isEmpty());
         QCOMPARE(s.findChild<QPushButton*>(QStringLiteral("cmdOK"))->text(), QStringLiteral("Ok"));
-        QVERIFY(s.findChild<QPushButton*>(QStringLiteral("cmdWeb")) != nullptr);
+        CapteurUrl capteur;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &capteur, "ouvrir");
+        Cliquer(s, "cmdWeb");
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(capteur.urls, QList<QUrl>{QUrl(QString::fromLatin1(frmSplash::AdresseWeb))});
     }
 
     void aProposChargementPuisOk() {
