@@ -7,7 +7,9 @@
 #include "ui/frmOptions.h"
 #include "ui/frmSplash.h"
 
+#include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -249,6 +251,29 @@ private slots:
         QVERIFY(titre(f.LoadNewDoc()).endsWith(QStringLiteral("/Projet0002.vqp")));
         QCOMPARE(f.Zone()->currentSubWindow()->windowTitle(),
                  f.ProjetActif()->Fenetre()->windowTitle());
+    }
+
+    void dialoguesDeFichiersTitresEtFiltres() {
+        FabriqueEnregistreuse fabrique;
+        frmMain f(fabrique);
+        f.show();
+        f.LoadNewDoc();
+        QStringList vus;
+        const auto annulerLeDialogue = [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(d != nullptr);
+            vus << d->windowTitle() + QLatin1Char('|') + d->nameFilters().join(QLatin1Char(';'));
+            d->reject();
+        };
+        PlusTard(annulerLeDialogue);
+        Action(f, "mnuFileOpen")->trigger();
+        PlusTard(annulerLeDialogue);
+        Action(f, "mnuFileSaveAs")->trigger();
+        QCOMPARE(vus, (QStringList{"Ouvrir|Tous les fichiers (*)",
+                                   "Enregistrer sous|Tous les fichiers (*.vqp)"}));
+        // Both cancelled: no project opened, nothing saved.
+        QCOMPARE(f.NbProjets(), 1);
+        QVERIFY(fabrique.journal.isEmpty());
     }
 
     void aideOuvreLaPageDuDossierInstalle() {
