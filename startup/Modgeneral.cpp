@@ -6,6 +6,7 @@
 #include "data/modDonnees.h"
 #include "data/modLibelles.h"
 #include "data/modMessages.h"
+#include "project/modStructures.h"
 #include "startup/ModRegistry.h"
 #include "startup/modAPI.h"
 
@@ -73,7 +74,7 @@ std::string TrouverInstallDir() {
 
 bool ChargementInitial(const std::string& dossierDonnees) {
     SablierActif sablier;
-    // Hook: the table of open projects Projets is created here (elements 0 and 1, 1 free).
+    InitialiserProjets();
     CalculAuto = true;
     Separateur = std::string(1, '\t');
     bool reussi =

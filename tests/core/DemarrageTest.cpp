@@ -6,6 +6,7 @@
 #include "common/Encodage.h"
 #include "data/ModCollection.h"
 #include "data/modStations.h"
+#include "project/modStructures.h"
 #include "startup/ModRegistry.h"
 #include "startup/Modgeneral.h"
 
@@ -42,7 +43,11 @@ TEST_F(DemarrageTest, ChargementCompletDeLaFixture) {
     RecordingNotificateur notif;
     CalculAuto = false;
     Separateur = ";";
+    Projets.assign(5, EnregistrementProjet{});
     EXPECT_TRUE(ChargementInitial(DossierFixture()));
+    ASSERT_EQ(Projets.size(), 2u); // elements 0 and 1, the first project takes 1
+    EXPECT_TRUE(EstLibre(Projets[1]));
+    EXPECT_EQ(ChoisirEnregistrement(), 1);
     EXPECT_TRUE(CalculAuto);
     EXPECT_EQ(Separateur, "\t");
     EXPECT_EQ(InstallDir, DossierFixture());
