@@ -9,3 +9,7 @@ using Arguments = std::vector<std::string>;
 
 // varquin-cli info [--data DIR]: runs the start-up load and prints what it loaded.
 int CommandeInfo(const Arguments& arguments);
+// varquin-cli calc PROJECT.vqp [--format table|csv|json] [--set KEY=VALUE]... [--data DIR]
+int CommandeCalc(const Arguments& arguments);
+// varquin-cli new -o PROJECT.vqp [--set KEY=VALUE]... [--data DIR]
+int CommandeNouveau(const Arguments& arguments);

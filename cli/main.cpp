@@ -16,6 +16,14 @@ struct Commande {
 const Commande kCommandes[] = {
     {"info", "info [--data DOSSIER]   charge les données de référence et dit ce qui a été lu",
      CommandeInfo},
+    {"calc",
+     "calc PROJET.vqp [--format table|csv|json] [--set CLÉ=VALEUR]... [--data DOSSIER]\n"
+     "                          calcule un projet et affiche ses résultats",
+     CommandeCalc},
+    {"new",
+     "new -o PROJET.vqp [--set CLÉ=VALEUR]... [--data DOSSIER]\n"
+     "                          écrit un nouveau projet par défaut",
+     CommandeNouveau},
 };
 
 void AfficherAide(std::ostream& sortie) {

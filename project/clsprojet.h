@@ -70,8 +70,9 @@ public:
     void ConvertStruct2Obj();
     // The system section's content; also sets the window caption to the file path.
     AffichageSysteme Afficher();
-    // One run (see modSimulation.h).
-    void SimulerORIN(bool afficher);
+    // One run (see modSimulation.h). False when a stage failed and ended the
+    // calculation (its message has been shown); true otherwise.
+    bool SimulerORIN(bool afficher);
     // Mode 1 reads the project file `Fichier` into the project, mode 2 writes it; any
     // other mode does nothing. Throws ErreurFichier; a failed read leaves the project
     // as it was, a failed write leaves the previous file whole.

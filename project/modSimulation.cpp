@@ -32,24 +32,26 @@ bool TableProjetsTenue() {
     return gTenue > 0;
 }
 
-void clsprojet::SimulerORIN(bool afficher) {
+bool clsprojet::SimulerORIN(bool afficher) {
     if (!CalculPermis)
-        return;
+        return true;
     SablierActif sablier;
     ConvertObj2Struct();
+    bool reussi;
     {
         TenueTable tenue;
         EnregistrementProjet& p = Enregistrement();
-        ExecuterCalcul(p.Calcul, p.Entrees); // shows its own message when a stage fails
+        reussi = ExecuterCalcul(p.Calcul, p.Entrees); // shows its own message on failure
     }
     ConvertStruct2Obj();
     if (afficher && Fenetre)
         Fenetre->AfficherProjet();
+    return reussi;
 }
 
-void CalculerProjetActif() {
+bool CalculerProjetActif() {
     if (!ProjetActif)
-        return;
+        return false;
     ModeAutomatique automatique;
-    ProjetActif->SimulerORIN(true);
+    return ProjetActif->SimulerORIN(true);
 }

@@ -10,8 +10,9 @@
 // calculation with its message and the copy back still runs.
 
 // Runs the active project with automatic calculation on for the length of the run,
-// then puts the mode back. Does nothing when no project is active.
-void CalculerProjetActif();
+// then puts the mode back. Does nothing and returns false when no project is active;
+// otherwise returns what the run returns.
+bool CalculerProjetActif();
 
 // True while a run holds the table of open projects (no project may be created).
 bool TableProjetsTenue();

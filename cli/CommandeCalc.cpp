@@ -1,0 +1,65 @@
+#include "cli/Commandes.h"
+#include "cli/OptionsProjet.h"
+#include "cli/SortieResultats.h"
+#include "common/Erreurs.h"
+#include "engine/modCalculORIN.h"
+#include "project/ParametresProjet.h"
+#include "project/clsprojet.h"
+#include "project/modSimulation.h"
+
+#include <filesystem>
+#include <iostream>
+
+namespace {
+const char* const Usage =
+    "Usage : varquin-cli calc PROJET.vqp [--format table|csv|json] [--set CLÉ=VALEUR]...\n"
+    "                        [--data DOSSIER]\n"
+    "Ouvre le projet, applique les --set dans l'ordre, calcule l'ensemble du projet et\n"
+    "affiche les résultats mensuels et annuels.\n";
+} // namespace
+
+int CommandeCalc(const Arguments& arguments) {
+    OptionsProjet o;
+    try {
+        o = LireOptions(arguments, {"--data", "--set", "--format"});
+        if (o.aide) {
+            std::cout << Usage << AideCles();
+            return 0;
+        }
+        if (o.positionnels.size() != 1)
+            throw ErreurUsage("il faut un fichier de projet, et un seul");
+    } catch (const ErreurUsage& e) {
+        std::cerr << "varquin-cli calc : " << e.what() << ".\n" << Usage;
+        return 2;
+    }
+    if (!ChargerDonneesCli(o.dossierDonnees))
+        return 1;
+
+    clsprojet projet;
+    CalculPermis = false;
+    projet.Activer();
+    CalculPermis = true;
+    projet.Fichier = std::filesystem::absolute(o.positionnels[0]).string();
+    try {
+        projet.WithDataDo(1);
+    } catch (const ErreurExecution& e) {
+        std::cerr << e.what() << '\n';
+        return 1;
+    }
+    try {
+        for (const std::string& affectation : o.affectations)
+            DefinirParametre(projet, affectation);
+    } catch (const ErreurParametre& e) {
+        std::cerr << "varquin-cli calc : " << e.what() << '\n';
+        return 2;
+    }
+    try {
+        if (!CalculerProjetActif())
+            return 1;
+    } catch (const ErreurExecution& e) {
+        std::cerr << e.what() << '\n';
+        return 1;
+    }
+    EcrireResultats(std::cout, o.format, projet);
+    return 0;
+}

@@ -1,0 +1,63 @@
+#include "cli/Commandes.h"
+#include "cli/OptionsProjet.h"
+#include "common/Erreurs.h"
+#include "engine/modCalculORIN.h"
+#include "project/ParametresProjet.h"
+#include "project/clsprojet.h"
+
+#include <filesystem>
+#include <iostream>
+
+namespace {
+const char* const Usage =
+    "Usage : varquin-cli new -o PROJET.vqp [--set CLÉ=VALEUR]... [--data DOSSIER]\n"
+    "Écrit un nouveau projet avec les valeurs par défaut, modifiées par les --set, et\n"
+    "calculé.\n";
+} // namespace
+
+int CommandeNouveau(const Arguments& arguments) {
+    OptionsProjet o;
+    try {
+        o = LireOptions(arguments, {"--data", "--set", "-o"});
+        if (o.aide) {
+            std::cout << Usage << AideCles();
+            return 0;
+        }
+        if (o.sortie.empty())
+            throw ErreurUsage("il faut le fichier à écrire (-o PROJET.vqp)");
+        if (!o.positionnels.empty())
+            throw ErreurUsage("argument inattendu « " + o.positionnels[0] + " »");
+    } catch (const ErreurUsage& e) {
+        std::cerr << "varquin-cli new : " << e.what() << ".\n" << Usage;
+        return 2;
+    }
+    if (!ChargerDonneesCli(o.dossierDonnees))
+        return 1;
+
+    // As the "&Nouveau" command makes a project.
+    clsprojet projet;
+    CalculPermis = false;
+    projet.Activer();
+    CalculPermis = true;
+    try {
+        for (const std::string& affectation : o.affectations)
+            DefinirParametre(projet, affectation);
+    } catch (const ErreurParametre& e) {
+        std::cerr << "varquin-cli new : " << e.what() << '\n';
+        return 2;
+    }
+    try {
+        // The file holds the record: the run brings the changes into it.
+        const bool calcule = projet.SimulerORIN(false);
+        projet.Fichier = std::filesystem::absolute(o.sortie).string();
+        projet.WithDataDo(2);
+        if (!calcule) {
+            std::cerr << "Le projet a été écrit, mais son calcul n'a pas abouti.\n";
+            return 1;
+        }
+    } catch (const ErreurExecution& e) {
+        std::cerr << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The options shared by the project subcommands of varquin-cli.
+
+#include "cli/Commandes.h"
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+struct OptionsProjet {
+    std::vector<std::string> positionnels;
+    std::string dossierDonnees;            // --data
+    std::vector<std::string> affectations; // --set KEY=VALUE, in order
+    std::string format = "table";          // --format table|csv|json
+    std::string sortie;                    // -o FILE
+    bool aide = false;                     // --help
+};
+
+// Bad usage: the message says what is wrong; the process exits with status 2.
+class ErreurUsage : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Reads the arguments; `acceptees` lists the options the subcommand takes among
+// "--data", "--set", "--format", "-o". Throws ErreurUsage.
+OptionsProjet LireOptions(const Arguments& arguments, const std::vector<std::string>& acceptees);
+
+// The keys --set accepts, for the help text.
+std::string AideCles();
+
+// The start-up load on the data folder (the configured one when empty), with the table
+// of open projects. False, after the notifier has shown why, when it failed.
+bool ChargerDonneesCli(const std::string& dossierDonnees);

@@ -1,0 +1,113 @@
+#include "cli/SortieResultats.h"
+
+#include "common/Texte.h"
+#include "data/modTexte.h"
+#include "project/clsprojet.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+std::string Cellule(const std::optional<double>& v) {
+    return v ? FormatEntier(*v) : "";
+}
+
+// Pads on the left to `largeur` characters (not bytes: the headings hold accents).
+std::string ADroite(const std::string& texte, std::size_t largeur) {
+    const std::size_t n = NbCaracteres(texte);
+    return std::string(largeur > n ? largeur - n : 0, ' ') + texte;
+}
+
+std::string AGauche(const std::string& texte, std::size_t largeur) {
+    const std::size_t n = NbCaracteres(texte);
+    return texte + std::string(largeur > n ? largeur - n : 0, ' ');
+}
+
+std::string NombreJson(const std::optional<double>& v) {
+    return v ? FormatEntier(*v) : "null";
+}
+} // namespace
+
+void EcrireTableau(std::ostream& sortie, const EnTeteResultats& e, const TableauResultats& t) {
+    sortie << "Projet : " << e.projet << "\nFichier : " << e.fichier << "\nStation : " << e.station
+           << "\n\n";
+    std::size_t titre = 0;
+    for (const LigneResultats& l : t.lignes)
+        titre = std::max(titre, NbCaracteres(l.titre));
+    std::size_t largeur = 6;
+    for (const LigneResultats& l : t.lignes) {
+        for (const auto& v : l.mois)
+            largeur = std::max(largeur, Cellule(v).size() + 1);
+        largeur = std::max(largeur, Cellule(l.annuel).size() + 1);
+    }
+    sortie << AGauche("", titre);
+    for (int m = 1; m <= 12; ++m)
+        sortie << ADroite(NomsMoisAbreges[static_cast<std::size_t>(m)], largeur);
+    sortie << ADroite("Annuel", largeur + 2) << '\n';
+    for (const LigneResultats& l : t.lignes) {
+        sortie << AGauche(l.titre, titre);
+        for (const auto& v : l.mois)
+            sortie << ADroite(Cellule(v), largeur);
+        sortie << ADroite(Cellule(l.annuel), largeur + 2) << '\n';
+    }
+}
+
+void EcrireCsv(std::ostream& sortie, const TableauResultats& t) {
+    for (int m = 1; m <= 12; ++m)
+        sortie << ';' << NomsMoisAbreges[static_cast<std::size_t>(m)];
+    sortie << ";Annuel\n";
+    for (const LigneResultats& l : t.lignes) {
+        sortie << l.titre;
+        for (const auto& v : l.mois)
+            sortie << ';' << Cellule(v);
+        sortie << ';' << Cellule(l.annuel) << '\n';
+    }
+}
+
+void EcrireJson(std::ostream& sortie, const EnTeteResultats& e, const TableauResultats& t) {
+    sortie << "{\n  \"projet\": " << ChaineJson(e.projet)
+           << ",\n  \"fichier\": " << ChaineJson(e.fichier)
+           << ",\n  \"station\": " << ChaineJson(e.station) << ",\n  \"mois\": [";
+    for (int m = 1; m <= 12; ++m)
+        sortie << (m > 1 ? ", " : "") << ChaineJson(NomsMoisAbreges[static_cast<std::size_t>(m)]);
+    sortie << "],\n  \"lignes\": [\n";
+    for (std::size_t i = 0; i < t.lignes.size(); ++i) {
+        const LigneResultats& l = t.lignes[i];
+        sortie << "    {\"cle\": " << ChaineJson(l.cle) << ", \"titre\": " << ChaineJson(l.titre)
+               << ", \"mois\": [";
+        for (std::size_t m = 0; m < l.mois.size(); ++m)
+            sortie << (m > 0 ? ", " : "") << NombreJson(l.mois[m]);
+        sortie << "], \"annuel\": " << NombreJson(l.annuel) << '}'
+               << (i + 1 < t.lignes.size() ? "," : "") << '\n';
+    }
+    sortie << "  ]\n}\n";
+}
+
+std::string ChaineJson(const std::string& texte) {
+    std::string r = "\"";
+    for (const char c : texte) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            r += '\\';
+            r += c;
+        } else if (u < 0x20) {
+            char tampon[8];
+            std::snprintf(tampon, sizeof tampon, "\\u%04x", u);
+            r += tampon;
+        } else {
+            r += c; // UTF-8 passes through
+        }
+    }
+    return r + "\"";
+}
+
+void EcrireResultats(std::ostream& sortie, const std::string& format, const clsprojet& projet) {
+    const EnTeteResultats e{projet.Nom, projet.Fichier, projet.Meteo->station()};
+    const TableauResultats t = CalculerTableauResultats(projet);
+    if (format == "json")
+        EcrireJson(sortie, e, t);
+    else if (format == "csv")
+        EcrireCsv(sortie, t);
+    else
+        EcrireTableau(sortie, e, t);
+}
