@@ -35,8 +35,10 @@ public:
 
     // The parsed file, or nullptr when it does not exist. Throws ErreurFichier when it
     // exists but cannot be read.
-    const T* Obtenir(const std::string& chemin) {
-        const SignatureFichier signature = LireSignature(chemin);
+    const T* Obtenir(const std::string& chemin) { return Obtenir(chemin, LireSignature(chemin)); }
+
+    // The same with the file's signature just taken by the caller.
+    const T* Obtenir(const std::string& chemin, const SignatureFichier& signature) {
         if (!signature.existe) {
             entrees_.erase(chemin);
             return nullptr;

@@ -1,10 +1,8 @@
 #include "engine/modCalculMeteo.h"
 
-#include "common/Chemins.h"
 #include "common/Erreurs.h"
 #include "common/Texte.h"
 #include "data/modMessages.h"
-#include "data/modTables.h"
 #include "engine/modCalcul.h"
 #include "engine/modSoleil.h"
 
@@ -12,11 +10,11 @@
 
 namespace {
 void ChargerSerie(const char* nom, int messageVide, TableauMois& cible) {
-    const std::string chemin = CheminInstall(std::string("\\Soleil\\") + nom);
-    const SerieSoleil* serie = LireSerieSoleil(chemin);
+    const FichierSoleil fichier = TrouverFichierSoleil(nom);
+    const SerieSoleil* serie = LireSerieSoleil(fichier);
     if (!serie) {
-        AfficherMessage(44, {chemin});
-        throw ErreurFichier("Impossible d'ouvrir le fichier « " + chemin + " ».");
+        AfficherMessage(44, {fichier.chemin});
+        throw ErreurFichier("Impossible d'ouvrir le fichier « " + fichier.chemin + " ».");
     }
     if (serie->premiereLigneVide)
         AfficherMessage(messageVide);
@@ -33,14 +31,17 @@ void AffecterSiFini(float& cible, double valeur) {
         cible = simple;
 }
 
-// A Soleil file of the table method; a missing or unreadable one reads as empty rows.
+// A Soleil file of the table method, message 44 when it is missing or cannot be
+// read; its rows then read as empty.
 template <class T>
-const T* LireFichierPiege(const std::string& chemin, const T* (*lire)(const std::string&)) {
+const T* LireFichierPiege(const FichierSoleil& fichier, const T* (*lire)(const FichierSoleil&)) {
     try {
-        return lire(chemin);
+        if (const T* lu = lire(fichier))
+            return lu;
     } catch (const ErreurFichier&) {
-        return nullptr;
     }
+    AfficherMessage(44, {fichier.chemin});
+    return nullptr;
 }
 
 // The four G_ files of the site's two latitude bands, in the order b/30, b/60,
@@ -53,15 +54,13 @@ struct TablesG {
 TablesG ChargerTablesG(float latitude) {
     TablesG t;
     t.bande = BandeLatitude(latitude);
-    std::array<std::string, 4> chemins;
     for (std::size_t i = 0; i < 4; ++i) {
         const int bande = t.bande + (i < 2 ? 0 : 5);
         const char* inclinaison = i % 2 == 0 ? "_30.don" : "_60.don";
-        chemins[i] = CheminInstall("\\Soleil\\G_" + std::to_string(bande) + inclinaison);
-        VerifierFichier(chemins[i]);
+        const FichierSoleil fichier =
+            TrouverFichierSoleil("G_" + std::to_string(bande) + inclinaison);
+        t.fichiers[i] = LireFichierPiege(fichier, LireFichierG);
     }
-    for (std::size_t i = 0; i < 4; ++i)
-        t.fichiers[i] = LireFichierPiege(chemins[i], LireFichierG);
     return t;
 }
 
@@ -137,9 +136,8 @@ double FacteurBloc(const MatriceAlpha* matrice, std::size_t L, float beta, int m
 }
 
 void FacteurAngulaire(EnregistrementCalcul& c, TableauMois& AlphaMois, bool ecrirePlan) {
-    const std::string chemin = CheminInstall("\\Soleil\\MatAlpha.don");
-    VerifierFichier(chemin);
-    const MatriceAlpha* matrice = LireFichierPiege(chemin, LireMatriceAlpha);
+    const MatriceAlpha* matrice =
+        LireFichierPiege(TrouverFichierSoleil("MatAlpha.don"), LireMatriceAlpha);
     if (matrice) {
         for (const auto& latitude : matrice->rangees)
             for (const auto& rangee : latitude)

@@ -1,9 +1,9 @@
 #include "engine/modSoleil.h"
 
+#include "common/Chemins.h"
 #include "common/Notificateur.h"
 #include "common/Texte.h"
 #include "data/modTexte.h"
-#include "engine/CacheFichiers.h"
 
 namespace {
 // Collects the messages shown while a file is parsed instead of showing them.
@@ -85,19 +85,34 @@ MatriceAlpha AnalyserMatriceAlpha(const std::string& contenu) {
     return matrice;
 }
 
-const SerieSoleil* LireSerieSoleil(const std::string& chemin) {
+FichierSoleil TrouverFichierSoleil(const std::string& nom) {
+    // The exact name first: resolving the case costs a look-up per path component.
+    std::string base = InstallDir;
+    while (!base.empty() && (base.back() == '/' || base.back() == '\\'))
+        base.pop_back();
+    FichierSoleil f;
+    f.chemin = base + "/Soleil/" + nom;
+    f.signature = LireSignature(f.chemin);
+    if (!f.signature.existe) {
+        f.chemin = CheminInstall("\\Soleil\\" + nom);
+        f.signature = LireSignature(f.chemin);
+    }
+    return f;
+}
+
+const SerieSoleil* LireSerieSoleil(const FichierSoleil& fichier) {
     static CacheFichiers<SerieSoleil> cache(AnalyserSerieSoleil);
-    return cache.Obtenir(chemin);
+    return cache.Obtenir(fichier.chemin, fichier.signature);
 }
 
-const FichierG* LireFichierG(const std::string& chemin) {
+const FichierG* LireFichierG(const FichierSoleil& fichier) {
     static CacheFichiers<FichierG> cache(AnalyserFichierG);
-    return cache.Obtenir(chemin);
+    return cache.Obtenir(fichier.chemin, fichier.signature);
 }
 
-const MatriceAlpha* LireMatriceAlpha(const std::string& chemin) {
+const MatriceAlpha* LireMatriceAlpha(const FichierSoleil& fichier) {
     static CacheFichiers<MatriceAlpha> cache(AnalyserMatriceAlpha);
-    return cache.Obtenir(chemin);
+    return cache.Obtenir(fichier.chemin, fichier.signature);
 }
 
 void MontrerConversions(const ValeursLues& ligne) {

@@ -5,6 +5,7 @@
 // and the stage shows it again on every run that uses the token, as a fresh read of
 // the file would.
 
+#include "engine/CacheFichiers.h"
 #include "project/modStructures.h"
 
 #include <array>
@@ -36,11 +37,19 @@ struct MatriceAlpha {
     std::array<std::array<ValeursLues, 3>, 3> rangees;
 };
 
+// The path of a file of the Soleil folder ("Cs.Don"), as CheminInstall gives it,
+// checked on disk with a single look-up when the name's case is right.
+struct FichierSoleil {
+    std::string chemin;
+    SignatureFichier signature;
+};
+FichierSoleil TrouverFichierSoleil(const std::string& nom);
+
 // Parsed files, nullptr when the file does not exist; ErreurFichier when it exists
 // but cannot be read.
-const SerieSoleil* LireSerieSoleil(const std::string& chemin);
-const FichierG* LireFichierG(const std::string& chemin);
-const MatriceAlpha* LireMatriceAlpha(const std::string& chemin);
+const SerieSoleil* LireSerieSoleil(const FichierSoleil& fichier);
+const FichierG* LireFichierG(const FichierSoleil& fichier);
+const MatriceAlpha* LireMatriceAlpha(const FichierSoleil& fichier);
 
 // Shows again the conversion messages of a line (all months, or month m only).
 void MontrerConversions(const ValeursLues& ligne);
