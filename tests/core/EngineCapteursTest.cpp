@@ -96,6 +96,17 @@ TEST_F(EngineCapteurs, MaskEndsCutTheBeamOfLongSummerDays) {
     EXPECT_NEAR(Facteur(0, 0, 6), court, 1e-4 * court);
 }
 
+TEST_F(EngineCapteurs, MeanMaskHeightRaisesThePlanesHorizon) {
+    // The same summation with and without the mean height in the sky term: only a
+    // mask flagged 1 has its mean height counted.
+    Masque({{-180, 10}, {180, 10}});
+    const float avecHauteur = Facteur(30, 0, 4);
+    e.Masque_Existe = 2;
+    const float sansHauteur = Facteur(30, 0, 4);
+    EXPECT_LT(avecHauteur, sansHauteur);
+    EXPECT_GT(avecHauteur, 0.9f * sansHauteur);
+}
+
 TEST_F(EngineCapteurs, MaskHeightOutsideAndBetweenPoints) {
     const GeometrieCapteur g = Profil();
     EXPECT_FLOAT_EQ(HauteurMasque(g, -60), 10);

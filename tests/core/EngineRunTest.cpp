@@ -99,7 +99,12 @@ TEST_F(EngineRun, OnDemandModeRecomputesOnlyTheParameters) {
 TEST_F(EngineRun, AnUntrappedFaultEndsTheRunWithAMessage) {
     c.Tref = c.Tef; // DT = 0 in every month
     c.Fecs.fill(33);
-    EXPECT_FALSE(Executer());
+    {
+        SablierActif sablier;
+        EXPECT_TRUE(notes.sablier);
+        EXPECT_FALSE(Executer());
+    }
+    EXPECT_FALSE(notes.sablier); // nothing escaped past the caller's cursor guard
     ASSERT_EQ(notes.messages.size(), 2u);
     EXPECT_EQ(notes.messages[0], "Erreur calcul Q");
     EXPECT_EQ(notes.messages[1], "Le calcul a été interrompu. Division par zéro dans le calcul "
