@@ -230,7 +230,7 @@ void CalculerEtap(EnregistrementCalcul& c, bool& succes) {
         etap = VersSimple((1 - DivisionSure(1, 2.0 * u, "Etap")) * e.R, "Etap");
     } else if (c.Classe_Systeme == 1) {
         const double w = DivisionSure(D1, c.Echangeur.KEch, "Etap");
-        const double facteur = 1 - DivisionSure(1, 12 * u * w + 2.0 * u, "Etap");
+        const double facteur = 1 - DivisionSure(1, 12.0 * u * w + 2.0 * u, "Etap");
         const double diviseur = 1 + DivisionSure(w, u, "Etap");
         etap = VersSimple(DivisionSure(e.R * facteur, diviseur, "Etap"), "Etap");
     } else if (c.Classe_Systeme == 0) {

@@ -14,6 +14,10 @@ double Radians(double degres) {
 double Degres(double radians) {
     return radians * 180 / Pi();
 }
+// Sgn of the method: −1, 0 or 1.
+double Signe(double x) {
+    return (x > 0) - (x < 0);
+}
 // Int of the method: rounding towards minus infinity, to a 16-bit integer.
 int16_t Ent16(double x) {
     return static_cast<int16_t>(std::floor(x));
@@ -47,7 +51,7 @@ SurfaceEquivalente Equivalente(const GeometrieCapteur& g) {
     else if (cosDelta >= 0)
         s.delta = ArcSin(sinDelta);
     else
-        s.delta = ((sinDelta > 0) - (sinDelta < 0)) * static_cast<double>(Pi()) - ArcSin(sinDelta);
+        s.delta = Signe(sinDelta) * Pi() - ArcSin(sinDelta);
     return s;
 }
 

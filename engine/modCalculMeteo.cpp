@@ -72,9 +72,9 @@ double ValeurTable(const FichierG* fichier, int bloc, int m, const ClasseClarte&
     const ValeursLues& haut = fichier->blocs[bloc][classe.ligne + 1];
     MontrerConversion(bas, m);
     MontrerConversion(haut, m);
-    const float vBas = bas.valeurs[m];
-    const float vHaut = haut.valeurs[m];
-    return ArrondiSimple(vBas + (vHaut - vBas) * (KT - classe.valeur) / 0.02);
+    const double vBas = bas.valeurs[m];
+    const double vHaut = haut.valeurs[m];
+    return ArrondiSimple(vBas + (vHaut - vBas) * (static_cast<double>(KT) - classe.valeur) / 0.02);
 }
 
 // One band and one tilt (30° or 60°), blended between orientation 0° and 45°.
@@ -89,7 +89,7 @@ double ValeurOrientee(const FichierG* fichier, const EnregistrementCalcul& c, in
 // The plane irradiation of one band (0: b, 1: b + 5) for the tilt β > 30.
 double ValeurBande(const TablesG& t, int bande, const EnregistrementCalcul& c, int m,
                    const ClasseClarte& classe) {
-    const float beta = c.inclinaison;
+    const double beta = c.inclinaison;
     const double w60 = ValeurOrientee(t.fichiers[2 * bande + 1], c, m, classe);
     if (beta == 60)
         return w60;
@@ -103,7 +103,7 @@ double ValeurBande30(const TablesG& t, int bande, const EnregistrementCalcul& c,
 }
 
 double EntreBandes(const TablesG& t, float latitude, double g0, double g1) {
-    return g0 + (g1 - g0) * (latitude - t.bande) / 5;
+    return g0 + (g1 - g0) * (static_cast<double>(latitude) - t.bande) / 5;
 }
 
 // G_l_i_g_R of month m by the tilt cases; nothing for a negative tilt.
@@ -127,9 +127,9 @@ void ValeurPlan(const TablesG& t, EnregistrementCalcul& c, int m) {
 double FacteurBloc(const MatriceAlpha* matrice, std::size_t L, float beta, int m) {
     if (!matrice)
         return 0.0;
-    const float r0 = matrice->rangees[L][0].valeurs[m];
-    const float r45 = matrice->rangees[L][1].valeurs[m];
-    const float r90 = matrice->rangees[L][2].valeurs[m];
+    const double r0 = matrice->rangees[L][0].valeurs[m];
+    const double r45 = matrice->rangees[L][1].valeurs[m];
+    const double r90 = matrice->rangees[L][2].valeurs[m];
     if (beta > 45)
         return ArrondiSimple(r45 + (r90 - r45) * (beta - 45) / 45);
     return ArrondiSimple(r0 + (r45 - r0) * beta / 45);
@@ -227,7 +227,8 @@ void CalculerGPlan(EnregistrementCalcul& c, TableauMois& AlphaMois) {
 void CalculerEm(EnregistrementCalcul& c) {
     const double pi = Pi();
     for (int m = 1; m <= 12; ++m) {
-        const double angle = pi * (60 - std::fabs(c.Latitude) + c.Delta[m]) / 100;
+        const double angle =
+            pi * (60 - std::fabs(static_cast<double>(c.Latitude)) + c.Delta[m]) / 100;
         c.Em[m] = VersSimple(800 * std::sin(angle) + 650, "Em");
     }
 }
