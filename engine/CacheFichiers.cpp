@@ -1,5 +1,6 @@
 #include "engine/CacheFichiers.h"
 
+#include <algorithm>
 #include <chrono>
 #include <sys/stat.h>
 
@@ -9,7 +10,7 @@ int64_t Nanosecondes(const timespec& t) {
 }
 
 // Coarser than the timestamp granularity of any file system the data may sit on.
-constexpr int64_t MargeStabilite = 2'000'000'000;
+int64_t MargeStabilite = 2'000'000'000;
 } // namespace
 
 SignatureFichier LireSignature(const std::string& chemin) {
@@ -24,6 +25,10 @@ SignatureFichier LireSignature(const std::string& chemin) {
     s.modification = Nanosecondes(etat.st_mtim);
     s.changement = Nanosecondes(etat.st_ctim);
     return s;
+}
+
+void DefinirMargeStabilite(int64_t nanosecondes) {
+    MargeStabilite = nanosecondes;
 }
 
 bool SignatureStable(const SignatureFichier& signature) {

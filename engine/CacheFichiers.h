@@ -27,6 +27,9 @@ SignatureFichier LireSignature(const std::string& chemin);
 // True when the signature was taken long enough after the file's last change for a
 // later change to be told apart from it.
 bool SignatureStable(const SignatureFichier& signature);
+// Test hook: the age a file must have reached when parsed for its parsed contents to be
+// trusted without reading it again (2 s by default).
+void DefinirMargeStabilite(int64_t nanosecondes);
 
 template <class T> class CacheFichiers {
 public:

@@ -6,6 +6,8 @@
 #include "data/modTexte.h"
 
 namespace {
+long analyses = 0;
+
 // Collects the messages shown while a file is parsed instead of showing them.
 class CaptureMessages : public Notificateur {
 public:
@@ -52,7 +54,12 @@ ValeursLues LireRangeeG(std::string& tampon) {
 }
 } // namespace
 
+long AnalysesSoleil() {
+    return analyses;
+}
+
 SerieSoleil AnalyserSerieSoleil(const std::string& contenu) {
+    ++analyses;
     std::string tampon = contenu;
     const std::string ligne = LireLigne(tampon);
     SerieSoleil serie;
@@ -62,6 +69,7 @@ SerieSoleil AnalyserSerieSoleil(const std::string& contenu) {
 }
 
 FichierG AnalyserFichierG(const std::string& contenu) {
+    ++analyses;
     std::string tampon = contenu;
     FichierG fichier;
     for (auto& bloc : fichier.blocs) {
@@ -73,6 +81,7 @@ FichierG AnalyserFichierG(const std::string& contenu) {
 }
 
 MatriceAlpha AnalyserMatriceAlpha(const std::string& contenu) {
+    ++analyses;
     std::string tampon = contenu;
     MatriceAlpha matrice;
     SauterLignes(tampon, 3);

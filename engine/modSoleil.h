@@ -55,6 +55,10 @@ const MatriceAlpha* LireMatriceAlpha(const FichierSoleil& fichier);
 void MontrerConversions(const ValeursLues& ligne);
 void MontrerConversion(const ValeursLues& ligne, int m);
 
+// How many Soleil files were parsed since the program started (a look-up answered
+// from the kept contents parses nothing).
+long AnalysesSoleil();
+
 // Parsers of a file's text (CR LF lines), used by the cache.
 SerieSoleil AnalyserSerieSoleil(const std::string& contenu);
 FichierG AnalyserFichierG(const std::string& contenu);

@@ -1,6 +1,8 @@
 #include "EngineTestOutils.h"
+#include "engine/CacheFichiers.h"
 #include "engine/modCalcul.h"
 #include "engine/modCalculORIN.h"
+#include "engine/modSoleil.h"
 #include "tests/support/EnregistrementExemple.h"
 
 #include <algorithm>
@@ -9,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -18,6 +21,10 @@ protected:
     void SetUp() override {
         EngineTest::SetUp();
         RemplirEnregistrementExemple(projet, ClimatExemple());
+    }
+    void TearDown() override {
+        DefinirMargeStabilite(2'000'000'000);
+        EngineTest::TearDown();
     }
     bool Executer() { return ExecuterCalcul(projet.Calcul, projet.Entrees); }
 
@@ -153,6 +160,22 @@ TEST_F(EngineRun, AChangedSolarFileTakesEffectAtTheNextRun) {
     fs::remove(InstallDir + "/Soleil/MatAlpha.don");
     ASSERT_TRUE(Executer());
     EXPECT_EQ(c.FacteurMois[6], 0.0f); // missing: empty rows
+}
+
+TEST_F(EngineRun, KeptContentsAreUsedUntilAFileChanges) {
+    InstallDir = CopieFixture();
+    DefinirMargeStabilite(0); // trust a file as soon as it is parsed
+    ASSERT_TRUE(Executer());
+    const long analyses = AnalysesSoleil();
+    ASSERT_TRUE(Executer());
+    EXPECT_EQ(AnalysesSoleil(), analyses); // nothing parsed again
+
+    // Past the file times' granularity, a rewrite of the same size is seen.
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    Ecrire(InstallDir + "/Soleil/Nj.don", "31 27 31 30 31 30 31 31 30 31 30 31\r\n");
+    ASSERT_TRUE(Executer());
+    EXPECT_EQ(AnalysesSoleil(), analyses + 1);
+    EXPECT_EQ(c.Nj[2], 27.0f);
 }
 
 TEST_F(EngineRun, ConversionMessagesComeBackOnEveryRun) {
