@@ -43,18 +43,8 @@ protected:
             c.Gh[m] = 2 + 0.25f * m;
         }
     }
-    // A copy of the fixture folder that a test may change.
-    std::string CopieFixture() {
-        const fs::path dossier =
-            fs::path(::testing::TempDir()) / ("soleil_" + std::to_string(++n_));
-        fs::remove_all(dossier);
-        fs::create_directories(dossier);
-        fs::copy(fs::path(VARQUIN_FIXTURES_DIR) / "soleil", dossier, fs::copy_options::recursive);
-        return dossier.string();
-    }
     EnregistrementCalcul c;
     TableauMois AlphaMois{};
-    int n_ = 0;
 };
 } // namespace
 

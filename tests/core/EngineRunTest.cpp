@@ -28,13 +28,6 @@ protected:
     }
     bool Executer() { return ExecuterCalcul(projet.Calcul, projet.Entrees); }
 
-    std::string CopieFixture() {
-        const fs::path dossier = fs::path(::testing::TempDir()) / "soleil_run";
-        fs::remove_all(dossier);
-        fs::create_directories(dossier);
-        fs::copy(fs::path(VARQUIN_FIXTURES_DIR) / "soleil", dossier, fs::copy_options::recursive);
-        return dossier.string();
-    }
     static void Ecrire(const std::string& chemin, const std::string& texte) {
         std::ofstream(chemin, std::ios::binary) << texte;
     }

@@ -7,8 +7,10 @@
 #include "data/modMessages.h"
 #include "engine/modCalculORIN.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 class NotificateurEnregistreur : public Notificateur {
@@ -46,6 +48,8 @@ protected:
         CalculAuto = true;
     }
     void TearDown() override {
+        for (const auto& dossier : copies_)
+            std::filesystem::remove_all(dossier);
         DefinirNotificateur(nullptr);
         InstallDir = ancienDossier;
         AfficherMessages = false;
@@ -53,6 +57,23 @@ protected:
         CalculPermis = true;
         CalculAuto = true;
     }
+    // A private copy of the fixture install folder that the test may change (tests
+    // may run in parallel processes).
+    std::string CopieFixture() {
+        namespace fs = std::filesystem;
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        const fs::path dossier = fs::path(::testing::TempDir()) /
+                                 ("soleil_" + std::string(test->name()) + "_" +
+                                  std::to_string(getpid()) + "_" + std::to_string(copies_.size()));
+        fs::remove_all(dossier);
+        fs::create_directories(dossier);
+        fs::copy(fs::path(VARQUIN_FIXTURES_DIR) / "soleil", dossier, fs::copy_options::recursive);
+        copies_.push_back(dossier);
+        return dossier.string();
+    }
     NotificateurEnregistreur notes;
     std::string ancienDossier;
+
+private:
+    std::vector<std::filesystem::path> copies_;
 };
