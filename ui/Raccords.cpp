@@ -1,17 +1,24 @@
 #include "ui/Raccords.h"
 
-// TODO(integration): the start-up load, the label table and the calculation-mode flag
-// belong to the core (startup/Modgeneral.h `ChargementInitial()`, the `Libelles`
-// table of the catalogues, and the program-wide `CalculAuto`). Until they are merged
-// the program starts with empty lists and keeps the mode here.
+#include "data/modLibelles.h"
+#include "startup/Modgeneral.h"
 
-void ChargementDemarrage() {}
+void ChargementDemarrage() {
+    ChargementInitial();
+}
 
-std::vector<std::string> ListeDeChoix(int) {
-    return {};
+std::vector<std::string> ListeDeChoix(int k) {
+    std::vector<std::string> liste;
+    if (k < 0 || k > LibelleListeMax)
+        return liste;
+    for (const std::string& item : Libelles[static_cast<std::size_t>(k)]) {
+        if (item.empty())
+            break;
+        liste.push_back(item);
+    }
+    return liste;
 }
 
 bool& ModeCalculAuto() {
-    static bool calculAuto = true;
-    return calculAuto;
+    return CalculAuto;
 }
