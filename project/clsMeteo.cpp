@@ -48,6 +48,7 @@ void clsMeteo::station(const std::string& valeur) {
         int16_t distance = 0, ville = 0;
         LireValeursTable(TableStations2, valeur, {&altitude, &distance, &ville});
 
+        const bool autreStation = valeur != station_;
         station_ = valeur;
         latitude = lat;
         zone = zon;
@@ -58,10 +59,13 @@ void clsMeteo::station(const std::string& valeur) {
         altitude_station_meteo = altitude;
         Distance_Mer_station_meteo = std::max<int16_t>(distance, 1);
         Nb_habitant_station_meteo = std::max<int16_t>(ville, 1);
-        // The station gives the site its first situation; the person may change it.
-        Altitude = altitude_station_meteo;
-        Distance_Mer = Distance_Mer_station_meteo;
-        Nb_Habitant_Ville = Nb_habitant_station_meteo;
+        // A new station gives the site its first situation, which the person may then
+        // change; the same station read again (after opening a file) keeps it.
+        if (autreStation) {
+            Altitude = altitude_station_meteo;
+            Distance_Mer = Distance_Mer_station_meteo;
+            Nb_Habitant_Ville = Nb_habitant_station_meteo;
+        }
         Hemisphere(hem);
         DepartementDeStation(valeur, departement_);
     }
@@ -121,7 +125,8 @@ void clsMeteo::DepuisEnregistrement(const EnregistrementEntrees& e, const Enregi
     MoisVersCollection(c.R, R);
     MoisVersCollection(c.Tef, Tef);
     MoisVersCollection(c.Text, Text);
-    MoisVersCollection(c.TextStation, TextStation);
+    // The station's own temperatures are not saved: the cascade above has just read
+    // them, and the record may hold another station's.
     zone = Rogner(c.Zone.ValStr.str());
     latitude = c.Latitude;
 }

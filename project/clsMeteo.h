@@ -49,7 +49,8 @@ public:
     void Departement(const std::string& valeur);
     const std::string& station() const { return station_; }
     // Reads the station's reference data, sets the hemisphere and the department the
-    // station belongs to. A station that is not in the station collection throws
+    // station belongs to; a station other than the current one also gives the site its
+    // altitude and classes. A station that is not in the station collection throws
     // ErreurIndice and changes nothing.
     void station(const std::string& valeur);
 
