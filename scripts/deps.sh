@@ -3,7 +3,7 @@
 set -euo pipefail
 paquets=(cmake g++ make ninja-build libgtest-dev libgmock-dev libbenchmark-dev
          qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation poppler-utils
-         clang-format)
+         clang-format python3)
 manquants=()
 for p in "${paquets[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || manquants+=("$p")
