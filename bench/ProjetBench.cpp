@@ -1,0 +1,65 @@
+// A project's run as the window starts it (components into the record, the engine,
+// the record back into the components with the site cascade), and the project file
+// written and read, on the reference data folder.
+
+#include "common/Notificateur.h"
+#include "engine/modCalculORIN.h"
+#include "project/ProjetFichier.h"
+#include "project/clsprojet.h"
+#include "startup/Modgeneral.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+class Silencieux : public Notificateur {
+public:
+    void Message(const std::string&, const std::string&) override { ++messages; }
+    void Sablier(bool) override {}
+    int messages = 0;
+};
+
+// A collector-and-tank project of the reference data, calculated once.
+struct ProjetChauffe {
+    Silencieux silencieux;
+    clsprojet projet;
+
+    ProjetChauffe() {
+        DefinirNotificateur(&silencieux);
+        ChargementInitial(VARQUIN_REFERENCE_DIR);
+        CalculPermis = false;
+        projet.Activer();
+        CalculPermis = true;
+        projet.Systeme->TypeSysteme(SystemeCapteurBallon);
+        projet.Capteurs->surface_totale(4);
+        RemplirCollection(projet.Besoin->Conso, 200.0, 12);
+        projet.SimulerORIN(false);
+    }
+    ~ProjetChauffe() { DefinirNotificateur(nullptr); }
+};
+
+void BM_SimulerORIN(benchmark::State& state) {
+    ProjetChauffe p;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(p.projet.SimulerORIN(false));
+    if (p.silencieux.messages)
+        state.SkipWithError("the run showed a message");
+}
+BENCHMARK(BM_SimulerORIN);
+
+void BM_EcrireTexteProjet(benchmark::State& state) {
+    ProjetChauffe p;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TexteProjet(p.projet.Enregistrement(), p.projet.Fichier));
+}
+BENCHMARK(BM_EcrireTexteProjet);
+
+void BM_LireTexteProjet(benchmark::State& state) {
+    ProjetChauffe p;
+    const std::string texte = TexteProjet(p.projet.Enregistrement(), p.projet.Fichier);
+    EnregistrementProjet lu;
+    std::string fichier;
+    for (auto _ : state)
+        LireTexteProjet(texte, "bench.vqp", lu, fichier);
+}
+BENCHMARK(BM_LireTexteProjet);
+} // namespace
