@@ -35,6 +35,8 @@ bool TableProjetsTenue() {
 bool clsprojet::SimulerORIN(bool afficher) {
     if (!CalculPermis)
         return true;
+    if (!Actif())
+        return false; // released: no record, no components
     SablierActif sablier;
     ConvertObj2Struct();
     bool reussi;

@@ -232,4 +232,5 @@ TEST_F(ComposantsTest, SystemSummaryForTheWindow) {
     p.Desactiver();
     EXPECT_EQ(p.Fenetre, nullptr);
     EXPECT_EQ(p.Capteurs, nullptr);
+    EXPECT_FALSE(p.SimulerORIN(true)); // a released project has nothing to run
 }

@@ -106,7 +106,7 @@ TEST(ProjetFichierFuzz, DamagedFilesAreRefusedOrReadWholeNeverHalfRead) {
     const std::string original = TexteProjet(depart, "origine.vqp");
     Mutateur mutateur(20240611u); // fixed seed: the same files on every run
     int refuses = 0, lus = 0;
-    for (int essai = 0; essai < 3000; ++essai) {
+    for (int essai = 0; essai < 2000; ++essai) {
         const std::string octets = VersWindows1252(mutateur.Muter(original));
         EnregistrementProjet p = depart;
         std::string fichier = "depart.vqp";
@@ -127,6 +127,6 @@ TEST(ProjetFichierFuzz, DamagedFilesAreRefusedOrReadWholeNeverHalfRead) {
         }
     }
     // Both outcomes must actually occur for the test to mean anything.
-    EXPECT_GT(refuses, 300);
-    EXPECT_GT(lus, 300);
+    EXPECT_GT(refuses, 200);
+    EXPECT_GT(lus, 200);
 }
