@@ -37,7 +37,7 @@ std::string_view SansEspaces(std::string_view s) {
     return s;
 }
 
-std::vector<std::string_view> Decouper(std::string_view texte, std::string_view separateur) {
+std::vector<std::string_view> Decouper(std::string_view texte, char separateur) {
     std::vector<std::string_view> parties;
     std::size_t debut = 0;
     for (;;) {
@@ -45,7 +45,7 @@ std::vector<std::string_view> Decouper(std::string_view texte, std::string_view 
         parties.push_back(texte.substr(debut, fin - debut));
         if (fin == std::string_view::npos)
             return parties;
-        debut = fin + separateur.size();
+        debut = fin + 1;
     }
 }
 
@@ -111,8 +111,13 @@ struct Cumul {
 
 class LecteurEpw {
 public:
-    LecteurEpw(const std::string& texte, const std::string& chemin)
-        : chemin_(chemin), texte_(NormaliserFinsDeLigne(texte)), lignes_(Decouper(texte_, "\r\n")) {
+    // CR LF or LF line ends (the file reader turns lone CRs into CR LF).
+    LecteurEpw(std::string_view texte, const std::string& chemin)
+        : chemin_(chemin), lignes_(Decouper(texte, '\n')) {
+        for (std::string_view& l : lignes_) {
+            if (!l.empty() && l.back() == '\r')
+                l.remove_suffix(1);
+        }
     }
 
     StationEpw Lire() {
@@ -146,7 +151,7 @@ private:
     void LireLocation(StationEpw& s) const {
         if (!CommencePar(lignes_[0], "LOCATION"))
             Echec(0, "un fichier météo EPW commence par la ligne « LOCATION », qui manque ici");
-        const auto champs = Decouper(lignes_[0], ",");
+        const auto champs = Decouper(lignes_[0], ',');
         if (champs.size() < 10)
             Echec(0, "la ligne LOCATION a " + std::to_string(champs.size()) +
                          " champs ; 10 sont attendus (ville, région, pays, source, numéro OMM, "
@@ -176,7 +181,7 @@ private:
         if (i == lignes_.size())
             Echec(i - 1,
                   "le fichier s'arrête sans la ligne « DATA PERIODS » qui termine l'en-tête");
-        const auto champs = Decouper(lignes_[i], ",");
+        const auto champs = Decouper(lignes_[i], ',');
         int parHeure = 0;
         if (champs.size() < 3 || !LireEntier(champs[2], parHeure) || parHeure != 1)
             Echec(i, "seuls les fichiers horaires (un enregistrement par heure) sont acceptés");
@@ -192,7 +197,7 @@ private:
                 continue;
             if (attendu.mois == 13)
                 Echec(i, "enregistrement au-delà du 31/12 à 24 h");
-            const auto champs = Decouper(lignes_[i], ",");
+            const auto champs = Decouper(lignes_[i], ',');
             const Instant t = LireInstant(champs, i);
             if (!(t == attendu)) {
                 if (!(attendu == Instant{3, 1, 1} && t == Instant{2, 29, 1}))
@@ -253,8 +258,7 @@ private:
     }
 
     std::string chemin_;
-    std::string texte_;
-    std::vector<std::string_view> lignes_;
+    std::vector<std::string_view> lignes_; // into the caller's text
     Cumul rayonnement_, temperature_;
 };
 

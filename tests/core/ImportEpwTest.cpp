@@ -252,7 +252,9 @@ TEST(ImportEpw, FichiersReelsReproduisentLeTableauMensuel) {
     int importes = 0, refuses = 0;
     for (std::size_t i = 0; i < table.Taille(); ++i) {
         const std::string chemin = climat + "/raw/" + table(i, "source_file");
-        if (reference::Octets(chemin).rfind("LOCATION,", 0) != 0) {
+        std::string debut(9, ' ');
+        std::ifstream(chemin, std::ios::binary).read(debut.data(), 9);
+        if (debut != "LOCATION,") {
             EXPECT_THROW(ImporterEpw(chemin), ErreurFichier) << chemin;
             ++refuses;
             continue;
