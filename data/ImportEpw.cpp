@@ -224,9 +224,10 @@ private:
         if (!LireEntier(champs[ChampMois - 1], t.mois) ||
             !LireEntier(champs[ChampJour - 1], t.jour) ||
             !LireEntier(champs[ChampHeure - 1], t.heure))
-            Echec(i, "date « " + std::string(champs[ChampJour - 1]) + "/" +
-                         std::string(champs[ChampMois - 1]) + " " +
-                         std::string(champs[ChampHeure - 1]) + " h » illisible (champs 2 à 4)");
+            Echec(i, "date « " + SousTexte(champs[ChampJour - 1], 0, 12) + "/" +
+                         SousTexte(champs[ChampMois - 1], 0, 12) + " " +
+                         SousTexte(champs[ChampHeure - 1], 0, 12) +
+                         " h » illisible (champs 2 à 4)");
         return t;
     }
 

@@ -192,6 +192,10 @@ TEST(ImportEpw, FichiersAbimesRefusesAvecLeFichierEtLaLigne) {
     contient(Erreur(AvecLigne(bon, l,
                               Remplacer(Enregistrement(sansFin, 3, 10, 5), ",3.173913,", ",3x,"))),
              {("ligne " + std::to_string(l) + " ").c_str(), "température sèche « 3x »"});
+    contient(
+        Erreur(AvecLigne(
+            bon, l, Remplacer(Enregistrement(sansFin, 3, 10, 5), "2001,3,10,", "2001,3,dix,"))),
+        {("ligne " + std::to_string(l) + " ").c_str(), "date « dix/3 5 h » illisible"});
     contient(Erreur(AvecLigne(bon, l, "2001,3,10,5,60,flags,3.1,2,3")),
              {("ligne " + std::to_string(l) + " ").c_str(), "9 champs"});
     // A record repeated, and one after the end of the year.
