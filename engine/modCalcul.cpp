@@ -74,6 +74,12 @@ float VersSimple(double valeur, const char* quoi) {
     return static_cast<float>(valeur);
 }
 
+float ArrondiSimple(double valeur) {
+    if (std::isfinite(valeur) && std::fabs(valeur) > FLT_MAX)
+        return static_cast<float>(std::copysign(INFINITY, valeur));
+    return static_cast<float>(valeur);
+}
+
 bool EstFini(float valeur) {
     return std::isfinite(valeur);
 }

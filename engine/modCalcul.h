@@ -41,6 +41,9 @@ void ViderParametres(ListeParametres& parametres);
 // A value computed in double stored as a Single; throws ErreurArithmetique, naming
 // `quoi`, when it is NaN, infinite or beyond the Single range.
 float VersSimple(double valeur, const char* quoi);
+// A value computed in double rounded to a Single; beyond the Single range it becomes
+// an infinity of its sign, as the processor's conversion would give.
+float ArrondiSimple(double valeur);
 // False for NaN and infinities, which a display must not show as numbers.
 bool EstFini(float valeur);
 // True when months 1..12 of the array are all finite.

@@ -16,7 +16,6 @@
 #include <functional>
 #include <system_error>
 
-bool CalculAuto = true;
 std::string Separateur = "\t";
 
 namespace {

@@ -4,8 +4,9 @@
 
 #include <string>
 
-// Automatic calculation (true at start-up; changed by the options dialog only).
-extern bool CalculAuto;
+// CalculAuto, the calculation mode, is the engine's (engine/modCalculORIN.h).
+#include "engine/modCalculORIN.h"
+
 // Separator between a key and its values in project files: one TAB.
 extern std::string Separateur;
 

@@ -1,0 +1,14 @@
+#pragma once
+// Auxiliary heating: the volume heated by an auxiliary integrated in the tank.
+
+#include "project/modStructures.h"
+
+#include <string>
+
+// True for the system codes whose auxiliary heater is integrated in the tank.
+bool IsAppointIntegre(const std::string& categorie);
+// A status mark "?" or "*" leaves its value undetermined; any other mark is known.
+bool EstIndetermine(const Marque& marque);
+
+// VcElec = 30 % of Vn, for systems with an integrated auxiliary.
+void CalculerAppoint(EnregistrementCalcul& c, bool& succes);

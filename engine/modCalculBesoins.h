@@ -1,0 +1,10 @@
+#pragma once
+// Hot-water needs: the ambient temperature around the tank and the monthly need.
+
+#include "project/modStructures.h"
+
+// TLocal by tank location: outdoors, unheated room, heated room; other locations
+// leave it unchanged.
+void CalculerTLocal(EnregistrementCalcul& c, const EnregistrementEntrees& e);
+// Becs = DT × 0.00116 × Conso × Nj [kWh], month by month.
+void CalculerBecs(EnregistrementCalcul& c);

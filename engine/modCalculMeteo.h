@@ -1,0 +1,34 @@
+#pragma once
+// Weather stage: the solar series of the Soleil folder, the site temperature, the
+// clearness index, the irradiation on the collector plane by the table method with
+// its angular factor, the mean daytime irradiance and the temperature differences.
+
+#include "project/modStructures.h"
+
+// Cs, AlphagG, Delta and Nj from the first lines of "Cs.Don", "alphaG.don",
+// "delta.don" and "Nj.don". A missing or unreadable file throws ErreurFichier after
+// message 44.
+void ChargerDonneesSoleil(EnregistrementCalcul& c);
+// Text = TextStation lowered by 4.5 K per 1000 m of height above the station.
+void CorrigerTemperatureAltitude(EnregistrementCalcul& c, const EnregistrementEntrees& e);
+// R = Gh / extraterrestrial daily irradiation.
+void CalculerR(EnregistrementCalcul& c);
+// G_l_i_g_R by interpolation in the G_ tables, and the monthly angular factor. A
+// fault inside this step (missing file, division by zero) skips the operation
+// concerned; a negative tilt leaves G_l_i_g_R as it was.
+void CalculerGPlan(EnregistrementCalcul& c, TableauMois& AlphaMois);
+void CalculerEm(EnregistrementCalcul& c);
+// DT1 = Text + 2 K (maritime zone) or 4 K (other zones) − Tef; the zone text is
+// upper-cased in the record.
+void CalculerDT1(EnregistrementCalcul& c);
+void CalculerDT2(EnregistrementCalcul& c);
+void CalculerDT(EnregistrementCalcul& c);
+
+// The lower latitude band of the G_ tables: Int(latitude / 5) × 5.
+int16_t BandeLatitude(float latitude);
+// The clearness class of a month: lower row (0..17) and its class value.
+struct ClasseClarte {
+    int ligne = 0;
+    float valeur = 0;
+};
+ClasseClarte ClasseDeClarte(float KT);

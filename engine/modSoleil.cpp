@@ -1,0 +1,137 @@
+#include "engine/modSoleil.h"
+
+#include "common/Chemins.h"
+#include "common/Notificateur.h"
+#include "common/Texte.h"
+#include "data/modTexte.h"
+
+namespace {
+long analyses = 0;
+
+// Collects the messages shown while a file is parsed instead of showing them.
+class CaptureMessages : public Notificateur {
+public:
+    CaptureMessages() : precedent_(notificateur()) { DefinirNotificateur(this); }
+    ~CaptureMessages() override { DefinirNotificateur(&precedent_); }
+    CaptureMessages(const CaptureMessages&) = delete;
+    CaptureMessages& operator=(const CaptureMessages&) = delete;
+
+    void Message(const std::string& texte, const std::string&) override { textes.push_back(texte); }
+    void Sablier(bool actif) override { precedent_.Sablier(actif); }
+
+    std::vector<std::string> textes;
+
+private:
+    Notificateur& precedent_;
+};
+
+// Tokens premier..premier+11 of the line (LireMot with " "), as LireDouzeValeurs
+// takes them, each converted by ConvertirNombre.
+ValeursLues LireValeurs(const std::string& ligne, int premier) {
+    ValeursLues lues;
+    CaptureMessages capture;
+    std::string reste = Rogner(ligne);
+    for (int i = 1; i < premier; ++i)
+        LireMot(reste, " ");
+    for (int m = 1; m <= 12; ++m) {
+        std::string mot = LireMot(reste, " ");
+        const std::size_t avant = capture.textes.size();
+        lues.valeurs[m] = static_cast<float>(ConvertirNombre(mot));
+        for (std::size_t i = avant; i < capture.textes.size(); ++i)
+            lues.conversions.emplace_back(m, capture.textes[i]);
+    }
+    return lues;
+}
+
+void SauterLignes(std::string& tampon, int n) {
+    for (int i = 0; i < n; ++i)
+        LireLigne(tampon);
+}
+
+// A G_ row is held as a text of 60 characters: a longer line loses its end.
+ValeursLues LireRangeeG(std::string& tampon) {
+    return LireValeurs(CompacterEspaces(TexteFixe(LireLigne(tampon), 60)), 2);
+}
+} // namespace
+
+long AnalysesSoleil() {
+    return analyses;
+}
+
+SerieSoleil AnalyserSerieSoleil(const std::string& contenu) {
+    ++analyses;
+    std::string tampon = contenu;
+    const std::string ligne = LireLigne(tampon);
+    SerieSoleil serie;
+    serie.premiereLigneVide = ligne.empty();
+    serie.ligne = LireValeurs(CompacterEspaces(ligne), 1);
+    return serie;
+}
+
+FichierG AnalyserFichierG(const std::string& contenu) {
+    ++analyses;
+    std::string tampon = contenu;
+    FichierG fichier;
+    for (auto& bloc : fichier.blocs) {
+        SauterLignes(tampon, 3);
+        for (std::size_t r = 1; r <= 18; ++r)
+            bloc[r] = LireRangeeG(tampon);
+    }
+    return fichier;
+}
+
+MatriceAlpha AnalyserMatriceAlpha(const std::string& contenu) {
+    ++analyses;
+    std::string tampon = contenu;
+    MatriceAlpha matrice;
+    SauterLignes(tampon, 3);
+    for (std::size_t l = 0; l < 3; ++l) {
+        if (l > 0)
+            SauterLignes(tampon, 2);
+        for (auto& rangee : matrice.rangees[l])
+            rangee = LireValeurs(LireLigne(tampon), 1);
+    }
+    return matrice;
+}
+
+FichierSoleil TrouverFichierSoleil(const std::string& nom) {
+    // The exact name first: resolving the case costs a look-up per path component.
+    std::string base = InstallDir;
+    while (!base.empty() && (base.back() == '/' || base.back() == '\\'))
+        base.pop_back();
+    FichierSoleil f;
+    f.chemin = base + "/Soleil/" + nom;
+    f.signature = LireSignature(f.chemin);
+    if (!f.signature.existe) {
+        f.chemin = CheminInstall("\\Soleil\\" + nom);
+        f.signature = LireSignature(f.chemin);
+    }
+    return f;
+}
+
+const SerieSoleil* LireSerieSoleil(const FichierSoleil& fichier) {
+    static CacheFichiers<SerieSoleil> cache(AnalyserSerieSoleil);
+    return cache.Obtenir(fichier.chemin, fichier.signature);
+}
+
+const FichierG* LireFichierG(const FichierSoleil& fichier) {
+    static CacheFichiers<FichierG> cache(AnalyserFichierG);
+    return cache.Obtenir(fichier.chemin, fichier.signature);
+}
+
+const MatriceAlpha* LireMatriceAlpha(const FichierSoleil& fichier) {
+    static CacheFichiers<MatriceAlpha> cache(AnalyserMatriceAlpha);
+    return cache.Obtenir(fichier.chemin, fichier.signature);
+}
+
+void MontrerConversions(const ValeursLues& ligne) {
+    for (const auto& [m, texte] : ligne.conversions)
+        notificateur().Message(texte, TitreApplication);
+}
+
+void MontrerConversion(const ValeursLues& ligne, int m) {
+    for (const auto& [mois, texte] : ligne.conversions) {
+        if (mois == m)
+            notificateur().Message(texte, TitreApplication);
+    }
+}

@@ -1,0 +1,133 @@
+#include "EngineTestOutils.h"
+#include "common/Erreurs.h"
+#include "engine/modCalcul.h"
+#include "engine/modCalculBilan.h"
+
+#include <cmath>
+
+namespace {
+class EngineBilan : public EngineTest {
+protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        c.DT.fill(40);
+        c.DT2.fill(5);
+        c.S.fill(0.05f);
+        c.T.fill(1.2f);
+        c.X.fill(2);
+        c.Z.fill(0.5f);
+        c.Conso.fill(200);
+        c.Becs.fill(100);
+        c.a = 4;
+        c.Ds = 2.55f;
+        c.Vs = 255;
+    }
+    EnregistrementCalcul c;
+};
+} // namespace
+
+TEST_F(EngineBilan, WorkedCoverageExample) {
+    CalculerF2(c);
+    EXPECT_NEAR(c.F2[1], 0.38690, 1e-5);
+    CalculerFecs(c);
+    EXPECT_NEAR(ExpBornee(2 * c.F2[1] * c.F2[1]), 1.34904, 1e-5);
+    EXPECT_NEAR(c.Fecs[1], 38.405, 1e-3);
+    EXPECT_EQ(c.Fecs[12], c.Fecs[1]);
+    EXPECT_TRUE(notes.messages.empty());
+}
+
+TEST_F(EngineBilan, NegativeCombinedGroupIsFolded) {
+    c.S.fill(0);
+    c.X.fill(0);
+    c.T[1] = -3;
+    c.T[2] = -200;
+    CalculerF2(c);
+    EXPECT_FLOAT_EQ(c.F2[1], 0.0097f);
+    EXPECT_FLOAT_EQ(c.F2[2], 0.0001f);
+    EXPECT_FLOAT_EQ(c.F2[3], 1.2f);
+}
+
+TEST_F(EngineBilan, UndefinedCorrelationGivesMessage300AndZero) {
+    c.F2.fill(0.5f);
+    c.F2[3] = 0;
+    c.Fecs[3] = 55;
+    c.F2[4] = 100; // exp beyond the Single range is bounded
+    CalculerFecs(c);
+    EXPECT_EQ(notes.messages, std::vector<std::string>{"M300 ( 3)"});
+    EXPECT_EQ(c.Fecs[3], 0.0f);
+    EXPECT_NEAR(c.Fecs[4], 100 / std::sqrt(1 + 0.2 * 0.25), 1e-4);
+    EXPECT_GT(c.Fecs[5], 0.0f);
+}
+
+TEST_F(EngineBilan, SmallConsumptionKeepsTheOldStorageGroup) {
+    c.Conso[3] = 0.5f;
+    c.Conso[4] = 1.0f;
+    c.S[3] = 0.123f;
+    CalculerS(c);
+    EXPECT_EQ(notes.messages,
+              std::vector<std::string>{
+                  "La consommation mensuelle doit être strictement positive ( mois de mars )"});
+    EXPECT_EQ(notes.titres.back(), TitreApplication);
+    EXPECT_EQ(c.S[3], 0.123f);
+    EXPECT_NEAR(c.S[4], 2.55 * 16.536, 1e-4);
+    EXPECT_NEAR(c.S[1], 2.55 * 16.536 / 200, 1e-6);
+    EXPECT_EQ(NomMois(8), "août");
+    EXPECT_EQ(NomMois(12), "décembre");
+}
+
+TEST_F(EngineBilan, AnnualFiguresAreNeedWeighted) {
+    c.Fecs.fill(50);
+    c.Fecs[1] = 10;
+    c.Becs[1] = 1000;
+    CalculerBecsAn(c);
+    CalculerProd(c);
+    CalculerFecsAn(c);
+    CalculerProductiviteM2(c);
+    EXPECT_FLOAT_EQ(c.Becs_an, 2100);
+    EXPECT_FLOAT_EQ(c.Prod[1], 100);
+    EXPECT_FLOAT_EQ(c.Productivite_an, 650);
+    EXPECT_NEAR(c.Fecs_an, 650.0 / 2100 * 100, 1e-4); // not the plain mean (46.7 %)
+    EXPECT_FLOAT_EQ(c.Productivite_par_m2, 162.5f);
+
+    c.Productivite_par_m2 = 7;
+    c.Classe_Systeme = 3;
+    CalculerProductiviteM2(c);
+    EXPECT_EQ(c.Productivite_par_m2, 7.0f);
+    c.Classe_Systeme = 2;
+    c.a = 0;
+    CalculerProductiviteM2(c);
+    EXPECT_EQ(c.Productivite_par_m2, 7.0f);
+}
+
+TEST_F(EngineBilan, OnePieceHeaterUsesItsOwnStore) {
+    c.Classe_Systeme = 3;
+    c.Dn = 1.5f;
+    c.m = 150;
+    CalculerS(c);
+    CalculerZ(c);
+    EXPECT_NEAR(c.S[1], 1.5 * 16.536 / 200, 1e-6);
+    EXPECT_NEAR(c.Z[1], 200 / (1.2 * 150) * (1 + 1.2 * 40 / 80), 1e-5);
+}
+
+TEST_F(EngineBilan, UntrappedFaultsKeepWhatWasWritten) {
+    c.T[5] = 0;
+    c.Z.fill(9);
+    EXPECT_THROW(CalculerZ(c), ErreurArithmetique);
+    EXPECT_NE(c.Z[4], 9.0f);
+    EXPECT_EQ(c.Z[5], 9.0f);
+
+    c.Becs.fill(0);
+    CalculerBecsAn(c);
+    CalculerProd(c);
+    EXPECT_THROW(CalculerFecsAn(c), ErreurArithmetique);
+}
+
+TEST_F(EngineBilan, BalanceWaitsForAutomaticMode) {
+    CalculAuto = false;
+    CalculerBilanMensuel(c);
+    EXPECT_EQ(c.F2[1], 0.0f);
+    CalculAuto = true;
+    CalculPermis = false;
+    CalculerBilanMensuel(c);
+    EXPECT_EQ(c.F2[1], 0.0f);
+}

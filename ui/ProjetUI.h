@@ -1,0 +1,44 @@
+#pragma once
+// How the main window sees an open project: its child window and the project
+// commands of the menus. The project object (clsprojet with its frmProjet window)
+// implements it; the main window never reaches into the project otherwise.
+
+#include <QString>
+#include <memory>
+
+class QWidget;
+
+class ProjetUI {
+public:
+    virtual ~ProjetUI() = default;
+
+    // The project's window (frmProjet). The main window puts it into a child window
+    // of its frame. When that child window closes, the main window destroys the
+    // project object first (which releases the project record) while the window
+    // still exists; the object must not delete the window itself.
+    virtual QWidget* Fenetre() = 0;
+
+    // Open: the project's file becomes `chemin`, the file is read into the project
+    // and its window redisplayed.
+    virtual void Ouvrir(const QString& chemin) = 0;
+    // Save: the project is written to its current file, without a dialog.
+    virtual void Enregistrer() = 0;
+    // Save as: the project's file becomes `chemin`, then the project is written.
+    virtual void EnregistrerSous(const QString& chemin) = 0;
+    // "&Annuler": recalculated from its stored data and redisplayed, discarding any
+    // value typed and not validated.
+    virtual void Annuler() = 0;
+    // "&Calculer": one full calculation and redisplay, whatever the calculation mode.
+    virtual void Calculer() = 0;
+    // The report, previewed in a modal window / printed after the printer dialog.
+    virtual void ApercuAvantImpression(QWidget* cadre) = 0;
+    virtual void Imprimer(QWidget* cadre) = 0;
+};
+
+class FabriqueProjets {
+public:
+    virtual ~FabriqueProjets() = default;
+    // A new, empty project with its window created, calculated without redisplay and
+    // initialised (the steps of "&Nouveau" before the menus are enabled).
+    virtual std::unique_ptr<ProjetUI> NouveauProjet() = 0;
+};

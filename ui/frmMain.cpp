@@ -1,0 +1,264 @@
+#include "ui/frmMain.h"
+
+#include "common/Chemins.h"
+#include "ui/FondPrincipal.h"
+#include "ui/frmOptions.h"
+#include "ui/frmSplash.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QUrl>
+
+namespace {
+const QString CleGeometrie = QStringLiteral("frmMain/geometrie");
+const QString CleDossier = QStringLiteral("frmMain/dernierDossier");
+const QString ExtensionProjet = QStringLiteral(".vqp");
+} // namespace
+
+frmMain::frmMain(FabriqueProjets& fabrique, QWidget* parent)
+    : QMainWindow(parent), fabrique_(fabrique), zone_(new FondPrincipal) {
+    setWindowTitle(QStringLiteral("VARQUIN"));
+    zone_->setObjectName(QStringLiteral("zoneProjets"));
+    setCentralWidget(zone_);
+    statusBar()->setObjectName(QStringLiteral("sbStatusBar"));
+    CreerMenus();
+    // No project is open yet.
+    setmenu(false);
+    connect(zone_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* fenetre) {
+        if (fenetre != nullptr && projets_.count(fenetre) != 0)
+            setmenu(true);
+    });
+    QSettings reglages;
+    if (!restoreGeometry(reglages.value(CleGeometrie).toByteArray()))
+        resize(1100, 760);
+}
+
+frmMain::~frmMain() {
+    // The projects go before their windows, which the frame deletes after this.
+    projets_.clear();
+}
+
+QAction* frmMain::Commande(QMenu* menu, const char* nom, const QString& libelle,
+                           void (frmMain::*action)()) {
+    QAction* a = menu->addAction(libelle);
+    a->setObjectName(QString::fromLatin1(nom));
+    connect(a, &QAction::triggered, this, action);
+    return a;
+}
+
+void frmMain::CreerMenus() {
+    QMenu* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    fichier->setObjectName(QStringLiteral("mnuFile"));
+    QAction* nouveau =
+        Commande(fichier, "mnuFileNew", QStringLiteral("&Nouveau"), &frmMain::mnuFileNew_Click);
+    nouveau->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    QAction* ouvrir =
+        Commande(fichier, "mnuFileOpen", QStringLiteral("&Ouvrir"), &frmMain::mnuFileOpen_Click);
+    ouvrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    QAction* fermer =
+        Commande(fichier, "mnuFileClose", QStringLiteral("&Fermer"), &frmMain::mnuFileClose_Click);
+    fichier->addSeparator()->setObjectName(QStringLiteral("mnuFileBar0"));
+    QAction* enregistrer = Commande(fichier, "mnuFileSave", QStringLiteral("&Enregistrer"),
+                                    &frmMain::mnuFileSave_Click);
+    enregistrer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction* enregistrerSous =
+        Commande(fichier, "mnuFileSaveAs", QStringLiteral("Enregistrer &sous..."),
+                 &frmMain::mnuFileSaveAs_Click);
+    fichier->addSeparator()->setObjectName(QStringLiteral("mnuFileBar1"));
+    QAction* apercu =
+        Commande(fichier, "mnuFilePrintPreview", QStringLiteral("&Aperçu avant impression"),
+                 &frmMain::mnuFilePrintPreview_Click);
+    QAction* imprimer = Commande(fichier, "mnuFilePrint", QStringLiteral("&Imprimer..."),
+                                 &frmMain::mnuFilePrint_Click);
+    imprimer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    fichier->addSeparator()->setObjectName(QStringLiteral("mnuFileBar3"));
+    Commande(fichier, "mnuFileExit", QStringLiteral("&Quitter"), &frmMain::mnuFileExit_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* edition = menuBar()->addMenu(QStringLiteral("&Edition"));
+    edition->setObjectName(QStringLiteral("mnuEdit"));
+    edition->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
+    Commande(edition, "mnuEditUndo", QStringLiteral("&Annuler"), &frmMain::mnuEditUndo_Click);
+
+    QAction* calculer = menuBar()->addAction(QStringLiteral("&Calculer"));
+    calculer->setObjectName(QStringLiteral("mnuCalculer"));
+    connect(calculer, &QAction::triggered, this, &frmMain::mnuCalculer_Click);
+
+    QMenu* outils = menuBar()->addMenu(QStringLiteral("&Outils"));
+    outils->setObjectName(QStringLiteral("mnuTools"));
+    outils->menuAction()->setObjectName(QStringLiteral("mnuTools"));
+    Commande(outils, "mnuToolsOptions", QStringLiteral("&Options..."),
+             &frmMain::mnuToolsOptions_Click);
+
+    QMenu* aide = menuBar()->addMenu(QStringLiteral("&?"));
+    aide->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* sommaire = aide->addAction(QStringLiteral("&Sommaire"));
+    sommaire->setObjectName(QStringLiteral("mnuHelpContents"));
+    sommaire->setVisible(false);
+    Commande(aide, "mnuHelpSearchForHelpOn", QStringLiteral("A&ide sur..."),
+             &frmMain::mnuHelpSearchForHelpOn_Click);
+    aide->addSeparator()->setObjectName(QStringLiteral("mnuHelpBar0"));
+    Commande(aide, "mnuHelpAbout", QStringLiteral("À &propos de "), &frmMain::mnuHelpAbout_Click);
+
+    commandesProjet_ = {
+        enregistrer,           enregistrerSous,     fermer, apercu, imprimer, calculer,
+        edition->menuAction(), outils->menuAction()};
+}
+
+void frmMain::setmenu(bool enabled) {
+    for (QAction* a : commandesProjet_)
+        a->setEnabled(enabled);
+}
+
+ProjetUI* frmMain::ProjetActif() const {
+    // The current child stays current while a dialog of the frame is active.
+    const auto it = projets_.find(zone_->currentSubWindow());
+    return it == projets_.end() ? nullptr : it->second.get();
+}
+
+ProjetUI* frmMain::LoadNewDoc() {
+    std::unique_ptr<ProjetUI> projet = fabrique_.NouveauProjet();
+    ProjetUI* p = projet.get();
+    QMdiSubWindow* fenetre = zone_->addSubWindow(p->Fenetre());
+    fenetre->setAttribute(Qt::WA_DeleteOnClose);
+    fenetre->installEventFilter(this);
+    projets_[fenetre] = std::move(projet);
+    fenetre->show();
+    zone_->setActiveSubWindow(fenetre);
+    setmenu(true);
+    return p;
+}
+
+void frmMain::OuvrirFichier(const QString& chemin) {
+    LoadNewDoc()->Ouvrir(chemin);
+}
+
+bool frmMain::eventFilter(QObject* objet, QEvent* evenement) {
+    if (evenement->type() == QEvent::Close) {
+        if (auto* fenetre = qobject_cast<QMdiSubWindow*>(objet))
+            ProjetFerme(fenetre);
+    }
+    return QMainWindow::eventFilter(objet, evenement);
+}
+
+void frmMain::ProjetFerme(QMdiSubWindow* fenetre) {
+    // Closing releases the project, never asks and never saves.
+    if (projets_.erase(fenetre) == 0)
+        return;
+    setmenu(false);
+}
+
+QString frmMain::DernierDossier() const {
+    return QSettings().value(CleDossier, QDir::currentPath()).toString();
+}
+
+void frmMain::RetenirDossier(const QString& fichier) {
+    QSettings().setValue(CleDossier, QFileInfo(fichier).absolutePath());
+}
+
+QString frmMain::DialogueOuvrir() {
+    return QFileDialog::getOpenFileName(this, QStringLiteral("Ouvrir"), DernierDossier(),
+                                        QStringLiteral("Tous les fichiers (*)"));
+}
+
+QString frmMain::DialogueEnregistrerSous() {
+    return QFileDialog::getSaveFileName(
+        this, QStringLiteral("Enregistrer sous"), DernierDossier(),
+        QStringLiteral("Tous les fichiers (*%1)").arg(ExtensionProjet));
+}
+
+void frmMain::MontrerOptions() {
+    frmOptions options(this);
+    options.exec();
+}
+
+void frmMain::MontrerAPropos() {
+    frmSplash aPropos(this);
+    aPropos.exec();
+}
+
+void frmMain::mnuFileNew_Click() {
+    LoadNewDoc();
+}
+
+void frmMain::mnuFileOpen_Click() {
+    const QString chemin = DialogueOuvrir();
+    if (chemin.isEmpty())
+        return;
+    RetenirDossier(chemin);
+    OuvrirFichier(chemin);
+}
+
+void frmMain::mnuFileClose_Click() {
+    if (QMdiSubWindow* fenetre = zone_->currentSubWindow())
+        fenetre->close();
+}
+
+void frmMain::mnuFileSave_Click() {
+    if (ProjetUI* p = ProjetActif())
+        p->Enregistrer();
+}
+
+void frmMain::mnuFileSaveAs_Click() {
+    ProjetUI* p = ProjetActif();
+    if (p == nullptr)
+        return;
+    const QString chemin = DialogueEnregistrerSous();
+    if (chemin.isEmpty())
+        return;
+    RetenirDossier(chemin);
+    p->EnregistrerSous(chemin);
+}
+
+void frmMain::mnuFilePrintPreview_Click() {
+    if (ProjetUI* p = ProjetActif())
+        p->ApercuAvantImpression(this);
+}
+
+void frmMain::mnuFilePrint_Click() {
+    if (ProjetUI* p = ProjetActif())
+        p->Imprimer(this);
+}
+
+void frmMain::mnuFileExit_Click() {
+    close();
+}
+
+void frmMain::mnuEditUndo_Click() {
+    if (ProjetUI* p = ProjetActif())
+        p->Annuler();
+}
+
+void frmMain::mnuCalculer_Click() {
+    if (ProjetUI* p = ProjetActif())
+        p->Calculer();
+}
+
+void frmMain::mnuToolsOptions_Click() {
+    MontrerOptions();
+    // Whichever way the dialog closed, the active project is calculated in full.
+    if (ProjetUI* p = ProjetActif())
+        p->Calculer();
+}
+
+void frmMain::mnuHelpSearchForHelpOn_Click() {
+    const std::string aide = CheminInstall("\\help\\index.htm");
+    const QString page = QFileInfo(QString::fromStdString(aide)).absoluteFilePath();
+    QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+}
+
+void frmMain::mnuHelpAbout_Click() {
+    MontrerAPropos();
+}
+
+void frmMain::closeEvent(QCloseEvent* evenement) {
+    zone_->closeAllSubWindows();
+    QSettings().setValue(CleGeometrie, saveGeometry());
+    evenement->accept();
+}

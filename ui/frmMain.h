@@ -1,0 +1,75 @@
+#pragma once
+// The main window: a multiple-document frame captioned "VARQUIN" holding one child
+// window per open project, with the menu bar, the file dialogs and the commands that
+// act on the active project.
+
+#include "ui/ProjetUI.h"
+
+#include <QMainWindow>
+#include <array>
+#include <map>
+#include <memory>
+
+class QMdiArea;
+class QMdiSubWindow;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(FabriqueProjets& fabrique, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Enables or disables exactly the eight project commands: Save, Save As, Close,
+    // Print Preview, Print, "&Calculer", the Edit menu and the Tools menu.
+    void setmenu(bool enabled);
+
+    // "&Nouveau": a new project in a new child window, made active; the menus become
+    // usable. Returns the new project.
+    ProjetUI* LoadNewDoc();
+    // The steps of "&Ouvrir" after the dialog: a new project whose file is `chemin`.
+    void OuvrirFichier(const QString& chemin);
+
+    // The project of the active child window, or null when none.
+    ProjetUI* ProjetActif() const;
+    QMdiArea* Zone() const { return zone_; }
+    int NbProjets() const { return static_cast<int>(projets_.size()); }
+
+    // The menu commands.
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileClose_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFilePrintPreview_Click();
+    void mnuFilePrint_Click();
+    void mnuFileExit_Click();
+    void mnuEditUndo_Click();
+    void mnuCalculer_Click();
+    void mnuToolsOptions_Click();
+    void mnuHelpSearchForHelpOn_Click();
+    void mnuHelpAbout_Click();
+
+protected:
+    // The file dialogs; an empty path means cancelled.
+    virtual QString DialogueOuvrir();
+    virtual QString DialogueEnregistrerSous();
+    // The modal dialogs of the Tools and Help menus.
+    virtual void MontrerOptions();
+    virtual void MontrerAPropos();
+
+    void closeEvent(QCloseEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    void CreerMenus();
+    QAction* Commande(class QMenu* menu, const char* nom, const QString& libelle,
+                      void (frmMain::*action)());
+    QString DernierDossier() const;
+    void RetenirDossier(const QString& fichier);
+    void ProjetFerme(QMdiSubWindow* fenetre);
+
+    FabriqueProjets& fabrique_;
+    QMdiArea* zone_;
+    std::map<QMdiSubWindow*, std::unique_ptr<ProjetUI>> projets_;
+    std::array<QAction*, 8> commandesProjet_{};
+};
