@@ -51,8 +51,13 @@ include(CPack)
 
 # --- test of the installed layout ---------------------------------------------------
 if(VARQUIN_TESTS)
+    if(TARGET varquin)
+        set(VARQUIN_AVEC_BUREAU 1)
+    else()
+        set(VARQUIN_AVEC_BUREAU 0)
+    endif()
     add_test(NAME installation
-             COMMAND ${CMAKE_CURRENT_LIST_DIR}/../tests/installation.sh
-                     ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR} ${VARQUIN_REFERENCE_DIR})
+             COMMAND ${CMAKE_CURRENT_LIST_DIR}/../tests/installation.sh ${CMAKE_COMMAND}
+                     ${CMAKE_BINARY_DIR} ${VARQUIN_REFERENCE_DIR} ${VARQUIN_AVEC_BUREAU})
     set_tests_properties(installation PROPERTIES SKIP_RETURN_CODE 77)
 endif()

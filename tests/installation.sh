@@ -4,12 +4,13 @@
 # configuration, no user copy, and another working folder. It must find its
 # reference data under <prefix>/share/varquin by itself.
 #
-# Usage: installation.sh CMAKE BUILD_DIR SOURCE_REFERENCE_DIR
+# Usage: installation.sh CMAKE BUILD_DIR SOURCE_REFERENCE_DIR WITH_DESKTOP(0|1)
 # Exits 77 (skipped) when the source tree holds no reference data to install.
 set -euo pipefail
 cmake=$1
 build=$2
 reference=$3
+bureau=$4
 
 if [ ! -f "$reference/MESSAGES.TXT" ] || [ ! -f "$reference/Pays/Stati_Fr.TXT" ]; then
     echo "No reference data in $reference: nothing to check."
@@ -31,6 +32,9 @@ for f in bin/varquin-cli share/varquin/MESSAGES.TXT share/varquin/help/index.htm
     share/mime/packages/varquin.xml; do
     [ -f "$prefix/$f" ] || echec "$f n'est pas installé"
 done
+if [ "$bureau" = 1 ]; then
+    [ -x "$prefix/bin/varquin" ] || echec "bin/varquin n'est pas installé"
+fi
 diff -r "$reference" "$prefix/share/varquin" >/dev/null ||
     echec "share/varquin diffère du dossier des données de référence"
 grep -qx 'Exec=varquin %f' "$prefix/share/applications/varquin.desktop" ||
@@ -61,3 +65,28 @@ stations=$(sed -n 's/^Stations : //p' <<<"$sortie")
 messages=$(sed -n 's/^Messages chargés : //p' <<<"$sortie")
 [ "${messages:-0}" -gt 0 ] || echec "aucun message chargé"
 echo "Installation vérifiée : $stations stations, $messages messages."
+
+# A new project calculated by the installed calculator, when this version has the
+# project commands.
+aide=$(installe --help)
+if ! grep -q '^  calc ' <<<"$aide"; then
+    echo "varquin-cli n'a pas encore les commandes new et calc : calcul non vérifié."
+    exit 0
+fi
+projet=$tmp/ailleurs/etude.vqp
+installe new -o "$projet" || echec "varquin-cli new a échoué"
+[ -s "$projet" ] || echec "varquin-cli new n'a pas écrit $projet"
+csv=$(installe calc "$projet" --format csv) || echec "varquin-cli calc a échoué : $csv"
+echo "$csv"
+# Twelve months and the year, on each of the four result rows.
+champs() { awk -F';' -v titre="$1" '$1 == titre { print NF; exit }' <<<"$csv"; }
+annuel() { awk -F';' -v titre="$1" '$1 == titre { print $14; exit }' <<<"$csv"; }
+for titre in "Couverture [%]" "Besoins [kWh]" "Productivité [kWh]"; do
+    [ "$(champs "$titre")" = 14 ] || echec "la ligne « $titre » n'a pas douze mois et l'année"
+done
+couverture=$(annuel "Couverture [%]")
+besoins=$(annuel "Besoins [kWh]")
+[[ "$couverture" =~ ^[0-9]+$ ]] && [ "$couverture" -gt 0 ] && [ "$couverture" -le 100 ] ||
+    echec "couverture annuelle « $couverture »"
+[[ "$besoins" =~ ^[0-9]+$ ]] && [ "$besoins" -gt 0 ] || echec "besoins annuels « $besoins »"
+echo "Calcul vérifié : couverture annuelle $couverture %, besoins $besoins kWh."
