@@ -9,3 +9,6 @@ using Arguments = std::vector<std::string>;
 
 // varquin-cli info [--data DIR]: runs the start-up load and prints what it loaded.
 int CommandeInfo(const Arguments& arguments);
+// varquin-cli import-epw FICHIER.epw [--format table|csv|json]: the monthly series of a
+// weather file, as the station dialog imports them.
+int CommandeImportEpw(const Arguments& arguments);

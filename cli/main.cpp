@@ -16,6 +16,10 @@ struct Commande {
 const Commande kCommandes[] = {
     {"info", "info [--data DOSSIER]   charge les données de référence et dit ce qui a été lu",
      CommandeInfo},
+    {"import-epw",
+     "import-epw FICHIER.epw [--format table|csv|json]\n"
+     "                          séries mensuelles d'un fichier météo EnergyPlus",
+     CommandeImportEpw},
 };
 
 void AfficherAide(std::ostream& sortie) {
