@@ -6,6 +6,7 @@
 #include "project/TableauResultats.h"
 #include "project/clsprojet.h"
 
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -16,6 +17,12 @@ std::string NomFichier(const std::string& chemin) {
     return separateur == std::string::npos ? chemin : chemin.substr(separateur + 1);
 }
 
+// "0.00" with a decimal comma; a value that is not a number (left by a calculation
+// that failed) shows as an empty cell, as on screen, never as "NaN".
+std::string DeuxDecimales(double valeur) {
+    return std::isfinite(valeur) ? FormatDeuxDecimales(valeur) : std::string();
+}
+
 // The mean of a monthly series as the program writes a number; nothing for an empty
 // series, which has no mean.
 std::string Moyenne(const CollectionNombres& serie) {
@@ -23,18 +30,18 @@ std::string Moyenne(const CollectionNombres& serie) {
         return {};
     float minimum = 0, moyenne = 0, maximum = 0;
     Statistiques(serie, minimum, moyenne, maximum);
-    return FormatNombre(moyenne);
+    return std::isfinite(moyenne) ? FormatNombre(moyenne) : std::string();
 }
 
 void AjouterChauffeEau(const clsprojet& p, std::vector<LigneCaracteristique>& lignes) {
     const clsCapteurs& c = *p.Capteurs;
     lignes.push_back({"Type de chauffe-eau : ", c.strTypeCE()});
-    lignes.push_back({"Inclinaison [°]: ", FormatDeuxDecimales(c.ValeurInclinaison())});
-    lignes.push_back({"Orientation [°]: ", FormatDeuxDecimales(c.ValeurOrientation())});
+    lignes.push_back({"Inclinaison [°]: ", DeuxDecimales(c.ValeurInclinaison())});
+    lignes.push_back({"Orientation [°]: ", DeuxDecimales(c.ValeurOrientation())});
     // The water heater's own A·B·Etap, as its label says and as the calculation uses
     // it: the collector component's total area belongs to a collector model that a
     // one-piece water heater does not have.
-    lignes.push_back({"ABEtap [m²]: ", FormatDeuxDecimales(c.ABEtap)});
+    lignes.push_back({"ABEtap [m²]: ", DeuxDecimales(c.ABEtap)});
     lignes.push_back(
         {"", "( " + p.Appoint->TypeAppoint + " , " + p.Echangeur->PresenceEchangeur + " )"});
 }
@@ -42,15 +49,14 @@ void AjouterChauffeEau(const clsprojet& p, std::vector<LigneCaracteristique>& li
 void AjouterCapteurBallon(const clsprojet& p, std::vector<LigneCaracteristique>& lignes) {
     const clsCapteurs& c = *p.Capteurs;
     lignes.push_back({"Type de capteur : ", c.strType()});
-    lignes.push_back({"Inclinaison [°]: ", FormatDeuxDecimales(c.ValeurInclinaison())});
-    lignes.push_back({"Orientation [°]: ", FormatDeuxDecimales(c.ValeurOrientation())});
-    lignes.push_back({"Surface totale [m²]: ", FormatDeuxDecimales(c.surface_totale())});
+    lignes.push_back({"Inclinaison [°]: ", DeuxDecimales(c.ValeurInclinaison())});
+    lignes.push_back({"Orientation [°]: ", DeuxDecimales(c.ValeurOrientation())});
+    lignes.push_back({"Surface totale [m²]: ", DeuxDecimales(c.surface_totale())});
     lignes.push_back(
-        {"Déperdition de la boucle de captage [W/(m².K)]: ", FormatDeuxDecimales(p.Boucle->K)});
-    lignes.push_back({"Efficacité de la boucle de captage: ", FormatDeuxDecimales(p.Boucle->Etap)});
+        {"Déperdition de la boucle de captage [W/(m².K)]: ", DeuxDecimales(p.Boucle->K)});
+    lignes.push_back({"Efficacité de la boucle de captage: ", DeuxDecimales(p.Boucle->Etap)});
     lignes.push_back({"Type de ballon: ", p.Ballon->TypeBallon()});
-    lignes.push_back(
-        {"Déperdition thermique du ballon [W/(m².K)]: ", FormatDeuxDecimales(p.Ballon->Ds)});
+    lignes.push_back({"Déperdition thermique du ballon [W/(m².K)]: ", DeuxDecimales(p.Ballon->Ds)});
 }
 
 std::vector<LigneCaracteristique> LireCaracteristiques(const clsprojet& p) {
