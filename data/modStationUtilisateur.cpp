@@ -1,5 +1,6 @@
 #include "data/modStationUtilisateur.h"
 
+#include "common/Encodage.h"
 #include "common/Erreurs.h"
 #include "common/Texte.h"
 #include "data/modCatalogues.h"
@@ -15,6 +16,11 @@ std::string RefusNomStation(const std::string& nom, const std::string& nomCouran
         return "Le nom de la station ne peut pas contenir « # ».";
     if (n.front() == '&')
         return "Le nom de la station ne peut pas commencer par « & ».";
+    // The station files are Windows-1252: a name they cannot hold would come back
+    // with a "?" and no longer be found.
+    if (DepuisWindows1252(VersWindows1252(n)) != n)
+        return "Le nom de la station contient un caractère que les fichiers des stations ne "
+               "peuvent pas enregistrer.";
     if (!EgalSansCasse(n, nomCourant) && Stations.Contient(n))
         return "La station « " + n + " » existe déjà.";
     return {};

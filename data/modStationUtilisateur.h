@@ -22,8 +22,9 @@ struct StationUtilisateur {
 
 // Why a station may not take this name ("" when it may): fewer than 3 characters
 // (the message the station dialog shows), a "#" (the station files' separator), an
-// "&" first (Ville_Fr's mark of a department), or the name of another station, in any
-// case (two stations of one name would make Stati_Fr unreadable at the next start).
+// "&" first (Ville_Fr's mark of a department), a character Windows-1252 has no code
+// for (the files' encoding), or the name of another station in any case (two
+// stations of one name would make Stati_Fr unreadable at the next start).
 std::string RefusNomStation(const std::string& nom, const std::string& nomCourant);
 
 // Rewrites the station `nomCourant` as `s`: every Ville_Fr line offering it (each keeps

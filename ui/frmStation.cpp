@@ -151,8 +151,7 @@ frmStation::frmStation(clsprojet& projet, QWidget* parent)
     serie(text_, "txtText", "Text [°C]", 2);
     serie(tef_, "txtTef", "Tef [°C]", 3);
 
-    const BoutonsDialogue boutons = CreerBoutons(this, "cmdAnnuler", false);
-    connect(boutons.ok, &QPushButton::clicked, this, &frmStation::accept);
+    const BoutonsDialogue boutons = CreerBoutons(this, "cmdAnnuler");
     boutons.rangee->insertWidget(0, importer_);
     auto* disposition = new QVBoxLayout(this);
     disposition->addWidget(site);
@@ -198,7 +197,9 @@ void frmStation::Afficher() {
         }
     };
     afficher(gh_, meteo.Gh);
-    afficher(text_, meteo.Text);
+    // The station's own temperatures: the calculation lowers `Text` to the site's
+    // altitude, and saving that would move the station's data at every save.
+    afficher(text_, meteo.TextStation);
     afficher(tef_, meteo.Tef);
 }
 

@@ -28,15 +28,14 @@ QLabel* EnteteMois(int mois, QWidget* parent) {
     return l;
 }
 
-BoutonsDialogue CreerBoutons(QDialog* dialogue, const char* nomAnnuler, bool accepter) {
+BoutonsDialogue CreerBoutons(QDialog* dialogue, const char* nomAnnuler) {
     BoutonsDialogue b{new QHBoxLayout, new QPushButton(QStringLiteral("Ok"), dialogue),
                       new QPushButton(QStringLiteral("Annuler"), dialogue)};
     b.ok->setObjectName(QStringLiteral("cmdOk"));
     b.annuler->setObjectName(QString::fromLatin1(nomAnnuler));
     b.ok->setDefault(true);
     b.annuler->setAutoDefault(false);
-    if (accepter)
-        QObject::connect(b.ok, &QPushButton::clicked, dialogue, &QDialog::accept);
+    QObject::connect(b.ok, &QPushButton::clicked, dialogue, &QDialog::accept);
     QObject::connect(b.annuler, &QPushButton::clicked, dialogue, &QDialog::reject);
     b.rangee->addStretch();
     b.rangee->addWidget(b.ok);

@@ -18,14 +18,14 @@ QString NomMois(int mois);
 // The heading of month m (1..12), named lblMois<m>.
 QLabel* EnteteMois(int mois, QWidget* parent = nullptr);
 
-// "Ok" (the default button, accepting unless `accepter` is false: the dialog then
-// connects it to its own checks) and "Annuler" (rejecting), right-aligned in a row.
+// "Ok" (the default button, calling the dialog's accept, where its checks are) and
+// "Annuler" (rejecting), right-aligned in a row.
 struct BoutonsDialogue {
     QHBoxLayout* rangee;
     QPushButton* ok;
     QPushButton* annuler;
 };
-BoutonsDialogue CreerBoutons(QDialog* dialogue, const char* nomAnnuler, bool accepter = true);
+BoutonsDialogue CreerBoutons(QDialog* dialogue, const char* nomAnnuler);
 
 // The small button that opens a choice beside a chosen value.
 QToolButton* CreerBoutonChoix(const char* nom, const QString& infobulle, QWidget* parent = nullptr);

@@ -127,6 +127,8 @@ TEST_F(StationUtilisateurTest, NomsRefusesSansRienEcrire) {
               "Le nom de la station doit comporter au moin 3 caractères");
     EXPECT_NE(RefusNomStation("Lyon#2*", "Lyon-Bron"), "");
     EXPECT_NE(RefusNomStation("&Nord*", "Lyon-Bron"), "");
+    EXPECT_NE(RefusNomStation("Győr*", "Lyon-Bron"), ""); // no Windows-1252 code
+    EXPECT_EQ(RefusNomStation("Mâcon €*", "Lyon-Bron"), "");
     // Another station's name, in any case, would make two groups of one key.
     EXPECT_EQ(RefusNomStation("LILLE-LESQUIN", "Lyon-Bron"),
               "La station « LILLE-LESQUIN » existe déjà.");

@@ -118,6 +118,20 @@ private slots:
         QVERIFY(!f.txtGh(1)->Modifie());
     }
 
+    // A site 1000 m above its station has colder air; the station keeps its own.
+    void temperaturesDeLaStationPasDuSite() {
+        ProjetEssai e(ProjetEssai::Donnees::CopieReference);
+        ChoisirStationUtilisateur(e.projet);
+        e.projet.Meteo->Altitude = 1237;
+        QVERIFY(e.projet.SimulerORIN(false));
+        QCOMPARE(float(e.projet.Meteo->Text.Item(12)), 3.8f - 4.5f);
+        frmStation f(e.projet);
+        QCOMPARE(f.txtText(12)->text(), QStringLiteral("3,8"));
+        f.accept();
+        QVERIFY(Fichier(e, "Stati_Fr.TXT").find(" 7,4 3,8 #Station utilisateur 1*") !=
+                std::string::npos);
+    }
+
     void nomDeDeuxLettresRefuse() {
         ProjetEssai e(ProjetEssai::Donnees::CopieReference);
         ChoisirStationUtilisateur(e.projet);
