@@ -13,3 +13,6 @@ int CommandeInfo(const Arguments& arguments);
 int CommandeCalc(const Arguments& arguments);
 // varquin-cli new -o PROJECT.vqp [--set KEY=VALUE]... [--data DIR]
 int CommandeNouveau(const Arguments& arguments);
+// varquin-cli import-epw FICHIER.epw [--format table|csv|json]: the monthly series of a
+// weather file, as the station dialog imports them.
+int CommandeImportEpw(const Arguments& arguments);

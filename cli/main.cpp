@@ -24,6 +24,10 @@ const Commande kCommandes[] = {
      "new -o PROJET.vqp [--set CLÉ=VALEUR]... [--data DOSSIER]\n"
      "                          écrit un nouveau projet par défaut",
      CommandeNouveau},
+    {"import-epw",
+     "import-epw FICHIER.epw [--format table|csv|json]\n"
+     "                          séries mensuelles d'un fichier météo EnergyPlus",
+     CommandeImportEpw},
 };
 
 void AfficherAide(std::ostream& sortie) {

@@ -95,3 +95,7 @@ void LireStation(const std::string& station, float& latitude, std::string& hemis
     ListeDouzeValeurs(donnees->Colonne("D2"), Text);
     ListeDouzeValeurs(donnees->Colonne("D3"), Tef);
 }
+
+std::string ZoneDeClasseMer(int classeMer) {
+    return classeMer >= 1 && classeMer <= 3 ? "Zone maritime" : "Zone continentale";
+}

@@ -28,3 +28,8 @@ void DepartementDeStation(const std::string& station, std::string& departement);
 void LireStation(const std::string& station, float& latitude, std::string& hemisphere,
                  std::string& zone, CollectionNombres& Gh, CollectionNombres& Text,
                  CollectionNombres& Tef);
+
+// The climatic zone of a station from its distance-to-sea class (1: < 1 km, 2: 1 to
+// 5 km, 3: 5 to 10 km, 4: 10 km or more): "Zone maritime" within 10 km of the sea,
+// "Zone continentale" beyond, and for a class outside 1..4.
+std::string ZoneDeClasseMer(int classeMer);

@@ -1,5 +1,7 @@
 #include "EcritureStations.h"
 
+#include "data/modStations.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -81,7 +83,7 @@ std::string TexteStations(const Referentiel& r) {
                     "Latitude, zone, puis Gh [kWh/(m2.j)], Text [°C] et Tef [°C] de janvier "
                     "à décembre\n";
     for (const Station& s : r.stations) {
-        const std::string zone = ZoneMaritime(s.classeMer) ? "Zone maritime" : "Zone continentale";
+        const std::string zone = ZoneDeClasseMer(s.classeMer);
         t += Ligne(TexteLatitude(s.latitude), s.nom);
         t += Ligne(zone, s.nom);
         t += Ligne(Serie(s.gh, 2), s.nom);

@@ -1,6 +1,7 @@
 #include "Stations.h"
 
 #include "Csv.h"
+#include "data/modEauFroide.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,6 +10,7 @@
 #include <map>
 #include <ostream>
 #include <set>
+#include <sstream>
 #include <stdexcept>
 
 namespace stations {
@@ -29,10 +31,6 @@ int ClassePopulation(double millions) {
     if (millions < 1.0)
         return 2;
     return 3;
-}
-
-bool ZoneMaritime(int classeMer) {
-    return classeMer >= 1 && classeMer <= 3;
 }
 
 namespace {
@@ -136,9 +134,14 @@ double CalibrerDecalage(const TableCsv& controle, std::ostream& journal) {
     return decalage;
 }
 
+struct ModeleEauFroide {
+    double a = 0;
+    double c = 0;
+};
+
+// Least squares of (Tef - Ta) = a + c x over every month of every station that carries
+// a regulatory cold-water series, rounded to hundredths.
 ModeleEauFroide CalibrerEauFroide(const TableCsv& t, std::ostream& journal) {
-    // Least squares of (Tef - Ta) = a + c x over every month of every station that
-    // carries a regulatory cold-water series.
     std::vector<std::pair<double, double>> points;
     for (std::size_t i = 0; i < t.NombreLignes(); ++i) {
         if (t.Champ(i, "Tcold_RT2012_1").empty())
@@ -167,13 +170,24 @@ ModeleEauFroide CalibrerEauFroide(const TableCsv& t, std::ostream& journal) {
     return m;
 }
 
-void JournalResidus(const TableCsv& t, const ModeleEauFroide& m, std::ostream& journal) {
+// The program applies fixed coefficients; a change of the regulatory series that moves
+// the fit must be carried into the program, not only into the station files.
+void VerifierCalage(const ModeleEauFroide& m) {
+    if (std::abs(m.a - EauFroideEcart) > 1e-9 || std::abs(m.c - EauFroideAmortissement) > 1e-9) {
+        std::ostringstream texte;
+        texte << std::fixed << std::setprecision(2) << "le calage de l'eau froide (a = " << m.a
+              << ", c = " << m.c << ") diffère des coefficients du programme (data/modEauFroide.h)";
+        throw std::runtime_error(texte.str());
+    }
+}
+
+void JournalResidus(const TableCsv& t, std::ostream& journal) {
     double s2 = 0, maximum = 0;
     int n = 0;
     for (std::size_t i = 0; i < t.NombreLignes(); ++i) {
         if (t.Champ(i, "Tcold_RT2012_1").empty())
             continue;
-        const Mois modele = EauFroide(m, Serie(t, i, "Tair_"));
+        const Mois modele = EauFroide(Serie(t, i, "Tair_"));
         const Mois mesure = Serie(t, i, "Tcold_RT2012_");
         double biais = 0, q = 0;
         for (std::size_t k = 0; k < 12; ++k) {
@@ -217,8 +231,7 @@ std::vector<Departement> LireDepartements(const TableCsv& t, const std::string& 
     return deps;
 }
 
-Station StationReference(const TableCsv& t, std::size_t i, double decalage,
-                         const ModeleEauFroide& eau) {
+Station StationReference(const TableCsv& t, std::size_t i, double decalage) {
     Station s;
     s.departement = t.Champ(i, "dept_code");
     s.identifiant = "PREF-" + s.departement;
@@ -229,11 +242,11 @@ Station StationReference(const TableCsv& t, std::size_t i, double decalage,
     s.tair = Serie(t, i, "Tair_");
     for (double& v : s.tair)
         v += decalage;
-    s.tef = EauFroide(eau, s.tair);
+    s.tef = EauFroide(s.tair);
     return s;
 }
 
-Station StationMesuree(const TableCsv& t, std::size_t i, const ModeleEauFroide& eau) {
+Station StationMesuree(const TableCsv& t, std::size_t i) {
     Station s;
     s.identifiant = t.Champ(i, "id");
     s.departement = t.Champ(i, "department_code");
@@ -242,8 +255,7 @@ Station StationMesuree(const TableCsv& t, std::size_t i, const ModeleEauFroide& 
     s.altitude = t.Nombre(i, "altitude_m");
     s.gh = Serie(t, i, "Gh_");
     s.tair = Serie(t, i, "Tair_");
-    s.tef = t.Champ(i, "Tcold_RT2012_1").empty() ? EauFroide(eau, s.tair)
-                                                 : Serie(t, i, "Tcold_RT2012_");
+    s.tef = t.Champ(i, "Tcold_RT2012_1").empty() ? EauFroide(s.tair) : Serie(t, i, "Tcold_RT2012_");
     return s;
 }
 
@@ -279,12 +291,15 @@ void AjouterStationsUtilisateur(Referentiel& r) {
 
 } // namespace
 
-Mois EauFroide(const ModeleEauFroide& modele, const Mois& tair) {
-    const double ta = Moyenne(tair);
-    Mois tef{};
+Mois EauFroide(const Mois& tair) {
+    std::array<float, 13> text{};
     for (std::size_t k = 0; k < 12; ++k)
-        tef[k] = ta + modele.a + modele.c * Saison(tair, k, ta);
-    return tef;
+        text[k + 1] = static_cast<float>(tair[k]);
+    const std::array<float, 13> tef = TemperaturesEauFroide(text);
+    Mois m{};
+    for (std::size_t k = 0; k < 12; ++k)
+        m[k] = tef[k + 1];
+    return m;
 }
 
 Referentiel Construire(const std::string& dossierClimat, const std::string& dossierFaits,
@@ -299,20 +314,20 @@ Referentiel Construire(const std::string& dossierClimat, const std::string& doss
     auto faits = LireFaits((faitsDir / "faits_stations.csv").string());
 
     const double decalage = CalibrerDecalage(controle, journal);
-    const ModeleEauFroide eau = CalibrerEauFroide(mesures, journal);
-    JournalResidus(mesures, eau, journal);
+    VerifierCalage(CalibrerEauFroide(mesures, journal));
+    JournalResidus(mesures, journal);
 
     Referentiel r;
     r.departements = LireDepartements(deps, (faitsDir / "voisinages.csv").string());
     for (const Departement& d : r.departements) {
         for (std::size_t i = 0; i < deps.NombreLignes(); ++i) {
             if (deps.Champ(i, "dept_code") == d.code)
-                r.stations.push_back(StationReference(deps, i, decalage, eau));
+                r.stations.push_back(StationReference(deps, i, decalage));
         }
         for (std::size_t i = 0; i < mesures.NombreLignes(); ++i) {
             if (mesures.Champ(i, "department_code") == d.code &&
                 Livrable(mesures.Champ(i, "licence_class")))
-                r.stations.push_back(StationMesuree(mesures, i, eau));
+                r.stations.push_back(StationMesuree(mesures, i));
         }
     }
     for (Station& s : r.stations)

@@ -45,15 +45,10 @@ struct Referentiel {
 // Classes of the engine's site corrections.
 int ClasseMer(double distanceKm);      // 1: < 1 km, 2: 1 to 5, 3: 5 to 10, 4: >= 10
 int ClassePopulation(double millions); // 1: < 0.5, 2: 0.5 to 1, 3: >= 1
-bool ZoneMaritime(int classeMer);
 
-// Cold water from the monthly air temperatures:
-// Tef(m) = Ta + a + c ((T(m) + T(m-1)) / 2 - Ta), Ta the annual mean.
-struct ModeleEauFroide {
-    double a = 0;
-    double c = 0;
-};
-Mois EauFroide(const ModeleEauFroide& modele, const Mois& tair);
+// Cold water from the monthly air temperatures, by the program's own method
+// (data/modEauFroide.h).
+Mois EauFroide(const Mois& tair);
 
 // Builds everything from the climate folder and the folder of the fact tables; writes
 // the calibrations and their residuals to the journal.
