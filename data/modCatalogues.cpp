@@ -5,6 +5,7 @@
 #include "common/Fichiers.h"
 #include "common/Notificateur.h"
 #include "common/Texte.h"
+#include "data/modCopieUtilisateur.h"
 #include "data/modTexte.h"
 
 #include <cstdio>
@@ -114,7 +115,7 @@ bool EnregistrerEntree(const Table& table, const std::string& nomCourant,
     if (table.empty())
         return false;
     SablierActif sablier;
-    const std::string& chemin = table[0].Commentaire;
+    const std::string chemin = table[0].Commentaire;
     const auto octets = LireOctets(chemin);
     if (!octets)
         return false;
@@ -129,6 +130,7 @@ bool EnregistrerEntree(const Table& table, const std::string& nomCourant,
     std::string resultat = *octets;
     resultat.replace(lignes[*i].debut, lignes[*i].fin - lignes[*i].debut,
                      utf8 ? nouvelle : VersWindows1252(nouvelle));
-    EcrireFichierAtomique(chemin, resultat);
+    // A read-only install folder is copied to the user's data folder first.
+    EcrireFichierAtomique(CheminPourEcriture(chemin), resultat);
     return true;
 }

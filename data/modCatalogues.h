@@ -17,7 +17,9 @@
 // ends included, and the new line is encoded like the file (Windows-1252, or UTF-8
 // for a UTF-8 file). When several lines carry the name, the last one - the one the
 // table look-up reads - is replaced. The file is written through a temporary file
-// renamed over it.
+// renamed over it. When the file's folder cannot be written (an installed, read-only
+// data folder), the install folder is first copied to the user's data folder and the
+// file is written there (CheminPourEcriture, modCopieUtilisateur.h).
 //
 // Returns false, leaving the file untouched, when the file is absent or holds no
 // entry of that name (a name is never added). Throws ErreurExecution for an empty new

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -99,7 +100,15 @@ double ValeurEnTete(const std::string& texte) {
         if (c == ',')
             c = '.';
     }
-    const double v = std::strtod(nombre.c_str(), nullptr);
+    // from_chars ignores the process locale, which a desktop toolkit may set to one
+    // with a decimal comma.
+    if (nombre[0] == '+')
+        nombre.erase(0, 1);
+    double v = 0.0;
+    const auto [fin, erreur] = std::from_chars(nombre.data(), nombre.data() + nombre.size(), v);
+    (void)fin;
+    if (erreur == std::errc::result_out_of_range)
+        return 0.0;
     return std::isfinite(v) ? v : 0.0;
 }
 

@@ -3,6 +3,7 @@
 #include "common/Chemins.h"
 #include "common/Erreurs.h"
 #include "common/Notificateur.h"
+#include "data/modCopieUtilisateur.h"
 #include "data/modDonnees.h"
 #include "data/modLibelles.h"
 #include "data/modMessages.h"
@@ -28,16 +29,6 @@ bool EstDossier(const std::string& chemin) {
     return !chemin.empty() && std::filesystem::is_directory(chemin, ec);
 }
 
-std::string CopieUtilisateur() {
-    const std::string donnees = Variable("XDG_DATA_HOME");
-    if (!donnees.empty())
-        return (std::filesystem::path(donnees) / "varquin").string();
-    const std::string maison = Variable("HOME");
-    if (maison.empty())
-        return {};
-    return (std::filesystem::path(maison) / ".local" / "share" / "varquin").string();
-}
-
 // Runs one loading step; its failure is shown and the start goes on.
 bool Etape(const std::function<void()>& etape) {
     try {
@@ -54,7 +45,7 @@ std::string InstallDirParDefaut() {
     const std::string environnement = Variable("VARQUIN_DIR");
     if (!environnement.empty())
         return environnement;
-    const std::string copie = CopieUtilisateur();
+    const std::string copie = DossierCopieUtilisateur();
     if (EstDossier(copie))
         return copie;
     const std::string exe = DossierExecutable();
@@ -68,7 +59,7 @@ std::string InstallDirParDefaut() {
 
 std::string TrouverInstallDir() {
     const std::string configure = QueryValue("SOFTWARE\\NORDAVE\\VARQUIN", "OrinDir");
-    return configure.empty() ? InstallDirParDefaut() : configure;
+    return SuivreCopieUtilisateur(configure.empty() ? InstallDirParDefaut() : configure);
 }
 
 bool ChargementInitial(const std::string& dossierDonnees) {

@@ -16,7 +16,10 @@ extern std::string Separateur;
 // folder of the source tree.
 std::string InstallDirParDefaut();
 
-// The install folder: the configured OrinDir (see ModRegistry.h), else the default.
+// The install folder: the configured OrinDir (see ModRegistry.h), else the default;
+// in either case the user's copy instead when it was made from that folder (the
+// folder was read-only when a user entry was saved, see modCopieUtilisateur.h), so
+// that the person's entries are found again at the next start.
 std::string TrouverInstallDir();
 
 // The loading steps of the program's start that need no window: CalculAuto, the

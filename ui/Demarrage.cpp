@@ -9,8 +9,12 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QStyleFactory>
+#include <clocale>
 
 void ConfigurerApplication(QApplication& application) {
+    // The core writes and reads numbers with its own decimal comma; the C library's
+    // formatting must not follow the desktop's locale.
+    std::setlocale(LC_NUMERIC, "C");
     QCoreApplication::setOrganizationName(QStringLiteral("NORDAVE"));
     QCoreApplication::setApplicationName(QStringLiteral("VARQUIN"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -57,7 +57,14 @@ TEST(ConvertirNombre, VirguleEtPointDonnentLaMemeValeur) {
     EXPECT_DOUBLE_EQ(ConvertirNombre(std::string("-0,25")), -0.25);
     EXPECT_DOUBLE_EQ(ConvertirNombre(std::string("3.")), 3.0);
     EXPECT_DOUBLE_EQ(ConvertirNombre(std::string(" 7 ")), 7.0);
+    EXPECT_DOUBLE_EQ(ConvertirNombre(std::string("+2,5E2")), 250.0);
     EXPECT_TRUE(notif.messages.empty());
+}
+
+TEST(ConvertirNombre, HorsDesBornesDuFlottantDonneZero) {
+    EXPECT_EQ(ValeurEnTete("1E999"), 0.0);
+    EXPECT_EQ(ValeurEnTete("-1E999"), 0.0);
+    EXPECT_DOUBLE_EQ(ValeurEnTete("1E-3 reste"), 0.001);
 }
 
 TEST(ConvertirNombre, VideDonneZeroSansMessage) {
