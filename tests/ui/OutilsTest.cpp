@@ -1,11 +1,19 @@
 #include "OutilsTest.h"
 
+#include "engine/modCalculORIN.h"
+#include "project/clsprojet.h"
+#include "startup/Modgeneral.h"
 #include "ui/Demarrage.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -55,4 +63,29 @@ void PreparerEnvironnementTest() {
 
 void PlusTard(std::function<void()> action, int delaiMs) {
     QTimer::singleShot(delaiMs, qApp, std::move(action));
+}
+
+void ChargerDonneesReference(const QString& dossier) {
+    const QString d = dossier.isEmpty() ? QStringLiteral(VARQUIN_REFERENCE_DIR) : dossier;
+    NotificateurEnregistreur notes;
+    const bool charge = ChargementInitial(d.toStdString());
+    QVERIFY2(charge, notes.messages.empty() ? "" : notes.messages.front().c_str());
+    CalculPermis = true;
+    CalculAuto = true;
+    ProjetActif = nullptr;
+}
+
+QString CopierReference(const QString& destination) {
+    const QDir source(QStringLiteral(VARQUIN_REFERENCE_DIR));
+    const QString copie = destination + QStringLiteral("/reference");
+    QDirIterator it(source.path(), QDir::Files | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString fichier = it.next();
+        const QString cible = copie + QLatin1Char('/') + source.relativeFilePath(fichier);
+        QDir().mkpath(QFileInfo(cible).absolutePath());
+        if (!QFile::copy(fichier, cible))
+            return QString();
+    }
+    return copie;
 }
