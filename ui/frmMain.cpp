@@ -150,9 +150,11 @@ ProjetUI* frmMain::LoadNewDoc() {
     return p;
 }
 
-void frmMain::OuvrirFichier(const QString& chemin) {
-    if (ProjetUI* p = LoadNewDoc())
+ProjetUI* frmMain::OuvrirFichier(const QString& chemin) {
+    ProjetUI* p = LoadNewDoc();
+    if (p != nullptr)
         p->Ouvrir(chemin);
+    return p;
 }
 
 bool frmMain::eventFilter(QObject* objet, QEvent* evenement) {

@@ -4,6 +4,7 @@
 #include "project/clsprojet.h"
 #include "startup/Modgeneral.h"
 #include "ui/Demarrage.h"
+#include "ui/frmChoix.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,6 +12,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -88,4 +91,38 @@ QString CopierReference(const QString& destination) {
             return QString();
     }
     return copie;
+}
+
+void Saisir(QWidget* champ, const QString& texte, bool entree) {
+    champ->setFocus(Qt::OtherFocusReason);
+    if (auto* ligne = qobject_cast<QLineEdit*>(champ))
+        ligne->selectAll();
+    QTest::keyClick(champ, Qt::Key_Backspace);
+    QTest::keyClicks(champ, texte);
+    if (entree)
+        QTest::keyClick(champ, Qt::Key_Return);
+}
+
+void ChoisirDansLePopup(const QString& texte, QStringList* vus) {
+    PlusTard([texte, vus] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* popup = qobject_cast<frmChoix*>(w);
+            if (popup == nullptr || !popup->isVisible())
+                continue;
+            QListWidget* liste = popup->Liste();
+            if (vus != nullptr) {
+                for (int i = 0; i < liste->count(); ++i)
+                    *vus << liste->item(i)->text();
+            }
+            const auto entrees = liste->findItems(texte, Qt::MatchExactly);
+            if (texte.isEmpty() || entrees.isEmpty()) {
+                QTest::keyClick(liste, Qt::Key_Escape);
+                return;
+            }
+            liste->scrollToItem(entrees.front());
+            QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                              liste->visualItemRect(entrees.front()).center());
+            return;
+        }
+    });
 }
