@@ -86,14 +86,9 @@ class TestProjetFenetre : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        PreparerEnvironnementTest();
-        ChargerDonneesReference();
-    }
-    void init() {
-        InitialiserProjets();
-        CalculAuto = true;
-    }
+    void initTestCase() { PreparerEnvironnementTest(); }
+    // The source tree's data folder afresh, after a test that used a copy.
+    void init() { ChargerDonneesReference(); }
 
     void nouveauPuisFermer() {
         Bureau b;
@@ -256,7 +251,36 @@ private slots:
                 LireCatalogue(catalogue).contains(QStringLiteral(" 0.68  1.5  2  3 #Abcd*\r\n")));
             QCOMPARE(notes.messages.size(), std::size_t(1));
         }
-        ChargerDonneesReference();
+    }
+
+    void elementUtilisateurAbsentDuCatalogue() {
+        // A user collector that this data folder does not have (a project made
+        // elsewhere): the edit holds for the project, the catalogue is left alone.
+        QTemporaryDir dossier;
+        const QString donnees = CopierReference(dossier.path());
+        ChargerDonneesReference(donnees);
+        const QString catalogue = donnees + QStringLiteral("/Systeme/Capteurs/Capteurs.txt");
+        NotificateurEnregistreur notes;
+        Bureau b;
+        b.Action("mnuFileNew")->trigger();
+        ProjetFenetre* p = b.Actif();
+        QTest::mouseClick(p->Formulaire()->Bouton(14), Qt::LeftButton);
+        clsCapteurs& capteurs = *p->Projet().Capteurs;
+        capteurs.strType("Capteur d'ailleurs*");
+        capteurs.Bc = 0.7f;
+        capteurs.Kc = 3.5f;
+        capteurs.Ac(1.9f);
+        p->Annuler();
+        const QString avant = LireCatalogue(catalogue);
+        Saisir(p->Formulaire()->Champ("TxtAc"), QStringLiteral("2,1"));
+        QCOMPARE(notes.messages.size(), std::size_t(1));
+        QVERIFY(QString::fromStdString(notes.messages.front())
+                    .contains(QStringLiteral("ne vaut que pour ce projet")));
+        QCOMPARE(capteurs.Ac(), 2.1f);
+        QCOMPARE(capteurs.Bc, 0.7f);
+        QCOMPARE(capteurs.Kc, 3.5f);
+        QCOMPARE(capteurs.strType(), std::string("Capteur d'ailleurs*"));
+        QCOMPARE(LireCatalogue(catalogue), avant);
     }
 
     void ouvertureEnLigneDeCommande() {

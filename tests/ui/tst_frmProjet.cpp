@@ -15,7 +15,9 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 QAction* Action(const frmMain& f, const char* nom) {
@@ -48,6 +50,25 @@ struct Bureau {
         if (P().Systeme->IsChauffeEau())
             Cliquer(14);
     }
+};
+
+// Closes, while it lives, every message box that opens (the stand-ins of the dialogs
+// say they are not there yet) and notes its title.
+class FermeurDeBoites {
+public:
+    FermeurDeBoites() {
+        QObject::connect(&minuterie_, &QTimer::timeout, [this] {
+            if (auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                titres << boite->windowTitle();
+                boite->close();
+            }
+        });
+        minuterie_.start(10);
+    }
+    QStringList titres;
+
+private:
+    QTimer minuterie_;
 };
 
 // Every result cell (rows 1-4, columns 1-13) of the grid, row by row.
@@ -192,6 +213,32 @@ private slots:
         QCOMPARE(b.P().Meteo->Distance_Mer, int16_t(2));
         QCOMPARE(b.C("txtDistanceMer")->text(), QStringLiteral("[1;5["));
         QVERIFY(notes.messages.empty());
+    }
+
+    void clicsQuiOuvrentLesDialogues() {
+        FermeurDeBoites fermeur;
+        Bureau b;
+        // A catalogue station cannot be edited: its click opens nothing.
+        QTest::mouseClick(b.C("txtStation"), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QVERIFY(fermeur.titres.isEmpty());
+        ChoisirDansLePopup(QStringLiteral("Stations utilisateur"));
+        b.Cliquer(1);
+        QCOMPARE(b.C("txtStation")->text(), QStringLiteral("Station utilisateur 1*"));
+        QTest::mouseClick(b.C("txtStation"), Qt::LeftButton);
+        QCOMPARE(fermeur.titres, QStringList{"Station"});
+        QTest::mouseClick(b.F().findChild<QWidget*>(QStringLiteral("picTeau")), Qt::LeftButton);
+        QCOMPARE(fermeur.titres.last(), QStringLiteral("Besoins"));
+
+        // A detailed flow 2 opens the flow dialog; another choice opens nothing.
+        b.SystemeCapteurBallon();
+        ChoisirDansLePopup(QStringLiteral("Calc. simple"));
+        b.Cliquer(21);
+        QCOMPARE(fermeur.titres.size(), 2);
+        ChoisirDansLePopup(QStringLiteral("Calc. détaillé"));
+        b.Cliquer(21);
+        QCOMPARE(fermeur.titres.last(), QStringLiteral("Débit énergétique"));
+        QCOMPARE(b.P().Boucle->TypeDeCalcul2(), std::string("Calc. détaillé"));
     }
 
     void lesDeuxConsignesSontLaMemeTemperature() {
