@@ -18,6 +18,10 @@ public:
     // still exists; the object must not delete the window itself.
     virtual QWidget* Fenetre() = 0;
 
+    // The project's window became the active child window: its project becomes the
+    // program's active project.
+    virtual void Activee() {}
+
     // Open: the project's file becomes `chemin`, the file is read into the project
     // and its window redisplayed.
     virtual void Ouvrir(const QString& chemin) = 0;

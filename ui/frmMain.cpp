@@ -1,6 +1,7 @@
 #include "ui/frmMain.h"
 
 #include "common/Chemins.h"
+#include "common/Notificateur.h"
 #include "ui/FondPrincipal.h"
 #include "ui/frmOptions.h"
 #include "ui/frmSplash.h"
@@ -31,8 +32,11 @@ frmMain::frmMain(FabriqueProjets& fabrique, QWidget* parent)
     // No project is open yet.
     setmenu(false);
     connect(zone_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* fenetre) {
-        if (fenetre != nullptr && projets_.count(fenetre) != 0)
-            setmenu(true);
+        const auto it = projets_.find(fenetre);
+        if (it == projets_.end())
+            return;
+        it->second->Activee();
+        setmenu(true);
     });
     QSettings reglages;
     if (!restoreGeometry(reglages.value(CleGeometrie).toByteArray()))
@@ -123,20 +127,34 @@ ProjetUI* frmMain::ProjetActif() const {
 }
 
 ProjetUI* frmMain::LoadNewDoc() {
-    std::unique_ptr<ProjetUI> projet = fabrique_.NouveauProjet();
+    std::unique_ptr<ProjetUI> projet;
+    try {
+        projet = fabrique_.NouveauProjet();
+    } catch (const std::exception& e) {
+        notificateur().Message(e.what(), TitreApplication);
+        return nullptr;
+    }
     ProjetUI* p = projet.get();
     QMdiSubWindow* fenetre = zone_->addSubWindow(p->Fenetre());
     fenetre->setAttribute(Qt::WA_DeleteOnClose);
     fenetre->installEventFilter(this);
     projets_[fenetre] = std::move(projet);
+    // As large as the project asks, within the frame's free area.
+    const QSize zone = zone_->viewport()->size();
+    if (zone.width() > 100 && zone.height() > 100)
+        fenetre->resize(fenetre->sizeHint().boundedTo(zone));
     fenetre->show();
     zone_->setActiveSubWindow(fenetre);
+    p->Activee();
     setmenu(true);
     return p;
 }
 
-void frmMain::OuvrirFichier(const QString& chemin) {
-    LoadNewDoc()->Ouvrir(chemin);
+ProjetUI* frmMain::OuvrirFichier(const QString& chemin) {
+    ProjetUI* p = LoadNewDoc();
+    if (p != nullptr)
+        p->Ouvrir(chemin);
+    return p;
 }
 
 bool frmMain::eventFilter(QObject* objet, QEvent* evenement) {

@@ -27,7 +27,8 @@ public:
     // usable. Returns the new project.
     ProjetUI* LoadNewDoc();
     // The steps of "&Ouvrir" after the dialog: a new project whose file is `chemin`.
-    void OuvrirFichier(const QString& chemin);
+    // Returns the new project (null when it could not be created).
+    ProjetUI* OuvrirFichier(const QString& chemin);
 
     // The project of the active child window, or null when none.
     ProjetUI* ProjetActif() const;

@@ -3,7 +3,7 @@
 #include "common/Notificateur.h"
 #include "ui/Demarrage.h"
 #include "ui/NotificateurQt.h"
-#include "ui/ProjetProvisoire.h"
+#include "ui/ProjetFenetre.h"
 #include "ui/Raccords.h"
 #include "ui/frmMain.h"
 #include "ui/frmSplash.h"
@@ -21,8 +21,7 @@ int main(int argc, char** argv) {
     splash.MontrerChargement();
     ChargementDemarrage();
 
-    // TODO(integration): the project model's factory replaces the stand-in.
-    FabriqueProvisoire fabrique;
+    FabriqueProjetsFenetres fabrique;
     frmMain principal(fabrique);
     principal.setEnabled(false);
     principal.show();

@@ -1,11 +1,22 @@
 #include "OutilsTest.h"
 
+#include "engine/modCalculORIN.h"
+#include "project/clsprojet.h"
+#include "startup/Modgeneral.h"
 #include "ui/Demarrage.h"
+#include "ui/frmChoix.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -55,4 +66,63 @@ void PreparerEnvironnementTest() {
 
 void PlusTard(std::function<void()> action, int delaiMs) {
     QTimer::singleShot(delaiMs, qApp, std::move(action));
+}
+
+void ChargerDonneesReference(const QString& dossier) {
+    const QString d = dossier.isEmpty() ? QStringLiteral(VARQUIN_REFERENCE_DIR) : dossier;
+    NotificateurEnregistreur notes;
+    const bool charge = ChargementInitial(d.toStdString());
+    QVERIFY2(charge, notes.messages.empty() ? "" : notes.messages.front().c_str());
+    CalculPermis = true;
+    CalculAuto = true;
+    ProjetActif = nullptr;
+}
+
+QString CopierReference(const QString& destination) {
+    const QDir source(QStringLiteral(VARQUIN_REFERENCE_DIR));
+    const QString copie = destination + QStringLiteral("/reference");
+    QDirIterator it(source.path(), QDir::Files | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString fichier = it.next();
+        const QString cible = copie + QLatin1Char('/') + source.relativeFilePath(fichier);
+        QDir().mkpath(QFileInfo(cible).absolutePath());
+        if (!QFile::copy(fichier, cible))
+            return QString();
+    }
+    return copie;
+}
+
+void Saisir(QWidget* champ, const QString& texte, bool entree) {
+    champ->setFocus(Qt::OtherFocusReason);
+    if (auto* ligne = qobject_cast<QLineEdit*>(champ))
+        ligne->selectAll();
+    QTest::keyClick(champ, Qt::Key_Backspace);
+    QTest::keyClicks(champ, texte);
+    if (entree)
+        QTest::keyClick(champ, Qt::Key_Return);
+}
+
+void ChoisirDansLePopup(const QString& texte, QStringList* vus) {
+    PlusTard([texte, vus] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* popup = qobject_cast<frmChoix*>(w);
+            if (popup == nullptr || !popup->isVisible())
+                continue;
+            QListWidget* liste = popup->Liste();
+            if (vus != nullptr) {
+                for (int i = 0; i < liste->count(); ++i)
+                    *vus << liste->item(i)->text();
+            }
+            const auto entrees = liste->findItems(texte, Qt::MatchExactly);
+            if (texte.isEmpty() || entrees.isEmpty()) {
+                QTest::keyClick(liste, Qt::Key_Escape);
+                return;
+            }
+            liste->scrollToItem(entrees.front());
+            QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                              liste->visualItemRect(entrees.front()).center());
+            return;
+        }
+    });
 }

@@ -2,7 +2,6 @@
 // the project windows.
 
 #include "OutilsTest.h"
-#include "ui/ProjetProvisoire.h"
 #include "ui/frmMain.h"
 #include "ui/frmOptions.h"
 #include "ui/frmSplash.h"
@@ -235,22 +234,6 @@ private slots:
         }
         frmMain suivant(fabrique);
         QCOMPARE(suivant.size(), QSize(900, 640));
-    }
-
-    void projetsProvisoiresNumerotesCommeLesVrais() {
-        FabriqueProvisoire fabrique;
-        frmMain f(fabrique);
-        f.show();
-        const auto titre = [](ProjetUI* p) { return p->Fenetre()->windowTitle(); };
-        QVERIFY(titre(f.LoadNewDoc()).endsWith(QStringLiteral("/Projet0001.vqp")));
-        QVERIFY(titre(f.LoadNewDoc()).endsWith(QStringLiteral("/Projet0002.vqp")));
-        QVERIFY(titre(f.LoadNewDoc()).endsWith(QStringLiteral("/Projet0003.vqp")));
-        // Closing the second frees its number for the next project.
-        f.Zone()->subWindowList().at(1)->close();
-        QCoreApplication::processEvents();
-        QVERIFY(titre(f.LoadNewDoc()).endsWith(QStringLiteral("/Projet0002.vqp")));
-        QCOMPARE(f.Zone()->currentSubWindow()->windowTitle(),
-                 f.ProjetActif()->Fenetre()->windowTitle());
     }
 
     void dialoguesDeFichiersTitresEtFiltres() {

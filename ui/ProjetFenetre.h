@@ -1,0 +1,46 @@
+#pragma once
+// One open project as the main window sees it: the project object (clsprojet, with its
+// components and its record in the table of open projects) and its window frmProjet.
+// Creating it runs the steps of "&Nouveau"; destroying it releases the project.
+
+#include "ui/ProjetUI.h"
+
+#include <QPointer>
+#include <memory>
+
+class clsprojet;
+class frmProjet;
+
+class ProjetFenetre : public ProjetUI {
+public:
+    // A new, empty project: CalculPermis off, the month lengths set, the project
+    // activated with its window, CalculPermis on, one run without display, and the
+    // window initialised.
+    ProjetFenetre();
+    // Releases the project's record and components; the window loses its project.
+    ~ProjetFenetre() override;
+
+    QWidget* Fenetre() override;
+    void Activee() override;
+    void Ouvrir(const QString& chemin) override;
+    void Enregistrer() override;
+    void EnregistrerSous(const QString& chemin) override;
+    void Annuler() override;
+    void Calculer() override;
+    void ApercuAvantImpression(QWidget* cadre) override;
+    void Imprimer(QWidget* cadre) override;
+
+    clsprojet& Projet() { return *projet_; }
+    frmProjet* Formulaire() const;
+
+private:
+    bool Ecrire();
+
+    std::unique_ptr<clsprojet> projet_;
+    QPointer<frmProjet> fenetre_;
+};
+
+class FabriqueProjetsFenetres : public FabriqueProjets {
+public:
+    std::unique_ptr<ProjetUI> NouveauProjet() override;
+};

@@ -1,0 +1,242 @@
+#include "ui/frmProjet.h"
+
+#include "common/Notificateur.h"
+#include "engine/modCalculORIN.h"
+#include "ui/BoutonImage.h"
+#include "ui/Dialogues.h"
+#include "ui/GraphiqueBilan.h"
+#include "ui/GraphiqueStatistique.h"
+#include "ui/ResultatsGrille.h"
+#include "ui/modAffichages.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLayout>
+#include <QScrollArea>
+#include <QScrollBar>
+
+frmProjet::frmProjet(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmProjet"));
+    CreerSections();
+    ConnecterSaisies();
+}
+
+frmProjet::~frmProjet() = default;
+
+void frmProjet::Init() {
+    StylerFenetre(this);
+    for (BoutonImage* b : findChildren<BoutonImage*>())
+        StylerBoutonImage(b);
+    // The sheet between the frames has the frames' grey, so the sections read as one
+    // form.
+    feuille_->setAutoFillBackground(true);
+    DefinirCouleurFond(feuille_, CouleurCadre.lighter(108));
+    // Every section is still visible: the sheet's width now is that of the fullest
+    // system, and it keeps it, so that changing the system type does not reflow the
+    // window or bring a horizontal scroll bar.
+    feuille_->layout()->activate();
+    feuille_->setMinimumWidth(feuille_->sizeHint().width());
+    AfficherProjet();
+}
+
+QSize frmProjet::sizeHint() const {
+    // The sheet's layout may not have taken the styled fonts into account yet.
+    feuille_->layout()->activate();
+    const QSize feuille = feuille_->sizeHint();
+    const int barre = defilement_->verticalScrollBar()->sizeHint().width();
+    const int cadre = 2 * defilement_->frameWidth() + 4;
+    return {feuille.width() + barre + cadre, feuille.height() + cadre};
+}
+
+ChampSaisie* frmProjet::Champ(const std::string& nom) const {
+    const auto& tous = champs_.Tous();
+    const auto it = tous.find(nom);
+    return it == tous.end() ? nullptr : it->second;
+}
+
+BoutonImage* frmProjet::Bouton(int index) const {
+    if (index < 0 || index >= NbBoutons)
+        return nullptr;
+    return boutons_[static_cast<std::size_t>(index)];
+}
+
+IndicateurCalcul* frmProjet::Indicateur(int index) const {
+    const auto it = indicateurs_.find(index);
+    return it == indicateurs_.end() ? nullptr : it->second;
+}
+
+QWidget* frmProjet::Section(const char* nom) const {
+    return findChild<QWidget*>(QString::fromLatin1(nom));
+}
+
+void frmProjet::Montrer(const char* nom, bool visible) {
+    if (QWidget* w = Section(nom))
+        w->setVisible(visible);
+}
+
+void frmProjet::Verrouiller(std::initializer_list<const char*> noms, bool verrouille) {
+    for (const char* nom : noms)
+        champs_(nom).DefinirVerrouille(verrouille);
+}
+
+void frmProjet::Proteger(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const std::exception& e) {
+        notificateur().Message(e.what(), TitreApplication);
+    }
+}
+
+void frmProjet::Recalculer() {
+    if (projet == nullptr || !projet->Actif())
+        return;
+    Proteger([this] { projet->SimulerORIN(true); });
+}
+
+void frmProjet::DefinirLegende(const std::string& legende) {
+    setWindowTitle(QString::fromStdString(legende));
+}
+
+void frmProjet::AfficherProjet() {
+    if (projet == nullptr || !projet->Actif())
+        return;
+    AfficherBallon();
+    AfficherBesoin();
+    AfficherBoucle();
+    AfficherCapteur();
+    AfficherMasque();
+    AfficherMeteo();
+    AfficherAppoint();
+    AfficherEchangeur();
+    AfficherSysteme();
+    AfficherResultats();
+}
+
+void frmProjet::AfficherBallon() {
+    const AffichageBallon a = Afficher(*projet->Ballon, champs_);
+    Verrouiller({"txtTypeBallon", "txtVn", "txtVs", "txtCr"}, !a.Utilisateur);
+    indicateurs_.at(25)->Afficher(a.CodeDeperdition);
+    indicateurs_.at(30)->Afficher(a.CodeVs);
+}
+
+void frmProjet::AfficherBesoin() {
+    Afficher(*projet->Besoin, *picConso_, *picTeau_);
+}
+
+void frmProjet::AfficherBoucle() {
+    const AffichageBoucle a = Afficher(*projet->Boucle, champs_);
+    indicateurs_.at(18)->Afficher(a.CodeDeperdition);
+    indicateurs_.at(20)->Afficher(a.CodeDebit1);
+    indicateurs_.at(21)->Afficher(a.CodeDebit2);
+    indicateurs_.at(22)->Afficher(a.CodeEfficacite);
+}
+
+void frmProjet::AfficherCapteur() {
+    const AffichageCapteurs a = Afficher(*projet->Capteurs, champs_);
+    Verrouiller({"txtCapteur", "txtBc", "txtKc", "TxtAc"}, !a.CapteurUtilisateur);
+    Verrouiller({"txtTypeChauffeEau", "txtABEtap", "txtKsurB", "txtM", "TxtDn"},
+                !a.ChauffeEauUtilisateur);
+    // A category's values may only go into a collector of the person's own.
+    boutons_[32]->setEnabled(a.CapteurUtilisateur);
+}
+
+void frmProjet::AfficherMasque() {
+    Montrer("fMasque", Afficher(*projet->Masque, champs_, *picMasque_));
+}
+
+void frmProjet::AfficherMeteo() {
+    Afficher(*projet->Meteo, champs_);
+}
+
+void frmProjet::AfficherAppoint() {
+    indicateurs_.at(6)->Afficher(Afficher(*projet->Appoint, champs_));
+}
+
+void frmProjet::AfficherEchangeur() {
+    const AffichageEchangeur a = Afficher(*projet->Echangeur, champs_);
+    indicateurs_.at(13)->Afficher(a.Code);
+    Montrer("fDetailEchangeur", a.Detail);
+    Montrer("fSituationEchangeur", a.Situation);
+    // The exchanger counts only in a collector-and-tank system whose loop efficiency is
+    // computed in detail; otherwise its values play no part.
+    Montrer("fEchangeur", projet->Echangeur->IsEchangeur());
+}
+
+void frmProjet::AfficherSysteme() {
+    const AffichageSysteme a = projet->Afficher();
+    champs_("txtSysteme").AfficherTexte(QString::fromStdString(a.TypeSysteme));
+    Montrer("fAppoint", a.Appoint);
+    Montrer("fChauffeEau", a.ChauffeEau);
+    Montrer("fCaptage", a.ElementsSepares);
+    Montrer("fCapteurs", a.ElementsSepares);
+    Montrer("fBallon", a.ElementsSepares);
+    boutons_[26]->setVisible(a.ElementsSepares);
+    champs_("txtAppoint").setVisible(a.ElementsSepares);
+    const bool echangeur = a.ElementsSepares && a.EfficaciteDetaillee;
+    boutons_[11]->setVisible(echangeur);
+    champs_("txtEchangeur").setVisible(echangeur);
+}
+
+void frmProjet::AfficherResultats() {
+    const EnregistrementCalcul& c = projet->Enregistrement().Calcul;
+    DonneesResultats r;
+    r.Fecs = c.Fecs;
+    r.Becs = c.Becs;
+    r.Prod = c.Prod;
+    r.Fecs_an = c.Fecs_an;
+    r.Becs_an = c.Becs_an;
+    r.Productivite_par_m2 = c.Productivite_par_m2;
+    r.surface_totale = projet->Capteurs->surface_totale();
+    r.Ac = projet->Capteurs->Ac();
+    // The window's own project: the one whose results these are.
+    r.ChauffeEau = projet->Systeme->IsChauffeEau();
+    flxResultats_->AfficherResultats(r, CalculAuto);
+    bilan_->Afficher(r, CalculAuto);
+}
+
+void frmProjet::Basculer(std::initializer_list<QWidget*> contenus, BoutonImage* bascule) {
+    // Folding keeps the section's title and toggle; the sections below move up.
+    const bool replie = !bascule->Replie();
+    for (QWidget* contenu : contenus)
+        contenu->setVisible(!replie);
+    bascule->DefinirReplie(replie);
+}
+
+void frmProjet::picResultats_Click() {
+    Basculer({Section("contenuResultats")}, picResultats_);
+}
+
+void frmProjet::picSBesoin_Click() {
+    Basculer({Section("contenuMeteo"), Section("contenuBesoins")}, picSBesoin_);
+}
+
+void frmProjet::picSSysteme_Click() {
+    Basculer({Section("corpsSysteme")}, picSSysteme_);
+}
+
+bool frmProjet::eventFilter(QObject* objet, QEvent* evenement) {
+    if (evenement->type() == QEvent::Resize) {
+        // A section toggle sits at the right end of its frame's title line.
+        for (BoutonImage* bascule : {picSBesoin_, picResultats_}) {
+            if (bascule != nullptr && bascule->parent() == objet)
+                bascule->move(bascule->parentWidget()->width() - bascule->width() - 4, 1);
+        }
+    }
+    if (evenement->type() != QEvent::MouseButtonRelease || projet == nullptr)
+        return QWidget::eventFilter(objet, evenement);
+    if (objet == picConso_ || objet == picTeau_) {
+        OuvrirDialogue(OuvrirBesoins);
+    } else if (objet == picMasque_) {
+        OuvrirDialogue(OuvrirMasques);
+    } else if (objet == Champ("txtStation")) {
+        // Only the person's own stations (named with a final "*") may be edited.
+        if (EstElementUtilisateur(projet->Meteo->station()))
+            OuvrirDialogue(OuvrirStation);
+    }
+    return QWidget::eventFilter(objet, evenement);
+}
+
+void frmProjet::OuvrirDialogue(const std::function<void(clsprojet&, QWidget*)>& dialogue) {
+    Proteger([&] { dialogue(*projet, this); });
+    Recalculer();
+}
