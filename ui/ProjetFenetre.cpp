@@ -5,7 +5,7 @@
 #include "engine/modCalculORIN.h"
 #include "project/clsprojet.h"
 #include "project/modSimulation.h"
-#include "ui/Impression.h"
+#include "report/frmImpression.h"
 #include "ui/frmProjet.h"
 
 namespace {

@@ -13,6 +13,7 @@
 #include "ui/frmProjet.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -52,15 +53,15 @@ struct Bureau {
     }
 };
 
-// Closes, while it lives, every message box that opens (the stand-ins of the dialogs
-// say they are not there yet) and notes its title.
+// Closes, while it lives, every modal dialog or message box that opens, as if the
+// person cancelled it, and notes its title.
 class FermeurDeBoites {
 public:
     FermeurDeBoites() {
         QObject::connect(&minuterie_, &QTimer::timeout, [this] {
-            if (auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            if (auto* boite = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
                 titres << boite->windowTitle();
-                boite->close();
+                boite->reject();
             }
         });
         minuterie_.start(10);
@@ -237,7 +238,7 @@ private slots:
         QCOMPARE(fermeur.titres.size(), 2);
         ChoisirDansLePopup(QStringLiteral("Calc. détaillé"));
         b.Cliquer(21);
-        QCOMPARE(fermeur.titres.last(), QStringLiteral("Débit énergétique"));
+        QCOMPARE(fermeur.titres.last(), QStringLiteral("Débit énergétique 2"));
         QCOMPARE(b.P().Boucle->TypeDeCalcul2(), std::string("Calc. détaillé"));
     }
 
