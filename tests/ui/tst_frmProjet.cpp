@@ -150,11 +150,16 @@ private slots:
             return !b.Visible("fChauffeEau") && b.Visible("fCapteurs") && b.Visible("fCaptage") &&
                    b.Visible("fBallon") && b.Visible("txtAppoint") && b.Visible("pic26");
         };
+        const ResultatsGrille& grille = *b.F().Grille();
         QCOMPARE(b.C("txtSysteme")->text(), QStringLiteral("CHAUFFE-EAU MONOBLOC"));
         QVERIFY(chauffeEau());
+        // A one-piece heater has no collector area to give a productivity per m².
+        QVERIFY(grille.Texte(4, 1).isEmpty() && grille.Texte(4, 13).isEmpty());
+        QVERIFY(!grille.Texte(3, 13).isEmpty());
         b.Cliquer(14);
         QCOMPARE(b.C("txtSysteme")->text(), QStringLiteral("SYSTEME CAPTEUR BALLON"));
         QVERIFY(capteurs());
+        QVERIFY(!grille.Texte(4, 1).isEmpty() && !grille.Texte(4, 13).isEmpty());
         // An auxiliary, then the one-piece heater again: it removes the auxiliary.
         b.Cliquer(26);
         QVERIFY(b.Visible("fAppoint"));
