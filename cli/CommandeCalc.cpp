@@ -1,13 +1,8 @@
 #include "cli/Commandes.h"
 #include "cli/OptionsProjet.h"
 #include "cli/SortieResultats.h"
-#include "common/Erreurs.h"
-#include "engine/modCalculORIN.h"
-#include "project/ParametresProjet.h"
 #include "project/clsprojet.h"
-#include "project/modSimulation.h"
 
-#include <filesystem>
 #include <iostream>
 
 namespace {
@@ -36,30 +31,10 @@ int CommandeCalc(const Arguments& arguments) {
         return 1;
 
     clsprojet projet;
-    CalculPermis = false;
-    projet.Activer();
-    CalculPermis = true;
-    projet.Fichier = std::filesystem::absolute(o.positionnels[0]).string();
-    try {
-        projet.WithDataDo(1);
-    } catch (const ErreurExecution& e) {
-        std::cerr << e.what() << '\n';
-        return 1;
-    }
-    try {
-        for (const std::string& affectation : o.affectations)
-            DefinirParametre(projet, affectation);
-    } catch (const ErreurParametre& e) {
-        std::cerr << "varquin-cli calc : " << e.what() << '\n';
-        return 2;
-    }
-    try {
-        if (!CalculerProjetActif())
-            return 1;
-    } catch (const ErreurExecution& e) {
-        std::cerr << e.what() << '\n';
-        return 1;
-    }
+    if (const int code = OuvrirProjetCli(projet, o, "calc"))
+        return code;
+    if (const int code = CalculerProjetCli())
+        return code;
     EcrireResultats(std::cout, o.format, projet);
     return 0;
 }

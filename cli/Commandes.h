@@ -16,3 +16,6 @@ int CommandeNouveau(const Arguments& arguments);
 // varquin-cli import-epw FICHIER.epw [--format table|csv|json]: the monthly series of a
 // weather file, as the station dialog imports them.
 int CommandeImportEpw(const Arguments& arguments);
+// varquin-cli report PROJECT.vqp -o FILE.pdf [--set KEY=VALUE]... [--data DIR]: the
+// printed report of the calculated project as a PDF, drawn offscreen.
+int CommandeRapport(const Arguments& arguments);

@@ -1,10 +1,15 @@
 #include "cli/OptionsProjet.h"
 
+#include "common/Erreurs.h"
 #include "engine/modCalculORIN.h"
 #include "project/ParametresProjet.h"
+#include "project/clsprojet.h"
+#include "project/modSimulation.h"
 #include "startup/Modgeneral.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <iostream>
 
 namespace {
 bool Accepte(const std::vector<std::string>& acceptees, const std::string& option) {
@@ -63,4 +68,34 @@ std::string AideCles() {
     for (const std::string& cle : ClesParametres())
         texte += "  " + cle + "\n";
     return texte;
+}
+
+int OuvrirProjetCli(clsprojet& projet, const OptionsProjet& options, const std::string& commande) {
+    CalculPermis = false;
+    projet.Activer();
+    CalculPermis = true;
+    projet.Fichier = std::filesystem::absolute(options.positionnels.at(0)).string();
+    try {
+        projet.WithDataDo(1);
+    } catch (const ErreurExecution& e) {
+        std::cerr << e.what() << '\n';
+        return 1;
+    }
+    try {
+        for (const std::string& affectation : options.affectations)
+            DefinirParametre(projet, affectation);
+    } catch (const ErreurParametre& e) {
+        std::cerr << "varquin-cli " << commande << " : " << e.what() << '\n';
+        return 2;
+    }
+    return 0;
+}
+
+int CalculerProjetCli() {
+    try {
+        return CalculerProjetActif() ? 0 : 1;
+    } catch (const ErreurExecution& e) {
+        std::cerr << e.what() << '\n';
+        return 1;
+    }
 }

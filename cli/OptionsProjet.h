@@ -30,6 +30,16 @@ OptionsProjet LireOptions(const Arguments& arguments, const std::vector<std::str
 // The keys --set accepts, for the help text.
 std::string AideCles();
 
+class clsprojet;
+
+// The project file opened into a new, active project and the --set applied in order.
+// Returns 0, or the exit code after the reason has been printed on stderr: 1 when
+// the file cannot be read, 2 for a refused --set ("varquin-cli <commande> : ...").
+int OuvrirProjetCli(clsprojet& projet, const OptionsProjet& options, const std::string& commande);
+
+// One full calculation of the active project: 0, or 1 when it did not succeed.
+int CalculerProjetCli();
+
 // The start-up load on the data folder (the configured one when empty), with the table
 // of open projects. False, after the notifier has shown why, when it failed.
 bool ChargerDonneesCli(const std::string& dossierDonnees);

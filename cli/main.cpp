@@ -28,6 +28,10 @@ const Commande kCommandes[] = {
      "import-epw FICHIER.epw [--format table|csv|json]\n"
      "                          séries mensuelles d'un fichier météo EnergyPlus",
      CommandeImportEpw},
+    {"report",
+     "report PROJET.vqp -o RAPPORT.pdf [--set CLÉ=VALEUR]... [--data DOSSIER]\n"
+     "                          écrit le rapport imprimé du projet calculé en PDF",
+     CommandeRapport},
 };
 
 void AfficherAide(std::ostream& sortie) {

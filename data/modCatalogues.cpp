@@ -134,3 +134,80 @@ bool EnregistrerEntree(const Table& table, const std::string& nomCourant,
     EcrireFichierAtomique(CheminPourEcriture(chemin), resultat);
     return true;
 }
+
+namespace {
+// A data line as the table reader splits it; nullopt for a line without "#".
+std::optional<TableLigne> EntreeDeLigne(const std::string& ligne) {
+    const std::string t = Rogner(ligne);
+    const std::size_t diese = t.find('#');
+    if (diese == std::string::npos)
+        return std::nullopt;
+    TableLigne entree;
+    entree.Texte = Rogner(t.substr(0, diese));
+    entree.Commentaire = RognerFin(t.substr(diese + 1));
+    return entree;
+}
+} // namespace
+
+std::optional<ReecritureFichier> PreparerReecriture(const Table& table,
+                                                    const RemplacementLigne& remplacer) {
+    if (table.empty())
+        return std::nullopt;
+    const auto octets = LireOctets(table[0].Commentaire);
+    if (!octets)
+        return std::nullopt;
+    const std::string_view sansBom =
+        octets->starts_with("\xEF\xBB\xBF") ? std::string_view(*octets).substr(3) : *octets;
+    const bool utf8 = EstUtf8Multioctet(sansBom);
+    const auto lignes = DecouperLignes(*octets);
+    ReecritureFichier r{&table, *octets, {}};
+    std::size_t copie = 0; // the bytes before this one are already in r.apres
+    bool remplacee = false;
+    for (std::size_t i = 2; i < lignes.size(); ++i) {
+        const std::string_view brut(octets->data() + lignes[i].debut,
+                                    lignes[i].fin - lignes[i].debut);
+        const auto entree = EntreeDeLigne(utf8 ? std::string(brut) : DepuisWindows1252(brut));
+        if (!entree)
+            continue;
+        const auto nouvelles = remplacer(*entree);
+        if (!nouvelles)
+            continue;
+        const std::size_t suivante = i + 1 < lignes.size() ? lignes[i + 1].debut : octets->size();
+        const std::string finDeLigne = octets->substr(lignes[i].fin, suivante - lignes[i].fin);
+        r.apres.append(*octets, copie, lignes[i].debut - copie);
+        for (std::size_t k = 0; k < nouvelles->size(); ++k) {
+            r.apres += utf8 ? (*nouvelles)[k] : VersWindows1252((*nouvelles)[k]);
+            const bool derniere = k + 1 == nouvelles->size();
+            r.apres += derniere || !finDeLigne.empty() ? finDeLigne : std::string(CRLF);
+        }
+        copie = suivante;
+        remplacee = true;
+    }
+    if (!remplacee)
+        return std::nullopt;
+    r.apres.append(*octets, copie);
+    return r;
+}
+
+void EcrireReecritures(const std::vector<ReecritureFichier>& reecritures) {
+    SablierActif sablier;
+    std::vector<std::pair<std::string, const std::string*>> ecrits;
+    try {
+        for (const ReecritureFichier& r : reecritures) {
+            // Asked at each write: the first one may have moved the install folder to
+            // the user's copy, and the tables' paths with it.
+            const std::string chemin = CheminPourEcriture((*r.table)[0].Commentaire);
+            EcrireFichierAtomique(chemin, r.apres);
+            ecrits.emplace_back(chemin, &r.avant);
+        }
+    } catch (...) {
+        for (const auto& [chemin, avant] : ecrits) {
+            try {
+                EcrireFichierAtomique(chemin, *avant);
+            } catch (const std::exception&) {
+                // The first error is the one to report.
+            }
+        }
+        throw;
+    }
+}

@@ -4,6 +4,8 @@
 
 #include "data/modTables.h"
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,3 +32,29 @@ bool EnregistrerEntree(const Table& table, const std::string& nomCourant,
 
 // The line EnregistrerEntree writes for these values (without a line end).
 std::string LigneEntree(const std::vector<std::string>& valeurs);
+
+// An entry written on several lines or in several files (a station: one line of
+// Ville_Fr, one of Stati_Fr2, five of Stati_Fr) is rewritten in two steps: each file's
+// new bytes are prepared first, so that nothing is written when one of them cannot
+// be, then all are written together.
+struct ReecritureFichier {
+    const Table* table = nullptr; // the table whose file this is (entry 0: its path)
+    std::string avant;            // the file's bytes now
+    std::string apres;            // its bytes once rewritten
+};
+
+// For a data line (its Texte and Commentaire as the table reader splits them): the
+// lines that replace it (none removes it), or nullopt to keep it.
+using RemplacementLigne =
+    std::function<std::optional<std::vector<std::string>>(const TableLigne& ligne)>;
+
+// The rewrite of the table's file where every data line (after the two heading lines)
+// goes through `remplacer`. The new lines are encoded like the file and end like the
+// line they replace. nullopt when the file is absent or no line is replaced.
+std::optional<ReecritureFichier> PreparerReecriture(const Table& table,
+                                                    const RemplacementLigne& remplacer);
+
+// Writes the rewrites in order, each atomically and where EnregistrerEntree would
+// (the user's copy of a read-only install folder). When one fails, the files already
+// written get their previous bytes back and the error (ErreurFichier) is thrown.
+void EcrireReecritures(const std::vector<ReecritureFichier>& reecritures);

@@ -1,0 +1,33 @@
+#pragma once
+// The report page of a project, drawn with QPainter as text and vector shapes: the
+// same drawing serves the preview window, the printer and the PDF file, so that it is
+// sharp at any resolution and reads the same everywhere.
+
+#include "report/ContenuRapport.h"
+
+#include <string>
+
+class QPagedPaintDevice;
+class QPainter;
+class QRectF;
+class clsprojet;
+
+// The page is laid out on an A4 sheet in portrait.
+inline constexpr double LargeurFeuilleMm = 210;
+inline constexpr double HauteurFeuilleMm = 297;
+
+// Draws the page into `feuille`, the whole sheet in the painter's coordinates; the A4
+// layout is scaled to fit it, centred, keeping its proportions.
+void DessinerRapport(QPainter& p, const QRectF& feuille, const ContenuRapport& contenu);
+
+// The page on one sheet of a printer or PDF writer, drawn from the paper's edge (the
+// layout keeps its own margins) on the paper the device has. False when the device
+// cannot be painted on (a file that cannot be opened, a printer that refuses).
+bool ImprimerRapport(QPagedPaintDevice& support, const ContenuRapport& contenu);
+
+// Writes the project's report as a one-page A4 PDF. The file is replaced only once it
+// has been written whole; throws ErreurFichier when it cannot be.
+void EcrirePdf(clsprojet& projet, const std::string& chemin);
+
+// Today's date as the program writes a short date (day/month/year, French).
+std::string DateCourteDuJour();

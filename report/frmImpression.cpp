@@ -1,0 +1,115 @@
+#include "report/frmImpression.h"
+
+#include "common/Notificateur.h"
+#include "project/clsprojet.h"
+
+#include <QDialogButtonBox>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int MargeBureau = 16; // grey around the sheet, in pixels
+constexpr double Proportion = HauteurFeuilleMm / LargeurFeuilleMm;
+} // namespace
+
+ApercuPage::ApercuPage(QWidget* parent) : QWidget(parent) {
+    QSizePolicy politique(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    politique.setHeightForWidth(true);
+    setSizePolicy(politique);
+    setMinimumWidth(320);
+}
+
+void ApercuPage::DefinirContenu(const ContenuRapport& contenu) {
+    contenu_ = contenu;
+    update();
+}
+
+int ApercuPage::heightForWidth(int largeur) const {
+    return static_cast<int>((largeur - 2 * MargeBureau) * Proportion) + 2 * MargeBureau;
+}
+
+QSize ApercuPage::sizeHint() const {
+    return {760, heightForWidth(760)};
+}
+
+QRectF ApercuPage::Feuille() const {
+    const double largeur =
+        std::min<double>(width() - 2 * MargeBureau, (height() - 2 * MargeBureau) / Proportion);
+    return {(width() - largeur) / 2, MargeBureau, largeur, largeur * Proportion};
+}
+
+void ApercuPage::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), QColor(128, 132, 140));
+    const QRectF feuille = Feuille();
+    p.fillRect(feuille.translated(3, 3), QColor(70, 72, 78));
+    p.fillRect(feuille, Qt::white);
+    DessinerRapport(p, feuille, contenu_);
+}
+
+frmImpression::frmImpression(const clsprojet& projet, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Aperçu avant impression"));
+    page_ = new ApercuPage;
+    auto* defilement = new QScrollArea;
+    defilement->setWidget(page_);
+    defilement->setWidgetResizable(true);
+    defilement->setAlignment(Qt::AlignHCenter);
+    auto* boutons = new QDialogButtonBox;
+    cmdImprimer_ = boutons->addButton(QStringLiteral("&Imprimer..."), QDialogButtonBox::ActionRole);
+    QPushButton* cmdFermer =
+        boutons->addButton(QStringLiteral("&Fermer"), QDialogButtonBox::RejectRole);
+    connect(cmdImprimer_, &QPushButton::clicked, this, [this] { DemanderImpression(); });
+    connect(cmdFermer, &QPushButton::clicked, this, &QDialog::reject);
+    auto* disposition = new QVBoxLayout(this);
+    disposition->setContentsMargins(0, 0, 0, 6);
+    disposition->addWidget(defilement, 1);
+    disposition->addWidget(boutons);
+    boutons->setContentsMargins(8, 0, 8, 0);
+    resize(820, 900);
+
+    imprimante_.setPageSize(QPageSize(QPageSize::A4));
+    imprimante_.setPageOrientation(QPageLayout::Portrait);
+    imprimante_.setDocName(QString::fromStdString(projet.Nom));
+    Go(projet);
+}
+
+void frmImpression::Go(const clsprojet& projet) {
+    contenu_ = LireContenuRapport(projet, DateCourteDuJour());
+    page_->DefinirContenu(contenu_);
+}
+
+bool frmImpression::DemanderImpression() {
+    QPrintDialog dialogue(&imprimante_, this);
+    dialogue.setWindowTitle(QStringLiteral("Imprimer"));
+    dialogue.setOptions(QAbstractPrintDialog::PrintToFile |
+                        QAbstractPrintDialog::PrintShowPageSize);
+    if (dialogue.exec() != QDialog::Accepted)
+        return false;
+    if (!ImprimerRapport(imprimante_, contenu_)) {
+        const QString cible = imprimante_.outputFileName().isEmpty() ? imprimante_.printerName()
+                                                                     : imprimante_.outputFileName();
+        notificateur().Message("L'impression n'a pas pu se faire sur « " + cible.toStdString() +
+                                   " ».",
+                               TitreApplication);
+        return false;
+    }
+    accept();
+    return true;
+}
+
+void MontrerApercu(clsprojet& projet, QWidget* parent) {
+    frmImpression fenetre(projet, parent);
+    fenetre.exec();
+}
+
+bool Imprimer(clsprojet& projet, QWidget* parent) {
+    auto* fenetre = new frmImpression(projet, parent);
+    fenetre->setAttribute(Qt::WA_DeleteOnClose);
+    fenetre->show();
+    fenetre->repaint();
+    return fenetre->DemanderImpression();
+}

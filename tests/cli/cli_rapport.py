@@ -1,0 +1,102 @@
+#!/usr/bin/env python3
+"""varquin-cli report end to end on the fixture data folder: the PDF it writes
+without a display, and its exit codes.
+
+Usage: cli_rapport.py VARQUIN_CLI DATA_FOLDER WORK_FOLDER [PDFTOTEXT]
+"""
+import os
+import subprocess
+import sys
+
+cli, donnees, travail = sys.argv[1:4]
+pdftotext = sys.argv[4] if len(sys.argv) > 4 else ""
+os.makedirs(travail, exist_ok=True)
+echecs = []
+
+# No display at all: the command must draw offscreen by itself.
+env = {k: v for k, v in os.environ.items()
+       if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+
+
+def lancer(*arguments):
+    r = subprocess.run([cli, *arguments], capture_output=True, timeout=120, env=env)
+    return r.returncode, r.stderr.decode("utf-8")
+
+
+def verifier(condition, message):
+    if not condition:
+        echecs.append(message)
+
+
+def chemin(nom):
+    return os.path.join(travail, nom)
+
+
+def texte_pdf(pdf):
+    if not pdftotext:
+        return None
+    r = subprocess.run([pdftotext, "-layout", "-enc", "UTF-8", pdf, "-"],
+                       capture_output=True, timeout=60)
+    return r.stdout.decode("utf-8")
+
+
+def pdf_ecrit(pdf):
+    with open(pdf, "rb") as f:
+        return f.read(5) == b"%PDF-"
+
+
+projet = chemin("Etude.vqp")
+code, erreur = lancer("new", "-o", projet, "--data", donnees,
+                      "--set", "TypeSysteme=SYSTEME CAPTEUR BALLON", "--set", "a=6")
+verifier(code == 0, f"new: code {code}, {erreur}")
+
+rapport = chemin("etude.pdf")
+if os.path.exists(rapport):
+    os.remove(rapport)
+code, erreur = lancer("report", projet, "-o", rapport, "--data", donnees, "--set", "Conso=120")
+verifier(code == 0 and pdf_ecrit(rapport), f"report: code {code}, {erreur}")
+texte = texte_pdf(rapport)
+if texte is not None:
+    verifier("Type de capteur" in texte and "Type de ballon" in texte, "report: labels")
+    verifier("etude.vqp" in texte, "report: the file name in lower case")
+    besoin = [l for l in texte.splitlines() if "Besoin journalier moyen" in l]
+    verifier(len(besoin) == 1 and besoin[0].split()[-1] == "120",
+             f"report: the --set needs are not reported: {besoin}")
+    couverture = [l.split() for l in texte.splitlines() if l.startswith("Couverture")]
+    verifier(len(couverture) == 1 and len(couverture[0]) == 15,
+             f"report: the coverage row {couverture}")
+
+# A project that cannot be read: status 1, and the previous report stays as it was.
+with open(rapport, "rb") as f:
+    precedent = f.read()
+code, erreur = lancer("report", chemin("absent.vqp"), "-o", rapport, "--data", donnees)
+verifier(code == 1 and "Impossible d'ouvrir" in erreur, f"absent project: {code} {erreur}")
+abime = chemin("abime.vqp")
+with open(projet, "rb") as f:
+    octets = f.read()
+with open(abime, "wb") as f:
+    f.write(octets.replace(b"\r\nVn\t", b"\r\nVn\tx"))
+code, erreur = lancer("report", abime, "-o", rapport, "--data", donnees)
+verifier(code == 1 and "abime.vqp" in erreur, f"corrupt project: {code} {erreur}")
+with open(rapport, "rb") as f:
+    verifier(f.read() == precedent, "a failed report touched the previous PDF")
+
+# A PDF that cannot be written: status 1 and a message naming it.
+code, erreur = lancer("report", projet, "-o", chemin("absent/r.pdf"), "--data", donnees)
+verifier(code == 1 and "r.pdf" in erreur, f"unwritable PDF: {code} {erreur}")
+
+# Bad usage: status 2 and what is wrong.
+for arguments, quoi in [(("report",), "nothing"),
+                        (("report", projet), "no output"),
+                        (("report", "-o", rapport), "no project"),
+                        (("report", projet, projet, "-o", rapport), "two projects"),
+                        (("report", projet, "-o", rapport, "--format", "csv"), "--format"),
+                        (("report", projet, "-o", rapport, "--data", donnees,
+                          "--set", "a=dix"), "bad value")]:
+    code, erreur = lancer(*arguments)
+    verifier(code == 2 and erreur, f"{quoi}: code {code}")
+verifier(lancer("report", "--help")[0] == 0, "report --help")
+
+for e in echecs:
+    print("ÉCHEC :", e)
+sys.exit(1 if echecs else 0)

@@ -1,0 +1,115 @@
+// The monthly needs dialog: whole-number display, live averages, an average typed
+// into its twelve months, and what Ok and Annuler leave in the project.
+
+#include "OutilsTest.h"
+#include "ProjetEssai.h"
+#include "ui/ChampSaisie.h"
+#include "ui/Dialogues.h"
+#include "ui/frmBesoins.h"
+
+#include <QPushButton>
+#include <QTest>
+
+class TestFrmBesoins : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { PreparerEnvironnementTest(); }
+
+    void ouvertureEnNombresEntiersEtMoyennes() {
+        ProjetEssai e;
+        QVERIFY(e.Charge());
+        clsBesoin& b = *e.projet.Besoin;
+        b.Conso.Item(1) = 1000.4;
+        b.Conso.Item(2) = 999.5; // the integer part of (value + 0.5)
+        b.Tref.Item(12) = 62;
+        frmBesoins f(b);
+        QCOMPARE(f.txtConso(1)->text(), QStringLiteral("1000"));
+        QCOMPARE(f.txtConso(2)->text(), QStringLiteral("1000"));
+        QCOMPARE(f.txtTeau(12)->text(), QStringLiteral("62"));
+        QCOMPARE(f.txtMoyConso()->text(), QStringLiteral("1000"));
+        QCOMPARE(f.txtMoyTeau()->text(), QStringLiteral("51"));
+        QVERIFY(!f.txtConso(1)->Modifie());
+        QVERIFY(!f.txtMoyTeau()->Modifie());
+    }
+
+    void moyenneTapeeRemplitLesMoisPuisUnMoisChangeLaMoyenne() {
+        ProjetEssai e;
+        NotificateurEnregistreur notif;
+        frmBesoins f(*e.projet.Besoin);
+        QVERIFY(Montrer(f));
+        Taper(f.txtMoyConso(), QStringLiteral("50"));
+        for (int m = 1; m <= 12; ++m)
+            QCOMPARE(f.txtConso(m)->text(), QStringLiteral("50"));
+        QCOMPARE(f.txtMoyConso()->text(), QStringLiteral("50"));
+        // The other series is not touched.
+        QCOMPARE(f.txtTeau(3)->text(), QStringLiteral("50"));
+        QCOMPARE(f.txtMoyTeau()->text(), QStringLiteral("50"));
+
+        Taper(f.txtConso(7), QStringLiteral("62"));
+        QCOMPARE(f.txtMoyConso()->text(), QStringLiteral("51"));
+        // A month set by the program does not cascade back into the months.
+        QCOMPARE(f.txtConso(6)->text(), QStringLiteral("50"));
+        QVERIFY(notif.messages.empty());
+    }
+
+    void lettreTapeeDevientZeroAvecLeMessage() {
+        ProjetEssai e;
+        NotificateurEnregistreur notif;
+        frmBesoins f(*e.projet.Besoin);
+        QVERIFY(Montrer(f));
+        Taper(f.txtMoyTeau(), QStringLiteral("4x"));
+        QCOMPARE(f.txtMoyTeau()->text(), QStringLiteral("0"));
+        QCOMPARE(f.txtTeau(1)->text(), QStringLiteral("0"));
+        QCOMPARE(notif.messages.size(), std::size_t(1));
+        QCOMPARE(notif.messages[0], std::string("Cette valeur doit être numérique"));
+        // Typing a sign first is allowed and gives an average of 0 meanwhile.
+        notif.messages.clear();
+        Taper(f.txtConso(1), QStringLiteral("-"));
+        QCOMPARE(f.txtConso(1)->text(), QStringLiteral("-"));
+        QCOMPARE(f.txtMoyConso()->text(), QStringLiteral("917"));
+        QVERIFY(notif.messages.empty());
+    }
+
+    void okEnregistreAnnulerNon() {
+        ProjetEssai e;
+        clsBesoin& b = *e.projet.Besoin;
+        {
+            frmBesoins f(b);
+            QVERIFY(Montrer(f));
+            Taper(f.txtMoyConso(), QStringLiteral("150"));
+            Taper(f.txtTeau(2), QStringLiteral("55,4"));
+            f.reject();
+        }
+        QCOMPARE(b.Conso.Item(1), 1000.0);
+        QCOMPARE(b.Tref.Item(2), 50.0);
+        {
+            frmBesoins f(b);
+            QVERIFY(Montrer(f));
+            Taper(f.txtMoyConso(), QStringLiteral("150"));
+            Taper(f.txtTeau(2), QStringLiteral("55,4"));
+            QTest::mouseClick(f.cmdOk(), Qt::LeftButton);
+            QCOMPARE(f.result(), int(QDialog::Accepted));
+        }
+        QCOMPARE(b.Conso.Count(), 12);
+        QCOMPARE(b.Tref.Count(), 12);
+        QCOMPARE(b.Conso.Item(12), 150.0);
+        QCOMPARE(b.Tref.Item(2), 55.4);
+    }
+
+    // Through the project window's entry point: the project is recalculated once the
+    // dialog is closed, so the record holds the new needs.
+    void ouvertureModaleRecalculeLeProjet() {
+        ProjetEssai e;
+        PlusTard([] {
+            auto* f = qobject_cast<frmBesoins*>(FenetreModale());
+            QVERIFY(f != nullptr);
+            Taper(f->txtMoyConso(), QStringLiteral("200"));
+            QTest::keyClick(f->txtMoyConso(), Qt::Key_Return); // Enter confirms
+        });
+        OuvrirBesoins(e.projet, nullptr);
+        QCOMPARE(e.projet.Enregistrement().Calcul.Conso[5], 200.0f);
+    }
+};
+
+QTEST_MAIN(TestFrmBesoins)
+#include "tst_frmBesoins.moc"

@@ -1,0 +1,52 @@
+#pragma once
+// "Saisie des masques": the horizon seen from the collectors, as 2 to 20 points of
+// azimuth and angular height. The azimuths are preset evenly from -130 to +130
+// degrees; the two ends stay fixed, the inner azimuths and every height can be typed.
+// While the number of points is being edited, "Ok" is disabled: the rows shown do not
+// match it until Enter rebuilds them.
+
+#include <QDialog>
+#include <vector>
+
+class ChampSaisie;
+class GraphiqueStatistique;
+class QVBoxLayout;
+class QPushButton;
+class clsMasque;
+
+class frmMasques : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmMasques(clsMasque& masque, QWidget* parent = nullptr);
+
+    ChampSaisie* txtN() const { return txtN_; }
+    int NbLignes() const { return static_cast<int>(lignes_.size()); }
+    // Row i from 0: its azimuth and angular height.
+    ChampSaisie* txtAzim(int i) const { return lignes_.at(static_cast<std::size_t>(i)).azimut; }
+    ChampSaisie* txtHang(int i) const { return lignes_.at(static_cast<std::size_t>(i)).hauteur; }
+    QPushButton* cmdOk() const { return ok_; }
+    GraphiqueStatistique* Graphique() const { return graphique_; }
+
+    void accept() override;
+
+private:
+    struct Ligne {
+        QWidget* rangee; // holds the two fields
+        ChampSaisie* azimut;
+        ChampSaisie* hauteur;
+    };
+    void ValiderNombre();
+    void ConstruireLignes(int n);
+    void AfficherAzimut(int i, double azimut);
+    ChampSaisie* ChampPoint(const QString& nom);
+    void Tracer();
+
+    clsMasque& masque_;
+    ChampSaisie* txtN_;
+    QWidget* points_;
+    QVBoxLayout* colonne_;
+    std::vector<Ligne> lignes_;
+    GraphiqueStatistique* graphique_;
+    QPushButton* ok_ = nullptr;
+    bool programme_ = false;
+};
