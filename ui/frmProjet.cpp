@@ -31,11 +31,15 @@ void frmProjet::Init() {
     // form.
     feuille_->setAutoFillBackground(true);
     DefinirCouleurFond(feuille_, CouleurCadre.lighter(108));
+    DefinirCouleurFond(defilement_->viewport(), CouleurCadre.lighter(108));
     // Every section is still visible: the sheet's width now is that of the fullest
     // system, and it keeps it, so that changing the system type does not reflow the
     // window or bring a horizontal scroll bar.
     feuille_->layout()->activate();
     feuille_->setMinimumWidth(feuille_->sizeHint().width());
+    // Folded, the meteorology keeps its width beside the needs.
+    QWidget* meteo = Section("fMeteo");
+    meteo->setMinimumWidth(meteo->sizeHint().width());
     AfficherProjet();
 }
 
@@ -200,6 +204,8 @@ void frmProjet::Basculer(std::initializer_list<QWidget*> contenus, BoutonImage* 
     for (QWidget* contenu : contenus)
         contenu->setVisible(!replie);
     bascule->DefinirReplie(replie);
+    // Stacked again at once, not at the next pass of the event loop.
+    feuille_->layout()->activate();
 }
 
 void frmProjet::picResultats_Click() {

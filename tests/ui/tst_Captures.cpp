@@ -107,6 +107,13 @@ private slots:
         QCoreApplication::processEvents();
         Enregistrer(f, "projet-capteurs-ballon-resultats.png", QSize(1280, 800));
 
+        // Meteorology and needs folded, and the system's sections.
+        capteurs->Formulaire()->picSBesoin_Click();
+        capteurs->Formulaire()->picSSysteme_Click();
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+        Enregistrer(f, "projet-replie.png", QSize(1280, 800));
+
         auto* menu = f.findChild<QMenu*>(QStringLiteral("mnuFile"));
         menu->popup(f.mapToGlobal(QPoint(0, 20)));
         QVERIFY(QTest::qWaitForWindowExposed(menu));

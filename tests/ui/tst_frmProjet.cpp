@@ -14,6 +14,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -95,6 +97,76 @@ private slots:
         CalculAuto = true;
     }
 
+    void sectionsEtLibellesMotPourMot() {
+        Bureau b;
+        const std::pair<const char*, const char*> cadres[] = {
+            {"fMeteo", "METEO"},        {"fStation", "Station"},
+            {"fSite", "Site"},          {"fBesoins", "BESOINS"},
+            {"fSysteme", ""},           {"fCapteurs", "Capteurs"},
+            {"fChauffeEau", ""},        {"fCaptage", "Boucle de captage"},
+            {"fBallon", "Ballon"},      {"fEchangeur", ""},
+            {"fAppoint", ""},           {"fMasque", ""},
+            {"fResultats", "RESULTATS"}};
+        for (const auto& [nom, titre] : cadres) {
+            auto* cadre = b.F().findChild<QGroupBox*>(QString::fromLatin1(nom));
+            QVERIFY2(cadre != nullptr, nom);
+            QCOMPARE(cadre->title(), QString::fromUtf8(titre));
+        }
+        const std::pair<const char*, const char*> libelles[] = {
+            {"txtPays", "Pays"},
+            {"txtDepartement", "Départ."},
+            {"txtStation", "Station"},
+            {"txtAltitude", "Altitude [m]"},
+            {"txtDistanceMer", "Distance mer [km]"},
+            {"txtNbHabitant", "Millions d'hab."},
+            {"txtCapteur", "Type"},
+            {"TxtAc", "Ac [m²]"},
+            {"txtBc", "Bc"},
+            {"txtKc", "Kc [W/(m².K)]"},
+            {"txtNbCapteurs", "Nombre"},
+            {"txtSurfaceTotale", "Surf.totale [m²]"},
+            {"txtInclinaison", "Inclinaison [°]"},
+            {"txtOrientation", "Orientation [°]"},
+            {"txtCategorieCapteur", "Catégorie"},
+            {"txtTypeChauffeEau", "Type"},
+            {"txtABEtap", "ABEtap  [m²]"},
+            {"txtKsurB", "K/B  [W/(m².K)]"},
+            {"TxtDn", "Dn [W/K]"},
+            {"txtM", "M [kg]"},
+            {"txtInclinaisonChauffeEau", "Inclinaison [°]"},
+            {"txtOrientationChauffeEau", "Orientation [°]"},
+            {"txtConsigneCE", "Température [°C]"},
+            {"txtLieuCE", "Lieu"},
+            {"txtCalorifugeage", "Calorifugeage"},
+            {"txtEfficaciteBoucle", "Efficacité"},
+            {"txtDeperditionBoucle", "Déperdition thermique [W/(m².K)]"},
+            {"txtDebitEnergetique1Boucle", "Débit énerg. 1 [W/K]"},
+            {"txtDebitEnergetique2Boucle", "Débit énerg. 2 [W/K]"},
+            {"txtTypeBallon", "Type"},
+            {"txtVn", "Vn [l]"},
+            {"txtVs", "Vs [l]"},
+            {"txtCr", "Cr [Wh/ (l.K.j)]"},
+            {"txtDeperditionBallon", "Ds [W/K]"},
+            {"txtConsigne", "T [°C]"},
+            {"txtLieu", "Lieu"},
+            {"txtKech", "Kéch [W/K]"},
+            {"txtKechA", "Surf. [m²]"},
+            {"txtAlim", "Aliment."},
+            {"txtVcElec", "Vc Elec. [l]"}};
+        for (const auto& [champ, libelle] : libelles) {
+            auto* l = b.F().findChild<QLabel*>(QStringLiteral("lbl_") + QString::fromLatin1(champ));
+            QVERIFY2(l != nullptr && b.C(champ) != nullptr, champ);
+            QCOMPARE(l->text(), QString::fromUtf8(libelle));
+        }
+        // Numeric fields are right-aligned, chosen ones left-aligned.
+        QVERIFY(b.C("txtVn")->alignment() & Qt::AlignRight);
+        QVERIFY(b.C("txtLieu")->alignment() & Qt::AlignLeft);
+        // Every picture button 0..32 but 28 and 29 (lists without a button here).
+        for (int i = 0; i <= 32; ++i)
+            QVERIFY2((b.F().Bouton(i) != nullptr) == (i != 28 && i != 29),
+                     qPrintable(QString::number(i)));
+    }
+
     void lettreDansUnChampNumerique() {
         NotificateurEnregistreur notes;
         Bureau b;
@@ -151,11 +223,16 @@ private slots:
             return !b.Visible("fChauffeEau") && b.Visible("fCapteurs") && b.Visible("fCaptage") &&
                    b.Visible("fBallon") && b.Visible("txtAppoint") && b.Visible("pic26");
         };
+        const ResultatsGrille& grille = *b.F().Grille();
         QCOMPARE(b.C("txtSysteme")->text(), QStringLiteral("CHAUFFE-EAU MONOBLOC"));
         QVERIFY(chauffeEau());
+        // A one-piece heater has no collector area to give a productivity per m².
+        QVERIFY(grille.Texte(4, 1).isEmpty() && grille.Texte(4, 13).isEmpty());
+        QVERIFY(!grille.Texte(3, 13).isEmpty());
         b.Cliquer(14);
         QCOMPARE(b.C("txtSysteme")->text(), QStringLiteral("SYSTEME CAPTEUR BALLON"));
         QVERIFY(capteurs());
+        QVERIFY(!grille.Texte(4, 1).isEmpty() && !grille.Texte(4, 13).isEmpty());
         // An auxiliary, then the one-piece heater again: it removes the auxiliary.
         b.Cliquer(26);
         QVERIFY(b.Visible("fAppoint"));
