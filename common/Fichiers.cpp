@@ -3,10 +3,10 @@
 #include "common/Encodage.h"
 #include "common/Erreurs.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <algorithm>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,10 +14,14 @@
 namespace {
 long gOctetsAvantEchec = -1;
 
-std::string Guillemets(const std::string& chemin) { return "« " + chemin + " »"; }
+std::string Guillemets(const std::string& chemin) {
+    return "« " + chemin + " »";
+}
 } // namespace
 
-void SimulerEchecEcriture(long octetsAvantEchec) { gOctetsAvantEchec = octetsAvantEchec; }
+void SimulerEchecEcriture(long octetsAvantEchec) {
+    gOctetsAvantEchec = octetsAvantEchec;
+}
 
 std::string NormaliserFinsDeLigne(const std::string& texte) {
     std::string r;

@@ -16,6 +16,10 @@ void NotificateurConsole::Message(const std::string& texte, const std::string& t
     std::cerr << titre << " : " << t << '\n';
 }
 
-Notificateur& notificateur() { return *courant; }
+Notificateur& notificateur() {
+    return *courant;
+}
 
-void DefinirNotificateur(Notificateur* n) { courant = n ? n : &notificateurConsole; }
+void DefinirNotificateur(Notificateur* n) {
+    courant = n ? n : &notificateurConsole;
+}

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 
-std::string Rogner(std::string_view s) { return RognerFin(RognerDebut(s)); }
+std::string Rogner(std::string_view s) {
+    return RognerFin(RognerDebut(s));
+}
 
 std::string RognerDebut(std::string_view s) {
     const std::size_t i = s.find_first_not_of(' ');
@@ -15,7 +17,9 @@ std::string RognerFin(std::string_view s) {
 }
 
 namespace {
-bool EstSuite(char c) { return (static_cast<std::uint8_t>(c) & 0xC0) == 0x80; }
+bool EstSuite(char c) {
+    return (static_cast<std::uint8_t>(c) & 0xC0) == 0x80;
+}
 } // namespace
 
 std::size_t NbCaracteres(std::string_view s) {
@@ -85,8 +89,12 @@ std::string ChangerCasse(std::string_view s, bool versMajuscules) {
 }
 } // namespace
 
-std::string EnMajuscules(std::string_view s) { return ChangerCasse(s, true); }
-std::string EnMinuscules(std::string_view s) { return ChangerCasse(s, false); }
+std::string EnMajuscules(std::string_view s) {
+    return ChangerCasse(s, true);
+}
+std::string EnMinuscules(std::string_view s) {
+    return ChangerCasse(s, false);
+}
 
 bool EgalSansCasse(std::string_view a, std::string_view b) {
     return EnMajuscules(a) == EnMajuscules(b);

@@ -1,7 +1,7 @@
 #pragma once
 // Auxiliary heating: the volume heated by an auxiliary integrated in the tank.
 
-#include "project/modStructures.h"
+#include "engine/EnregistrementCalcul.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Storage tank: solar volume and heat loss.
 
-#include "project/modStructures.h"
+#include "engine/EnregistrementCalcul.h"
 
 // Vs from Vn (and from the auxiliary volume when the auxiliary is integrated).
 void CalculerVs(EnregistrementCalcul& c, bool& succes);

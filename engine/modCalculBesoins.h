@@ -1,7 +1,7 @@
 #pragma once
 // Hot-water needs: the ambient temperature around the tank and the monthly need.
 
-#include "project/modStructures.h"
+#include "engine/EnregistrementCalcul.h"
 
 // TLocal by tank location: outdoors, unheated room, heated room; other locations
 // leave it unchanged.

@@ -2,7 +2,7 @@
 // Monthly energy balance: the groups S, F2, Z, the coverage Fecs read off the
 // closed-form correlation, the productivity and the annual figures.
 
-#include "project/modStructures.h"
+#include "engine/EnregistrementCalcul.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // Collector loop: energy flow rates of the two loops, loop heat loss, loss coefficient
 // per m² of collector and loop efficiency factor.
 
-#include "project/modStructures.h"
+#include "engine/EnregistrementCalcul.h"
 
 void CalculerDebitEnergetique1(EnregistrementCalcul& c, bool& succes);
 void CalculerDebitEnergetique2(EnregistrementCalcul& c, bool& succes);

@@ -2,7 +2,7 @@
 // Collector stage: the mean daily irradiation on the collector plane with the horizon
 // mask and the site corrections (FacteurMois), then the groups X and T of the balance.
 
-#include "project/modStructures.h"
+#include "engine/EnregistrementCalcul.h"
 
 struct GeometrieCapteur {
     float latitude = 0;    // degrees, signed

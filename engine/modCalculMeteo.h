@@ -3,7 +3,7 @@
 // clearness index, the irradiation on the collector plane by the table method with
 // its angular factor, the mean daytime irradiance and the temperature differences.
 
-#include "project/modStructures.h"
+#include "engine/EnregistrementCalcul.h"
 
 // Cs, AlphagG, Delta and Nj from the first lines of "Cs.Don", "alphaG.don",
 // "delta.don" and "Nj.don". A missing or unreadable file throws ErreurFichier after

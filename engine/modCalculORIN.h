@@ -2,7 +2,7 @@
 // One calculation run on a filled project record: the system parameters, the monthly
 // weather, needs and collector data, and the monthly balance.
 
-#include "project/modStructures.h"
+#include "engine/EnregistrementCalcul.h"
 
 #include <array>
 

@@ -6,7 +6,7 @@
 // the file would.
 
 #include "engine/CacheFichiers.h"
-#include "project/modStructures.h"
+#include "engine/EnregistrementCalcul.h"
 
 #include <array>
 #include <string>

@@ -1,0 +1,28 @@
+# The direction of the layers: common <- data <- engine <- project <- startup <- the
+# front ends (cli, report, ui). Fails when a file includes a header of a higher
+# layer, or when a core file includes Qt: the core must build, run and be tested
+# without it. Run as: cmake -DSOURCE_DIR=<repo> -P Couches.cmake
+set(couches common data engine project startup cli report ui)
+set(coeur common data engine project startup)
+set(fautes "")
+foreach(couche ${coeur})
+    list(FIND couches ${couche} rang)
+    file(GLOB_RECURSE sources ${SOURCE_DIR}/${couche}/*.h ${SOURCE_DIR}/${couche}/*.cpp)
+    foreach(f ${sources})
+        file(STRINGS ${f} inclusions REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
+        foreach(ligne ${inclusions})
+            if(ligne MATCHES "include[ \t]*<Q")
+                list(APPEND fautes "${f}: Qt dans le noyau: ${ligne}")
+            elseif(ligne MATCHES "include[ \t]*\"([a-z]+)/")
+                list(FIND couches ${CMAKE_MATCH_1} cible)
+                if(cible GREATER rang)
+                    list(APPEND fautes "${f}: ${couche} inclut ${CMAKE_MATCH_1}: ${ligne}")
+                endif()
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+if(fautes)
+    list(JOIN fautes "\n" texte)
+    message(FATAL_ERROR "Inclusions contraires aux couches :\n${texte}")
+endif()
