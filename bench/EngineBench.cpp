@@ -33,7 +33,7 @@ void Executer(benchmark::State& state, bool masque) {
     ChoisirDossier();
     const EnregistrementProjet modele = Modele(masque);
     EnregistrementProjet p = modele;
-    if (!ExecuterCalcul(p.Calcul, p.Entrees))
+    if (!ExecuterCalcul(p.Calcul, p.Entrees).Complet())
         throw std::runtime_error("calculation failed");
     for (auto _ : state) {
         p = modele; // the status marks are reset before every run, as a project does

@@ -26,13 +26,11 @@ struct ProjetChauffe {
     ProjetChauffe() {
         DefinirNotificateur(&silencieux);
         ChargementInitial(VARQUIN_REFERENCE_DIR);
-        CalculPermis = false;
-        projet.Activer();
-        CalculPermis = true;
-        projet.Systeme->TypeSysteme(SystemeCapteurBallon);
-        projet.Capteurs->surface_totale(4);
-        RemplirCollection(projet.Besoin->Conso, 200.0, 12);
-        projet.SimulerORIN(false);
+        (void)projet.Nouveau();
+        projet.Appliquer("TypeSysteme", SystemeCapteurBallon);
+        projet.Appliquer("a", "4");
+        projet.Appliquer("Conso", "200");
+        (void)projet.SimulerORIN(false);
     }
     ~ProjetChauffe() { DefinirNotificateur(nullptr); }
 };
@@ -58,8 +56,9 @@ void BM_LireTexteProjet(benchmark::State& state) {
     const std::string texte = TexteProjet(p.projet.Enregistrement(), p.projet.Fichier);
     EnregistrementProjet lu;
     std::string fichier;
+    Extension extension;
     for (auto _ : state)
-        LireTexteProjet(texte, "bench.vqp", lu, fichier);
+        LireTexteProjet(texte, "bench.vqp", lu, fichier, extension);
 }
 BENCHMARK(BM_LireTexteProjet);
 } // namespace

@@ -1,6 +1,7 @@
 #include "cli/Commandes.h"
 #include "cli/OptionsProjet.h"
 #include "cli/SortieResultats.h"
+#include "engine/RapportCalcul.h"
 #include "project/clsprojet.h"
 
 #include <iostream>
@@ -33,8 +34,13 @@ int CommandeCalc(const Arguments& arguments) {
     clsprojet projet;
     if (const int code = OuvrirProjetCli(projet, o, "calc"))
         return code;
-    if (const int code = CalculerProjetCli())
+    RapportCalcul rapport;
+    if (const int code = CalculerProjetCli(projet, rapport)) {
+        // The JSON still says why, message by message.
+        if (o.format == "json")
+            EcrireResultats(std::cout, o.format, projet, rapport);
         return code;
-    EcrireResultats(std::cout, o.format, projet);
+    }
+    EcrireResultats(std::cout, o.format, projet, rapport);
     return 0;
 }

@@ -1,8 +1,8 @@
 #include "cli/Commandes.h"
 #include "cli/OptionsProjet.h"
 #include "common/Erreurs.h"
-#include "engine/modCalculORIN.h"
-#include "project/ParametresProjet.h"
+#include "engine/RapportCalcul.h"
+#include "project/ReglesSaisie.h"
 #include "project/clsprojet.h"
 
 #include <filesystem>
@@ -34,30 +34,27 @@ int CommandeNouveau(const Arguments& arguments) {
     if (!ChargerDonneesCli(o.dossierDonnees))
         return 1;
 
-    // As the "&Nouveau" command makes a project.
+    // As the "&Nouveau" command makes a project, then each --set as a change in the
+    // window.
     clsprojet projet;
-    CalculPermis = false;
-    projet.Activer();
-    CalculPermis = true;
     try {
-        for (const std::string& affectation : o.affectations)
-            DefinirParametre(projet, affectation);
-    } catch (const ErreurParametre& e) {
-        std::cerr << "varquin-cli new : " << e.what() << '\n';
-        return 2;
-    }
-    try {
-        // The file holds the record: the run brings the changes into it.
-        const bool calcule = projet.SimulerORIN(false);
-        projet.Fichier = std::filesystem::absolute(o.sortie).string();
-        projet.WithDataDo(2);
-        if (!calcule) {
-            std::cerr << "Le projet a été écrit, mais son calcul n'a pas abouti.\n";
-            return 1;
-        }
+        (void)projet.Nouveau();
     } catch (const ErreurExecution& e) {
         std::cerr << e.what() << '\n';
         return 1;
     }
-    return 0;
+    if (const int code = AppliquerAffectations(projet, o, "new"))
+        return code;
+    try {
+        // The file holds the record: the run brings the changes into it.
+        RapportCalcul rapport;
+        const int code = CalculerProjetCli(projet, rapport);
+        projet.EnregistrerSous(std::filesystem::absolute(o.sortie).string());
+        if (code != 0)
+            std::cerr << "Le projet a été écrit, mais son calcul n'a pas abouti.\n";
+        return code;
+    } catch (const ErreurExecution& e) {
+        std::cerr << e.what() << '\n';
+        return 1;
+    }
 }

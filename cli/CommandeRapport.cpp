@@ -1,6 +1,7 @@
 #include "cli/Commandes.h"
 #include "cli/OptionsProjet.h"
 #include "common/Erreurs.h"
+#include "engine/RapportCalcul.h"
 #include "project/clsprojet.h"
 
 #include <iostream>
@@ -72,7 +73,8 @@ int CommandeRapport(const Arguments& arguments) {
     if (const int code = OuvrirProjetCli(projet, o, "report"))
         return code;
     // A report whose results did not come from its characteristics would mislead.
-    if (const int code = CalculerProjetCli())
+    RapportCalcul rapport;
+    if (const int code = CalculerProjetCli(projet, rapport))
         return code;
     return EcrireRapport(projet, o.sortie);
 }

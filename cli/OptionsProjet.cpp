@@ -1,14 +1,12 @@
 #include "cli/OptionsProjet.h"
 
 #include "common/Erreurs.h"
-#include "engine/modCalculORIN.h"
-#include "project/ParametresProjet.h"
+#include "data/modMessages.h"
+#include "project/ReglesSaisie.h"
 #include "project/clsprojet.h"
-#include "project/modSimulation.h"
 #include "startup/Modgeneral.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <iostream>
 
 namespace {
@@ -56,46 +54,46 @@ OptionsProjet LireOptions(const Arguments& arguments, const std::vector<std::str
 }
 
 bool ChargerDonneesCli(const std::string& dossierDonnees) {
-    const bool reussi = ChargementInitial(dossierDonnees);
-    InitJoursParMois();
-    CalculPermis = true;
-    return reussi;
+    return ChargementInitial(dossierDonnees);
 }
 
 std::string AideCles() {
-    std::string texte = "\nClés de --set (préfixées par leur section quand elles se répètent,\n"
-                        "par exemple --set \"Débit énergétique 2:cp=0,95\") :\n";
-    for (const std::string& cle : ClesParametres())
-        texte += "  " + cle + "\n";
-    return texte;
+    return "\nClés de --set (préfixées par leur section quand elles se répètent,\n"
+           "par exemple --set \"Débit énergétique 2:cp=0,95\") :\n" +
+           AideRegles();
 }
 
 int OuvrirProjetCli(clsprojet& projet, const OptionsProjet& options, const std::string& commande) {
-    CalculPermis = false;
-    projet.Activer();
-    CalculPermis = true;
-    projet.Fichier = std::filesystem::absolute(options.positionnels.at(0)).string();
     try {
-        projet.WithDataDo(1);
+        (void)projet.Nouveau();
+        projet.Ouvrir(options.positionnels.at(0));
     } catch (const ErreurExecution& e) {
         std::cerr << e.what() << '\n';
         return 1;
     }
-    try {
-        for (const std::string& affectation : options.affectations)
-            DefinirParametre(projet, affectation);
-    } catch (const ErreurParametre& e) {
-        std::cerr << "varquin-cli " << commande << " : " << e.what() << '\n';
-        return 2;
+    return AppliquerAffectations(projet, options, commande);
+}
+
+int AppliquerAffectations(clsprojet& projet, const OptionsProjet& options,
+                          const std::string& commande) {
+    for (const std::string& affectation : options.affectations) {
+        const std::size_t egal = affectation.find('=');
+        try {
+            if (egal == std::string::npos)
+                throw ErreurParametre("« " + affectation + " » n'est pas de la forme CLÉ=VALEUR.");
+            (void)projet.Modifier(affectation.substr(0, egal), affectation.substr(egal + 1));
+        } catch (const ErreurParametre& e) {
+            std::cerr << "varquin-cli " << commande << " : --set " << affectation << " refusé. "
+                      << e.what() << '\n';
+            return 2;
+        }
     }
     return 0;
 }
 
-int CalculerProjetCli() {
-    try {
-        return CalculerProjetActif() ? 0 : 1;
-    } catch (const ErreurExecution& e) {
-        std::cerr << e.what() << '\n';
-        return 1;
-    }
+int CalculerProjetCli(clsprojet& projet, RapportCalcul& rapport) {
+    rapport = projet.Calculer();
+    for (const std::string& texte : rapport.MessagesAffiches(AfficherMessages))
+        std::cerr << texte << '\n';
+    return rapport.Complet() ? 0 : 1;
 }

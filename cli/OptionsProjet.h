@@ -31,14 +31,23 @@ OptionsProjet LireOptions(const Arguments& arguments, const std::vector<std::str
 std::string AideCles();
 
 class clsprojet;
+class RapportCalcul;
 
-// The project file opened into a new, active project and the --set applied in order.
-// Returns 0, or the exit code after the reason has been printed on stderr: 1 when
-// the file cannot be read, 2 for a refused --set ("varquin-cli <commande> : ...").
+// The project file opened as the window opens it (a new project, then the file read
+// into it) and the --set applied in order, each as a change in the window. Returns 0,
+// or the exit code after the reason has been printed on stderr: 1 when the file
+// cannot be read, 2 for a refused --set ("varquin-cli <commande> : ...").
 int OuvrirProjetCli(clsprojet& projet, const OptionsProjet& options, const std::string& commande);
 
-// One full calculation of the active project: 0, or 1 when it did not succeed.
-int CalculerProjetCli();
+// The --set applied in order to an open project: 0, or 2 after the refusal has been
+// printed.
+int AppliquerAffectations(clsprojet& projet, const OptionsProjet& options,
+                          const std::string& commande);
+
+// One full calculation ("&Calculer") of the project. The messages a person would see
+// go to stderr. Returns 0, or 1 when the calculation stopped or its inputs were
+// refused.
+int CalculerProjetCli(clsprojet& projet, RapportCalcul& rapport);
 
 // The start-up load on the data folder (the configured one when empty), with the table
 // of open projects. False, after the notifier has shown why, when it failed.

@@ -2,9 +2,12 @@
 
 #include "common/Texte.h"
 #include "data/modTexte.h"
+#include "engine/RapportCalcul.h"
 #include "project/clsprojet.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -64,7 +67,8 @@ void EcrireCsv(std::ostream& sortie, const TableauResultats& t) {
     }
 }
 
-void EcrireJson(std::ostream& sortie, const EnTeteResultats& e, const TableauResultats& t) {
+void EcrireJson(std::ostream& sortie, const EnTeteResultats& e, const TableauResultats& t,
+                const std::function<void(std::ostream&)>& suite) {
     sortie << "{\n  \"projet\": " << ChaineJson(e.projet)
            << ",\n  \"fichier\": " << ChaineJson(e.fichier)
            << ",\n  \"station\": " << ChaineJson(e.station) << ",\n  \"mois\": [";
@@ -80,7 +84,12 @@ void EcrireJson(std::ostream& sortie, const EnTeteResultats& e, const TableauRes
         sortie << "], \"annuel\": " << NombreJson(l.annuel) << '}'
                << (i + 1 < t.lignes.size() ? "," : "") << '\n';
     }
-    sortie << "  ]\n}\n";
+    sortie << "  ]";
+    if (suite) {
+        sortie << ",\n";
+        suite(sortie);
+    }
+    sortie << "\n}\n";
 }
 
 std::string ChaineJson(const std::string& texte) {
@@ -101,13 +110,59 @@ std::string ChaineJson(const std::string& texte) {
     return r + "\"";
 }
 
-void EcrireResultats(std::ostream& sortie, const std::string& format, const clsprojet& projet) {
+namespace {
+// A stored Single as JSON: the shortest text that reads back to the same float.
+std::string SimpleJson(float v) {
+    if (!std::isfinite(v))
+        return "null";
+    char tampon[32];
+    const auto [fin, erreur] = std::to_chars(tampon, tampon + sizeof tampon, v);
+    return erreur == std::errc() ? std::string(tampon, fin) : "null";
+}
+
+std::string MoisJson(const TableauMois& mois) {
+    std::string texte = "[";
+    for (int m = 1; m <= 12; ++m)
+        texte += (m > 1 ? ", " : "") + SimpleJson(mois[static_cast<std::size_t>(m)]);
+    return texte + "]";
+}
+
+// The values the cells are made from, exactly as the record holds them.
+void EcrireValeurs(std::ostream& sortie, const EnregistrementCalcul& c) {
+    sortie << "  \"valeurs\": {\"Fecs\": " << MoisJson(c.Fecs) << ", \"Becs\": " << MoisJson(c.Becs)
+           << ", \"Prod\": " << MoisJson(c.Prod) << ",\n    \"Fecs_an\": " << SimpleJson(c.Fecs_an)
+           << ", \"Becs_an\": " << SimpleJson(c.Becs_an)
+           << ", \"Productivite_an\": " << SimpleJson(c.Productivite_an)
+           << ", \"Productivite_par_m2\": " << SimpleJson(c.Productivite_par_m2) << "},\n";
+}
+
+void EcrireMessages(std::ostream& sortie, const RapportCalcul& rapport) {
+    sortie << "  \"calcul_complet\": " << (rapport.Complet() ? "true" : "false")
+           << ",\n  \"messages\": [";
+    const auto& messages = rapport.Messages();
+    for (std::size_t i = 0; i < messages.size(); ++i) {
+        const MessageCalcul& m = messages[i];
+        sortie << (i > 0 ? "," : "")
+               << "\n    {\"numero\": " << (m.Numerote() ? std::to_string(m.numero) : "null")
+               << ", \"texte\": " << ChaineJson(m.texte) << '}';
+    }
+    sortie << (messages.empty() ? "]" : "\n  ]");
+}
+} // namespace
+
+void EcrireResultats(std::ostream& sortie, const std::string& format, const clsprojet& projet,
+                     const RapportCalcul& rapport) {
     const EnTeteResultats e{projet.Nom, projet.Fichier, projet.Meteo->station()};
     const TableauResultats t = CalculerTableauResultats(projet);
-    if (format == "json")
-        EcrireJson(sortie, e, t);
-    else if (format == "csv")
+    if (format == "json") {
+        // After the grid: the stored values behind it and the run's messages.
+        EcrireJson(sortie, e, t, [&](std::ostream& s) {
+            EcrireValeurs(s, projet.Enregistrement().Calcul);
+            EcrireMessages(s, rapport);
+        });
+    } else if (format == "csv") {
         EcrireCsv(sortie, t);
-    else
+    } else {
         EcrireTableau(sortie, e, t);
+    }
 }

@@ -4,6 +4,7 @@
 
 #include "project/TableauResultats.h"
 
+#include <functional>
 #include <ostream>
 #include <string>
 
@@ -15,11 +16,16 @@ struct EnTeteResultats {
 
 void EcrireTableau(std::ostream& sortie, const EnTeteResultats& e, const TableauResultats& t);
 void EcrireCsv(std::ostream& sortie, const TableauResultats& t);
-void EcrireJson(std::ostream& sortie, const EnTeteResultats& e, const TableauResultats& t);
+// `suite`, when given, writes further members of the JSON object.
+void EcrireJson(std::ostream& sortie, const EnTeteResultats& e, const TableauResultats& t,
+                const std::function<void(std::ostream&)>& suite = {});
 
 class clsprojet;
-// The project's results in the format "table", "csv" or "json".
-void EcrireResultats(std::ostream& sortie, const std::string& format, const clsprojet& projet);
+class RapportCalcul;
+// The project's results in the format "table", "csv" or "json"; the JSON also holds
+// the stored values behind the cells and every message of the run's report.
+void EcrireResultats(std::ostream& sortie, const std::string& format, const clsprojet& projet,
+                     const RapportCalcul& rapport);
 
 // A JSON string literal of a UTF-8 text.
 std::string ChaineJson(const std::string& texte);

@@ -2,8 +2,10 @@
 // Each subcommand lives in its own file and is listed in the table below.
 
 #include "cli/Commandes.h"
+#include "common/Erreurs.h"
 
 #include <iostream>
+#include <new>
 #include <string>
 
 namespace {
@@ -34,6 +36,18 @@ const Commande kCommandes[] = {
      CommandeRapport},
 };
 
+// What the core throws past a command ends it with a French message, never an abort.
+int Executer(const Commande& c, const Arguments& arguments) {
+    try {
+        return c.executer(arguments);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "varquin-cli " << c.nom << " : mémoire insuffisante.\n";
+    } catch (const std::exception& e) {
+        std::cerr << "varquin-cli " << c.nom << " : " << MessageErreur(e) << '\n';
+    }
+    return 1;
+}
+
 void AfficherAide(std::ostream& sortie) {
     sortie << "Usage : varquin-cli COMMANDE [ARGUMENTS]\n\nCommandes :\n";
     for (const Commande& c : kCommandes)
@@ -60,7 +74,7 @@ int main(int argc, char** argv) {
     }
     for (const Commande& c : kCommandes) {
         if (nom == c.nom)
-            return c.executer(Arguments(arguments.begin() + 1, arguments.end()));
+            return Executer(c, Arguments(arguments.begin() + 1, arguments.end()));
     }
     std::cerr << "varquin-cli : commande inconnue « " << nom << " ».\n";
     AfficherAide(std::cerr);

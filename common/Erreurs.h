@@ -34,3 +34,7 @@ public:
 double DivisionSure(double numerateur, double denominateur, const char* quoi);
 // Throws when the value is NaN or infinite.
 double VerifierFini(double valeur, const char* quoi);
+
+// The French text of any error: the system's own errors keep their text; the
+// library's (memory, files, system calls) are given one in French.
+std::string MessageErreur(const std::exception& erreur);

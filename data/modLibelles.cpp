@@ -10,54 +10,54 @@
 std::array<ListeLibelles, LibelleListeMax + 1> Libelles;
 
 namespace {
-ListeLibelles& Liste(int liste) {
+ListeLibelles& ListeNumero(int liste) {
     if (liste < 0 || liste > LibelleListeMax)
         throw ErreurIndice("Liste de libellés " + std::to_string(liste) + " inexistante.");
     return Libelles[static_cast<std::size_t>(liste)];
 }
 
 void Fixer(int liste, std::initializer_list<const char*> libelles) {
-    ListeLibelles& items = Liste(liste);
+    ListeLibelles& items = ListeNumero(liste);
     std::size_t i = 0;
     for (const char* libelle : libelles)
         items[i++] = libelle;
 }
 
 void RemplirListesFixesSysteme() {
-    Fixer(14, {"CHAUFFE-EAU MONOBLOC", "SYSTEME CAPTEUR BALLON"});
-    Fixer(10, {"Sans masque", "Masques"});
-    Fixer(11, {"Sans échangeur", "Echangeur"});
-    Fixer(27, {"Séparé", "Incorporé"});
-    Fixer(26, {"Sans appoint", "Appoint intégré"});
-    Fixer(31, {"Continue", "H creuses"});
+    Fixer(Liste::TypesSysteme, {"CHAUFFE-EAU MONOBLOC", "SYSTEME CAPTEUR BALLON"});
+    Fixer(Liste::Masque, {"Sans masque", "Masques"});
+    Fixer(Liste::PresenceEchangeur, {"Sans échangeur", "Echangeur"});
+    Fixer(Liste::PositionEchangeur, {"Séparé", "Incorporé"});
+    Fixer(Liste::Appoint, {"Sans appoint", "Appoint intégré"});
+    Fixer(Liste::Alimentation, {"Continue", "H creuses"});
 }
 
 void RemplirListesFixesSite() {
-    Fixer(3, {"< 1", "[1;5[", "[5;10[", ">= 10"});
-    Fixer(4, {"< 0.5", "[0,5;1[", ">= 1"});
-    Fixer(28, {"Calc. simple", "Calc. détaillé", "Val. forcée"});
-    Fixer(19, {"Sans", "Avec"});
-    Fixer(34, {"Zone maritime", "Zone continentale"});
+    Fixer(Liste::DistanceMer, {"< 1", "[1;5[", "[5;10[", ">= 10"});
+    Fixer(Liste::Population, {"< 0.5", "[0,5;1[", ">= 1"});
+    Fixer(Liste::ChoixCalcul, {"Calc. simple", "Calc. détaillé", "Val. forcée"});
+    Fixer(Liste::Calorifugeage, {"Sans", "Avec"});
+    Fixer(Liste::Zones, {"Zone maritime", "Zone continentale"});
 }
 } // namespace
 
 void RemplirLibelles() {
     SablierActif sablier;
     RemplirListesFixesSysteme();
-    RemplirListe(12, TableEchange);
+    RemplirListe(Liste::TypesEchangeur, TableEchange);
     RemplirListesFixesSite();
-    RemplirListe(23, TableBallons);
-    RemplirListe(16, TableInclinaisons);
-    RemplirListe(5, TableChauffeEau);
-    RemplirListe(0, TablePays);
-    RemplirListe(15, TableCapteurs);
-    RemplirListe(24, TableSituations);
-    RemplirListe(29, TableISTuyaux);
-    RemplirListe(32, TableCategorieCapteurs);
+    RemplirListe(Liste::Ballons, TableBallons);
+    RemplirListe(Liste::Inclinaisons, TableInclinaisons);
+    RemplirListe(Liste::ChauffeEau, TableChauffeEau);
+    RemplirListe(Liste::Pays, TablePays);
+    RemplirListe(Liste::Capteurs, TableCapteurs);
+    RemplirListe(Liste::Situations, TableSituations);
+    RemplirListe(Liste::Isolants, TableISTuyaux);
+    RemplirListe(Liste::CategoriesCapteurs, TableCategorieCapteurs);
 }
 
 void RemplirListe(int liste, const Table& table) {
-    ListeLibelles& items = Liste(liste);
+    ListeLibelles& items = ListeNumero(liste);
     for (std::size_t i = 1; i < table.size(); ++i) {
         if (i > items.size())
             throw ErreurIndice("Le fichier " + table[0].Commentaire + " a plus de " +
@@ -70,7 +70,7 @@ void RemplirListe(int liste, const Table& table) {
 }
 
 std::string LibelleSuivant(const std::string& libelle, int liste) {
-    const ListeLibelles& items = Liste(liste);
+    const ListeLibelles& items = ListeNumero(liste);
     for (std::size_t i = 0; i < items.size() && !items[i].empty(); ++i) {
         if (items[i] != libelle)
             continue;

@@ -11,6 +11,35 @@
 inline constexpr int LibelleListeMax = 50; // lists 0..50
 inline constexpr int LibelleItemMax = 150; // items 0..150
 
+// The choice lists by number.
+namespace Liste {
+enum Numero : int {
+    Pays = 0,
+    Departements = 1,
+    Stations = 2,
+    DistanceMer = 3,
+    Population = 4,
+    ChauffeEau = 5,
+    Masque = 10,
+    PresenceEchangeur = 11,
+    TypesEchangeur = 12,
+    TypesSysteme = 14,
+    Capteurs = 15,
+    Inclinaisons = 16,
+    Orientations = 17,
+    Calorifugeage = 19,
+    Ballons = 23,
+    Situations = 24,
+    Appoint = 26,
+    PositionEchangeur = 27,
+    ChoixCalcul = 28,
+    Isolants = 29,
+    Alimentation = 31,
+    CategoriesCapteurs = 32,
+    Zones = 34,
+};
+} // namespace Liste
+
 // Libelles[list][item]; every cell starts empty and a list ends at its first empty
 // item (or at item 150).
 using ListeLibelles = std::array<std::string, LibelleItemMax + 1>;

@@ -113,6 +113,15 @@ double ValeurEnTete(const std::string& texte) {
 }
 
 double ConvertirNombre(std::string& valeur) {
+    std::string erreur;
+    const double v = ConvertirNombre(valeur, erreur);
+    if (!erreur.empty())
+        notificateur().Message(erreur, TitreApplication);
+    return v;
+}
+
+double ConvertirNombre(std::string& valeur, std::string& erreur) {
+    erreur.clear();
     for (char& c : valeur) {
         if (c == '.')
             c = ',';
@@ -120,7 +129,7 @@ double ConvertirNombre(std::string& valeur) {
     if (valeur.empty())
         return 0;
     if (!EstNumerique(valeur))
-        notificateur().Message("Erreur de conversion de " + valeur + ".", TitreApplication);
+        erreur = "Erreur de conversion de " + valeur + ".";
     return ValeurEnTete(valeur);
 }
 

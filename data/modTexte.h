@@ -17,6 +17,9 @@ std::string LireMot(std::string& texte, const std::string& separateur);
 // every case the leading decimal number (comma or point) is returned, 0 when none.
 double ConvertirNombre(std::string& valeur);
 double ConvertirNombre(const std::string& valeur); // same, on a copy
+// The same, the conversion message given back in `erreur` (empty when none) instead of
+// being shown.
+double ConvertirNombre(std::string& valeur, std::string& erreur);
 // True when the text reads as a number with a decimal comma (the program's culture).
 bool EstNumerique(const std::string& texte);
 // The leading decimal number of the text (spaces, sign, digits, "." or ",", exponent).

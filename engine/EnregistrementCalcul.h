@@ -45,6 +45,26 @@ private:
     std::string valeur_;
 };
 
+// The calculation choice of a value, as the project file codes it: the value is
+// computed simply, computed in detail, or the person's own value is kept.
+enum class ChoixCalcul : int16_t { Simple = 0, Detaille = 1, ValeurForcee = 2 };
+
+// How the collector loop meets the tank.
+enum class ClasseSysteme : int16_t {
+    EchangeurSepare = 0,    // exchanger between two loops
+    EchangeurIncorpore = 1, // exchanger incorporated in the tank
+    SansEchangeur = 2,
+    ChauffeEauMonobloc = 3, // one-piece solar water heater
+};
+
+// Where the tank stands. 0 reads as outdoors too (a record never filled).
+enum class SituationBallon : int16_t {
+    Indefinie = 0,
+    Exterieur = 1,
+    LocalNonChauffe = 2,
+    LocalChauffe = 3
+};
+
 // A status mark: blank = given, "V" = computed in this run, "?" or "*" = undetermined.
 using Marque = ChaineFixe<1>;
 
@@ -72,16 +92,16 @@ struct EnregistrementEntrees {
 // The groups of the record that share field names ("TypeDeCalcul", "R"...) are
 // separate structures, so that each field is a distinct member.
 struct GroupeVarDs {
-    int16_t TypeDeCalcul = 0;
+    ChoixCalcul TypeDeCalcul = ChoixCalcul::Simple;
     float Ds = 0; // as entered [W/K]
 };
 
 struct GroupeSituationBallon {
-    int16_t Indice = 0; // 0 or 1 outdoors, 2 unheated room, 3 heated room
+    SituationBallon Indice = SituationBallon::Indefinie;
 };
 
 struct GroupeDeperdition {
-    int16_t TypeDeCalcul = 0;
+    ChoixCalcul TypeDeCalcul = ChoixCalcul::Simple;
     int16_t Calorifugeage = 0; // 0 bare pipe, other insulated
     float K = 0;               // [W/(m².K)]
     float Kt = 0;              // [W/K]
@@ -92,13 +112,13 @@ struct GroupeDeperdition {
 };
 
 struct GroupeEfficacite {
-    int16_t TypeDeCalcul = 0;
+    ChoixCalcul TypeDeCalcul = ChoixCalcul::Simple;
     float Etap = 0;
     float R = 0;
 };
 
 struct GroupeDebitEnergetique {
-    int16_t TypeDeCalcul = 0;
+    ChoixCalcul TypeDeCalcul = ChoixCalcul::Simple;
     float Debit_Unitaire = 0; // [l/(h.m²)]
     float Debit_Total = 0;    // [l/h]
     float cp = 0;             // [Wh/(l.K)]
@@ -107,7 +127,7 @@ struct GroupeDebitEnergetique {
 };
 
 struct GroupeEchangeur {
-    int16_t TypeDeCalcul = 0;
+    ChoixCalcul TypeDeCalcul = ChoixCalcul::Simple;
     float Kech_Type = 0;
     float Kech_A = 0;
     float KEch = 0; // [W/K]
@@ -121,7 +141,7 @@ struct GroupeZone {
 // Everything the engine reads and writes, in the order of the project's fields.
 struct EnregistrementCalcul {
     ChaineFixe<50> NomProjet;
-    int16_t Classe_Systeme = 0;
+    ClasseSysteme Classe_Systeme = ClasseSysteme::EchangeurSepare;
     ChaineFixe<25> Categorie_Systeme;
 
     // Collectors
@@ -148,9 +168,9 @@ struct EnregistrementCalcul {
     float Vn = 0;
     float Vs = 0;
     float VcElec = 0;
-    int16_t TypeCalculVcElec = 0;
+    ChoixCalcul TypeCalculVcElec = ChoixCalcul::Simple;
     float cr = 0;
-    int16_t TypeDeCalculVs = 0;
+    ChoixCalcul TypeDeCalculVs = ChoixCalcul::Simple;
     Marque EtatVn;
     Marque EtatVs;
     Marque EtatVcElec;

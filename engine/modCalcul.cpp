@@ -48,12 +48,6 @@ float ExpBornee(float x) {
     return static_cast<float>(std::exp(static_cast<double>(x)));
 }
 
-std::array<float, 13> JoursMoyens{};
-
-void InitJoursMoyens() {
-    JoursMoyens = {0, 17, 47, 75, 105, 135, 162, 198, 228, 258, 288, 318, 344};
-}
-
 std::string Majuscules(const std::string& texte) {
     return EnMajuscules(texte);
 }

@@ -31,8 +31,11 @@ template <class T> T Maximum(const T& a, const T& b) {
 float ExpBornee(float x);
 
 // Representative day of the year of each month, 1..12 (index 0 unused).
-extern std::array<float, 13> JoursMoyens;
-void InitJoursMoyens();
+inline constexpr std::array<float, 13> JoursMoyens = {0,   17,  47,  75,  105, 135, 162,
+                                                      198, 228, 258, 288, 318, 344};
+// Days of each month 1..12, February always 28 (index 0 unused).
+inline constexpr std::array<float, 13> JoursParMois = {0,  31, 28, 31, 30, 31, 30,
+                                                       31, 31, 30, 31, 30, 31};
 
 std::string Majuscules(const std::string& texte);
 // Entries 1..12 of a message parameter list set to one blank; entry 0 is left alone.

@@ -1,7 +1,6 @@
 #include "engine/modCalculAppoint.h"
 
 #include "common/Texte.h"
-#include "data/modMessages.h"
 #include "engine/modCalcul.h"
 
 bool IsAppointIntegre(const std::string& categorie) {
@@ -13,17 +12,17 @@ bool EstIndetermine(const Marque& marque) {
     return marque == "?" || marque == "*";
 }
 
-void CalculerAppoint(EnregistrementCalcul& c, bool& succes) {
-    succes = true;
-    if (c.TypeCalculVcElec == 2)
-        return;
+bool CalculerAppoint(EnregistrementCalcul& c, RapportCalcul& rapport) {
+    RefusProcedure refus(rapport, "CalculerAppoint");
+    if (c.TypeCalculVcElec == ChoixCalcul::ValeurForcee)
+        return true;
     if (!IsAppointIntegre(c.Categorie_Systeme)) {
-        succes = false;
+        refus.Echec();
     } else if (EstIndetermine(c.EtatVn)) {
-        AfficherMessage(139);
-        succes = false;
+        refus(NumeroMessage::VcElecSansVn);
     } else {
         c.VcElec = VersSimple(c.Vn * 0.3, "VcElec");
         c.EtatVcElec = "V";
     }
+    return refus.Reussi();
 }

@@ -2,6 +2,7 @@
 // Auxiliary heating: the volume heated by an auxiliary integrated in the tank.
 
 #include "engine/EnregistrementCalcul.h"
+#include "engine/RapportCalcul.h"
 
 #include <string>
 
@@ -10,5 +11,6 @@ bool IsAppointIntegre(const std::string& categorie);
 // A status mark "?" or "*" leaves its value undetermined; any other mark is known.
 bool EstIndetermine(const Marque& marque);
 
-// VcElec = 30 % of Vn, for systems with an integrated auxiliary.
-void CalculerAppoint(EnregistrementCalcul& c, bool& succes);
+// VcElec = 30 % of Vn [l], for systems with an integrated auxiliary. False when the
+// volume could not be computed.
+bool CalculerAppoint(EnregistrementCalcul& c, RapportCalcul& rapport);

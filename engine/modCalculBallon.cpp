@@ -1,31 +1,28 @@
 #include "engine/modCalculBallon.h"
 
-#include "data/modMessages.h"
 #include "engine/modCalcul.h"
 #include "engine/modCalculAppoint.h"
 
-void CalculerVs(EnregistrementCalcul& c, bool& succes) {
-    succes = true;
+bool CalculerVs(EnregistrementCalcul& c, RapportCalcul& rapport) {
+    RefusProcedure refus(rapport, "CalculerVs");
     if (!EstIndetermine(c.EtatVs))
-        return;
+        return true;
     if (EstIndetermine(c.EtatVn)) {
-        AfficherMessage(135);
-        succes = false;
+        refus(NumeroMessage::VsSansVn);
     } else if (IsAppointIntegre(c.Categorie_Systeme)) {
-        if (EstIndetermine(c.EtatVcElec) || EstIndetermine(c.EtatXElec)) {
-            succes = false;
-            return;
-        }
+        if (EstIndetermine(c.EtatVcElec) || EstIndetermine(c.EtatXElec))
+            return false;
         c.Vs = VersSimple(c.Vn - static_cast<double>(c.VcElec) * c.XElec, "Vs");
         c.EtatVs = "V";
     } else {
         c.Vs = VersSimple(c.Vn * 0.85, "Vs");
         c.EtatVs = "V";
     }
+    return refus.Reussi();
 }
 
-void CalculerDs(EnregistrementCalcul& c, bool& succes) {
-    succes = true;
-    if (c.VarDs.TypeDeCalcul == 0)
+bool CalculerDs(EnregistrementCalcul& c, RapportCalcul&) {
+    if (c.VarDs.TypeDeCalcul == ChoixCalcul::Simple)
         c.Ds = VersSimple(c.Vs * 0.01, "Ds");
+    return true;
 }

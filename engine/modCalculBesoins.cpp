@@ -3,16 +3,18 @@
 #include "engine/modCalcul.h"
 
 void CalculerTLocal(EnregistrementCalcul& c, const EnregistrementEntrees& e) {
+    // Temperature around the tank [°C]: outdoors, halfway between outdoors and 19 °C
+    // in an unheated room, the room's own temperature in a heated one.
     switch (c.B_Situation.Indice) {
-    case 0:
-    case 1:
+    case SituationBallon::Indefinie:
+    case SituationBallon::Exterieur:
         c.TLocal = c.Text;
         break;
-    case 2:
+    case SituationBallon::LocalNonChauffe:
         for (int m = 1; m <= 12; ++m)
             c.TLocal[m] = VersSimple((c.Text[m] + 19.0) / 2, "TLocal");
         break;
-    case 3:
+    case SituationBallon::LocalChauffe:
         for (int m = 1; m <= 12; ++m)
             c.TLocal[m] = e.TLocalChauffe;
         break;

@@ -1,11 +1,8 @@
 #include "engine/modCalculBilan.h"
 
 #include "common/Erreurs.h"
-#include "common/Notificateur.h"
-#include "data/modMessages.h"
 #include "engine/modCalcul.h"
 #include "engine/modCalculCapteurs.h"
-#include "engine/modCalculORIN.h"
 
 #include <array>
 #include <cmath>
@@ -13,10 +10,10 @@
 namespace {
 // The store tank's heat loss and volume, or the one-piece heater's own values.
 float PerteStockage(const EnregistrementCalcul& c) {
-    return c.Classe_Systeme == 3 ? c.Dn : c.Ds;
+    return c.Classe_Systeme == ClasseSysteme::ChauffeEauMonobloc ? c.Dn : c.Ds;
 }
 float VolumeStockage(const EnregistrementCalcul& c) {
-    return c.Classe_Systeme == 3 ? c.m : c.Vs;
+    return c.Classe_Systeme == ClasseSysteme::ChauffeEauMonobloc ? c.m : c.Vs;
 }
 
 // The stage's own message parameter list.
@@ -25,7 +22,7 @@ ListeParametres ParametresFecs;
 // One month of the coverage step. Each statement of the step is skipped when it
 // faults; a fault in the correlation lands on the message-300 branch. x is the
 // previous month's when its own computation faults.
-void FecsDuMois(EnregistrementCalcul& c, int m, float& x) {
+void FecsDuMois(EnregistrementCalcul& c, int m, float& x, RapportCalcul& rapport) {
     const float nouveau = ArrondiSimple(2.0 * c.F2[m] * c.F2[m]);
     if (EstFini(nouveau))
         x = nouveau;
@@ -33,7 +30,7 @@ void FecsDuMois(EnregistrementCalcul& c, int m, float& x) {
     const float E = ExpBornee(x);
     const double v = (E - 1.0 == 0) ? NAN : 2 / (E - 1.0) + 1 + 0.2 * c.Z[m] * c.Z[m];
     if (!std::isfinite(v) || v <= 0) {
-        AfficherMessage(Messages[300], ParametresFecs);
+        rapport.Numerote(static_cast<int>(NumeroMessage::FecsMois), ParametresFecs);
         c.Fecs[m] = 0;
         return;
     }
@@ -53,14 +50,12 @@ std::string NomMois(int m) {
     return m >= 1 && m <= 12 ? noms[static_cast<std::size_t>(m)] : "";
 }
 
-void CalculerS(EnregistrementCalcul& c) {
+void CalculerS(EnregistrementCalcul& c, RapportCalcul& rapport) {
     const double D = PerteStockage(c);
     for (int m = 1; m <= 12; ++m) {
         if (!(c.Conso[m] >= 1.0f)) {
-            notificateur().Message(
-                "La consommation mensuelle doit être strictement positive ( mois de " + NomMois(m) +
-                    " )",
-                TitreApplication);
+            rapport.Direct("La consommation mensuelle doit être strictement positive ( mois de " +
+                           NomMois(m) + " )");
             continue;
         }
         c.S[m] = VersSimple(D * 16.536 / c.Conso[m], "S");
@@ -90,11 +85,11 @@ void CalculerZ(EnregistrementCalcul& c) {
     }
 }
 
-void CalculerFecs(EnregistrementCalcul& c) {
+void CalculerFecs(EnregistrementCalcul& c, RapportCalcul& rapport) {
     ViderParametres(ParametresFecs);
     float x = 0;
     for (int m = 1; m <= 12; ++m)
-        FecsDuMois(c, m, x);
+        FecsDuMois(c, m, x, rapport);
 }
 
 void CalculerBecsAn(EnregistrementCalcul& c) {
@@ -117,21 +112,19 @@ void CalculerFecsAn(EnregistrementCalcul& c) {
 }
 
 void CalculerProductiviteM2(EnregistrementCalcul& c) {
-    if (c.Classe_Systeme == 3 || c.a <= 0)
+    if (c.Classe_Systeme == ClasseSysteme::ChauffeEauMonobloc || c.a <= 0)
         return;
     c.Productivite_par_m2 =
         VersSimple(static_cast<double>(c.Productivite_an) / c.a, "Productivite_par_m2");
 }
 
-void CalculerBilanMensuel(EnregistrementCalcul& c) {
-    if (!CalculPermis || !CalculAuto)
-        return;
-    CalculerX(c);
+void CalculerBilanMensuel(EnregistrementCalcul& c, RapportCalcul& rapport) {
+    CalculerX(c, rapport);
     CalculerT(c);
-    CalculerS(c);
+    CalculerS(c, rapport);
     CalculerF2(c);
     CalculerZ(c);
-    CalculerFecs(c);
+    CalculerFecs(c, rapport);
     CalculerBecsAn(c);
     CalculerProd(c);
     CalculerFecsAn(c);

@@ -1,27 +1,22 @@
 #include "engine/modCalculBoucle.h"
 
 #include "common/Erreurs.h"
-#include "data/modMessages.h"
 #include "engine/modCalcul.h"
 
 #include <cmath>
+#include <optional>
 
 namespace {
-void Refuser(int message, bool& succes) {
-    AfficherMessage(message);
-    succes = false;
-}
-
 // Heat capacity of water with an antifreeze share Fa [%], in Wh/(l.K).
 float CapaciteAntigel(float Fa) {
     return VersSimple((4180 - 20.0 * Fa) / 3600, "cp");
 }
 
 // Choice 1 of the collector loop. Returns false when the procedure stops.
-bool DebitDetaille1(EnregistrementCalcul& c, bool& succes) {
+bool DebitDetaille1(EnregistrementCalcul& c, RefusProcedure& refus) {
     GroupeDebitEnergetique& d = c.Debit1;
     if (d.cp == 0 && d.Fa == 0) {
-        Refuser(166, succes);
+        refus(NumeroMessage::DebitSansCapacite);
         return false;
     }
     if (c.a != 0 && d.Debit_Unitaire != 0)
@@ -33,17 +28,17 @@ bool DebitDetaille1(EnregistrementCalcul& c, bool& succes) {
     if (d.cp == 0 && d.Fa != 0)
         d.cp = CapaciteAntigel(d.Fa);
     if (d.cp <= 0) {
-        Refuser(167, succes);
+        refus(NumeroMessage::DebitCapaciteNulle);
         return false;
     }
     d.DebitEner = VersSimple(static_cast<double>(d.cp) * d.Debit_Total, "DebitEner");
     return true;
 }
 
-void DebitDetaille2(EnregistrementCalcul& c, bool& succes) {
+void DebitDetaille2(EnregistrementCalcul& c, RefusProcedure& refus) {
     GroupeDebitEnergetique& d = c.Debit2;
     if (d.cp == 0 && d.Fa == 0) {
-        Refuser(166, succes);
+        refus(NumeroMessage::DebitSansCapacite);
         return;
     }
     if (c.a != 0 && d.Debit_Unitaire != 0)
@@ -55,11 +50,11 @@ void DebitDetaille2(EnregistrementCalcul& c, bool& succes) {
     } else if (d.Fa != 0) {
         d.cp = CapaciteAntigel(d.Fa);
         if (d.cp <= 0)
-            Refuser(167, succes);
+            refus(NumeroMessage::DebitCapaciteNulle);
         else
             d.DebitEner = VersSimple(static_cast<double>(d.cp) * d.Debit_Total, "DebitEner");
     } else {
-        Refuser(167, succes);
+        refus(NumeroMessage::DebitCapaciteNulle);
     }
 }
 
@@ -72,14 +67,14 @@ double CoefficientExterieur(double D) {
 }
 
 // Loss per metre of pipe [W/(m.K)]; false after a refusal.
-bool PerteParMetre(const GroupeDeperdition& p, bool& succes, double& U) {
+bool PerteParMetre(const GroupeDeperdition& p, RefusProcedure& refus, double& U) {
     const double pi = Pi();
     if (p.Calorifugeage == 0) {
         U = pi * (p.Phit / 1000.0) * CoefficientExterieur(p.Phit);
         return true;
     }
     if (p.Lit == 0 || p.eit == 0) {
-        Refuser(150, succes);
+        refus(NumeroMessage::KtSansIsolant);
         return false;
     }
     const double D = 2.0 * p.eit + p.Phit;
@@ -94,7 +89,7 @@ bool PerteParMetre(const GroupeDeperdition& p, bool& succes, double& U) {
 
 // Effectiveness of a separate exchanger between flow rates D1 and D2; false after a
 // refusal.
-bool EfficaciteEchangeur(float D1, float D2, float KEch, bool& succes, float& epsilon) {
+bool EfficaciteEchangeur(float D1, float D2, float KEch, RefusProcedure& refus, float& epsilon) {
     if (D1 == D2) {
         epsilon = VersSimple(DivisionSure(KEch, static_cast<double>(KEch) + D1, "Etap"), "Etap");
         return true;
@@ -103,7 +98,7 @@ bool EfficaciteEchangeur(float D1, float D2, float KEch, bool& succes, float& ep
     const float E2 = ExpBornee(y);
     const float q = VersSimple(static_cast<double>(D1) / D2 - E2, "Etap");
     if (q == 0) {
-        Refuser(158, succes);
+        refus(NumeroMessage::EtapEchangeurEgalite);
         return false;
     }
     epsilon = VersSimple((1.0 - E2) / q, "Etap");
@@ -111,136 +106,162 @@ bool EfficaciteEchangeur(float D1, float D2, float KEch, bool& succes, float& ep
 }
 
 // The checks of the detailed efficiency, in their order; false after a refusal.
-bool DonneesEtapValides(const EnregistrementCalcul& c, bool& succes) {
+bool DonneesEtapValides(const EnregistrementCalcul& c, RefusProcedure& refus) {
     const float R = c.Efficacite.R;
     const float D1 = c.Debit1.DebitEner;
     const float KEch = c.Echangeur.KEch;
-    int message = 0;
+    using enum NumeroMessage;
+    using enum ClasseSysteme;
+    const ClasseSysteme classe = c.Classe_Systeme;
+    std::optional<NumeroMessage> message;
     if (c.a == 0)
-        message = 152;
+        message = EtapSansSurface;
     else if (c.Deperdition.K == 0)
-        message = 153;
-    else if (c.Classe_Systeme == 0 && (R == 0 || D1 == 0 || c.Debit2.DebitEner == 0 || KEch == 0))
-        message = 154;
-    else if (c.Classe_Systeme == 1 && KEch == 0)
-        message = 155;
-    else if (c.Classe_Systeme == 1 && (D1 == 0 || R == 0))
-        message = 156;
-    else if (c.Classe_Systeme == 2 && (D1 == 0 || R == 0))
-        message = 157;
-    if (message != 0)
-        Refuser(message, succes);
-    return message == 0;
+        message = EtapSansK;
+    else if (classe == EchangeurSepare &&
+             (R == 0 || D1 == 0 || c.Debit2.DebitEner == 0 || KEch == 0))
+        message = EtapEchangeurSepare;
+    else if (classe == EchangeurIncorpore && KEch == 0)
+        message = EtapEchangeurIncorpore;
+    else if (classe == EchangeurIncorpore && (D1 == 0 || R == 0))
+        message = EtapEchangeurIncorporeDebit;
+    else if (classe == SansEchangeur && (D1 == 0 || R == 0))
+        message = EtapSansEchangeur;
+    if (message)
+        refus(*message);
+    return !message;
 }
 
 // Efficiency factor of a class 0 system (separate exchanger); false after a refusal.
-bool EtapEchangeurSepare(const EnregistrementCalcul& c, float u, bool& succes, float& etap) {
+bool EtapEchangeurSepare(const EnregistrementCalcul& c, float u, RefusProcedure& refus,
+                         float& etap) {
     const float E1 = ExpBornee(VersSimple(DivisionSure(1, u, "Etap"), "Etap"));
     float epsilon = 0;
-    if (!EfficaciteEchangeur(c.Debit1.DebitEner, c.Debit2.DebitEner, c.Echangeur.KEch, succes,
+    if (!EfficaciteEchangeur(c.Debit1.DebitEner, c.Debit2.DebitEner, c.Echangeur.KEch, refus,
                              epsilon))
         return false;
     const float d =
         VersSimple(DivisionSure(1, E1 - 1.0, "Etap") + DivisionSure(1, epsilon, "Etap"), "Etap");
     if (d == 0) {
-        Refuser(159, succes);
+        refus(NumeroMessage::EtapDiviseurNul);
         return false;
     }
     etap = VersSimple(static_cast<double>(u) * c.Efficacite.R / d, "Etap");
     return true;
 }
-} // namespace
-
-void CalculerDebitEnergetique1(EnregistrementCalcul& c, bool& succes) {
-    succes = true;
-    GroupeDebitEnergetique& d = c.Debit1;
-    if (d.TypeDeCalcul == 0) {
-        if (c.a == 0) {
-            Refuser(164, succes);
-            return;
-        }
-        if (c.Efficacite.R == 0) {
-            Refuser(165, succes);
-            return;
-        }
-        const double parM2 = c.Efficacite.R == 0.9f ? 40 : 10;
-        d.DebitEner = VersSimple(c.a * parM2, "DebitEner");
-    } else if (d.TypeDeCalcul == 1) {
-        if (!DebitDetaille1(c, succes))
-            return;
-    }
-    if (d.DebitEner != 0 && c.Debit2.TypeDeCalcul == 0)
-        c.Debit2.DebitEner = d.DebitEner;
-}
-
-void CalculerDebitEnergetique2(EnregistrementCalcul& c, bool& succes) {
-    succes = true;
-    if (c.Debit2.TypeDeCalcul == 0) {
-        if (c.Debit1.DebitEner != 0)
-            c.Debit2.DebitEner = c.Debit1.DebitEner;
-        else
-            Refuser(168, succes);
-    } else if (c.Debit2.TypeDeCalcul == 1) {
-        DebitDetaille2(c, succes);
-    }
-}
-
-void CalculerKt(EnregistrementCalcul& c, bool& succes) {
-    succes = true;
+// Kt by the rule of thumb or the pipe formula; false after a refusal.
+bool Kt(EnregistrementCalcul& c, RefusProcedure& refus) {
     GroupeDeperdition& p = c.Deperdition;
-    if (p.TypeDeCalcul == 0) {
+    if (p.TypeDeCalcul == ChoixCalcul::Simple) {
+        // Rule of thumb: Kt [W/K] = 1.5 a + 15 for bare pipes, 0.5 a + 5 insulated.
         const double kt = p.Calorifugeage == 0 ? c.a * 1.5 + 15 : c.a * 0.5 + 5;
         p.Kt = VersSimple(kt, "Kt");
-        return;
+        return true;
     }
     if (p.Phit == 0 || p.L == 0) {
-        Refuser(149, succes);
-        return;
+        refus(NumeroMessage::KtSansLongueur);
+        return false;
     }
     double U = 0;
-    if (PerteParMetre(p, succes, U))
-        p.Kt = VersSimple(U * p.L, "Kt");
+    if (!PerteParMetre(p, refus, U))
+        return false;
+    // Kt [W/K] = loss per metre U [W/(m.K)] × pipe length L [m].
+    p.Kt = VersSimple(U * p.L, "Kt");
+    return true;
 }
 
-void CalculerK(EnregistrementCalcul& c, bool& succes) {
-    CalculerKt(c, succes);
-    if (!succes)
-        return;
-    if (c.a == 0) {
-        Refuser(151, succes);
-        return;
-    }
-    c.Deperdition.K = VersSimple(static_cast<double>(c.Deperdition.Kt) / c.a + c.Kc, "K");
-}
-
-void CalculerEtap(EnregistrementCalcul& c, bool& succes) {
-    succes = true;
+// Loop efficiency factor Etap of the detailed choice, by system class.
+void EtapDetaille(EnregistrementCalcul& c, RefusProcedure& refus) {
     GroupeEfficacite& e = c.Efficacite;
-    if (e.TypeDeCalcul == 0) {
-        e.Etap = 0.7f;
-        return;
-    }
-    if (!DonneesEtapValides(c, succes))
+    if (!DonneesEtapValides(c, refus))
         return;
     const double D1 = c.Debit1.DebitEner;
+    // u = D1 / (a K): the loop's flow rate against the field's loss coefficient.
     const float u =
         VersSimple(DivisionSure(D1, static_cast<double>(c.a) * c.Deperdition.K, "Etap"), "Etap");
     float etap = 0;
-    if (c.Classe_Systeme == 2) {
+    if (c.Classe_Systeme == ClasseSysteme::SansEchangeur) {
+        // No exchanger: Etap = R (1 − 1 / 2u).
         etap = VersSimple((1 - DivisionSure(1, 2.0 * u, "Etap")) * e.R, "Etap");
-    } else if (c.Classe_Systeme == 1) {
+    } else if (c.Classe_Systeme == ClasseSysteme::EchangeurIncorpore) {
+        // Exchanger in the tank, w = D1 / KEch: Etap = R (1 − 1 / (12 u w + 2u)) / (1 + w / u).
         const double w = DivisionSure(D1, c.Echangeur.KEch, "Etap");
         const double facteur = 1 - DivisionSure(1, 12.0 * u * w + 2.0 * u, "Etap");
         const double diviseur = 1 + DivisionSure(w, u, "Etap");
         etap = VersSimple(DivisionSure(e.R * facteur, diviseur, "Etap"), "Etap");
-    } else if (c.Classe_Systeme == 0) {
-        if (!EtapEchangeurSepare(c, u, succes, etap))
+    } else if (c.Classe_Systeme == ClasseSysteme::EchangeurSepare) {
+        if (!EtapEchangeurSepare(c, u, refus, etap))
             return;
     } else {
-        Refuser(160, succes);
+        refus(NumeroMessage::EtapClasseInconnue);
         return;
     }
     e.Etap = etap;
     if (e.Etap <= 0)
-        Refuser(161, succes);
+        refus(NumeroMessage::EtapNegatif);
+}
+} // namespace
+
+bool CalculerDebitEnergetique1(EnregistrementCalcul& c, RapportCalcul& rapport) {
+    RefusProcedure refus(rapport, "CalculerDebitEnergetique1");
+    GroupeDebitEnergetique& d = c.Debit1;
+    if (d.TypeDeCalcul == ChoixCalcul::Simple) {
+        if (c.a == 0) {
+            refus(NumeroMessage::DebitSansSurface);
+            return false;
+        }
+        if (c.Efficacite.R == 0) {
+            refus(NumeroMessage::DebitSansEfficacite);
+            return false;
+        }
+        // Simple choice: 40 W/K per m² of collector for R = 0.9, 10 W/K otherwise.
+        const double parM2 = c.Efficacite.R == 0.9f ? 40 : 10;
+        d.DebitEner = VersSimple(c.a * parM2, "DebitEner");
+    } else if (d.TypeDeCalcul == ChoixCalcul::Detaille) {
+        if (!DebitDetaille1(c, refus))
+            return false;
+    }
+    if (d.DebitEner != 0 && c.Debit2.TypeDeCalcul == ChoixCalcul::Simple)
+        c.Debit2.DebitEner = d.DebitEner;
+    return refus.Reussi();
+}
+
+bool CalculerDebitEnergetique2(EnregistrementCalcul& c, RapportCalcul& rapport) {
+    RefusProcedure refus(rapport, "CalculerDebitEnergetique2");
+    if (c.Debit2.TypeDeCalcul == ChoixCalcul::Simple) {
+        if (c.Debit1.DebitEner != 0)
+            c.Debit2.DebitEner = c.Debit1.DebitEner;
+        else
+            refus(NumeroMessage::Debit2SansDebit1);
+    } else if (c.Debit2.TypeDeCalcul == ChoixCalcul::Detaille) {
+        DebitDetaille2(c, refus);
+    }
+    return refus.Reussi();
+}
+
+bool CalculerKt(EnregistrementCalcul& c, RapportCalcul& rapport) {
+    RefusProcedure refus(rapport, "CalculerKt");
+    return Kt(c, refus);
+}
+
+bool CalculerK(EnregistrementCalcul& c, RapportCalcul& rapport) {
+    RefusProcedure refus(rapport, "CalculerK");
+    if (!Kt(c, refus))
+        return false;
+    if (c.a == 0) {
+        refus(NumeroMessage::KSansSurface);
+        return false;
+    }
+    // Loss coefficient per m² of collector: K [W/(m².K)] = Kt / a + Kc.
+    c.Deperdition.K = VersSimple(static_cast<double>(c.Deperdition.Kt) / c.a + c.Kc, "K");
+    return true;
+}
+
+bool CalculerEtap(EnregistrementCalcul& c, RapportCalcul& rapport) {
+    RefusProcedure refus(rapport, "CalculerEtap");
+    if (c.Efficacite.TypeDeCalcul == ChoixCalcul::Simple)
+        c.Efficacite.Etap = 0.7f; // simple choice: a typical loop
+    else
+        EtapDetaille(c, refus);
+    return refus.Reussi();
 }

@@ -3,11 +3,12 @@
 // per m² of collector and loop efficiency factor.
 
 #include "engine/EnregistrementCalcul.h"
+#include "engine/RapportCalcul.h"
 
-void CalculerDebitEnergetique1(EnregistrementCalcul& c, bool& succes);
-void CalculerDebitEnergetique2(EnregistrementCalcul& c, bool& succes);
+bool CalculerDebitEnergetique1(EnregistrementCalcul& c, RapportCalcul& rapport);
+bool CalculerDebitEnergetique2(EnregistrementCalcul& c, RapportCalcul& rapport);
 // Loop heat loss Kt [W/K]: rule of thumb (choice 0) or pipe formula (any other).
-void CalculerKt(EnregistrementCalcul& c, bool& succes);
+bool CalculerKt(EnregistrementCalcul& c, RapportCalcul& rapport);
 // K = Kt / a + Kc, after recomputing Kt.
-void CalculerK(EnregistrementCalcul& c, bool& succes);
-void CalculerEtap(EnregistrementCalcul& c, bool& succes);
+bool CalculerK(EnregistrementCalcul& c, RapportCalcul& rapport);
+bool CalculerEtap(EnregistrementCalcul& c, RapportCalcul& rapport);

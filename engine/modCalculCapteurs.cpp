@@ -1,9 +1,7 @@
 #include "engine/modCalculCapteurs.h"
 
 #include "common/Erreurs.h"
-#include "common/Notificateur.h"
 #include "engine/modCalcul.h"
-#include "engine/modCalculORIN.h"
 
 #include <cmath>
 
@@ -230,7 +228,6 @@ double SommeMasquee(const GeometrieCapteur& g, double a, double b, double delta,
 void CalculerFacteurMois(const EnregistrementEntrees& e, const TableauMois& Gh,
                          const GeometrieCapteur& geometrie, int16_t Masque_Existe,
                          TableauMois& sortie, const TableauMois& AlphaMois) {
-    InitJoursMoyens();
     const TableauMois gh = Gh;
     if (Masque_Existe != 0 && (geometrie.NbPoints < 0 || geometrie.NbPoints > 32))
         throw ErreurIndice("Nombre de points du masque hors limites (0 à 32) : " +
@@ -257,16 +254,16 @@ void CalculerCapteurs(const EnregistrementEntrees& e, EnregistrementCalcul& c,
     CalculerFacteurMois(e, c.Gh, g, e.Masque_Existe, c.FacteurMois, AlphaMois);
 }
 
-void CalculerX(EnregistrementCalcul& c) {
+void CalculerX(EnregistrementCalcul& c, RapportCalcul& rapport) {
     for (int m = 1; m <= 12; ++m) {
         const double F = static_cast<double>(c.FacteurMois[m]) * JoursParMois[m];
         const double besoin = static_cast<double>(c.Em[m]) * c.Becs[m];
-        const double pertes = c.Classe_Systeme == 3
+        const double pertes = c.Classe_Systeme == ClasseSysteme::ChauffeEauMonobloc
                                   ? c.ABEtap * F * c.KsurB * c.DT[m]
                                   : c.a * F * c.Efficacite.Etap * c.Deperdition.K * c.DT[m];
         c.X[m] = ArrondiSimple(besoin / pertes);
         if (!EstFini(c.X[m])) {
-            notificateur().Message("Erreur calcul Q", TitreApplication);
+            rapport.Direct("Erreur calcul Q");
             return;
         }
     }
@@ -275,7 +272,7 @@ void CalculerX(EnregistrementCalcul& c) {
 void CalculerT(EnregistrementCalcul& c) {
     for (int m = 1; m <= 12; ++m) {
         const double pente =
-            c.Classe_Systeme == 3
+            c.Classe_Systeme == ClasseSysteme::ChauffeEauMonobloc
                 ? DivisionSure(c.Em[m], c.KsurB, "T")
                 : DivisionSure(c.Em[m], DivisionSure(c.Deperdition.K, c.Bc, "T"), "T");
         c.T[m] = VersSimple(DivisionSure(pente + c.DT1[m], c.DT[m], "T"), "T");

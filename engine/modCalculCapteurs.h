@@ -3,6 +3,7 @@
 // mask and the site corrections (FacteurMois), then the groups X and T of the balance.
 
 #include "engine/EnregistrementCalcul.h"
+#include "engine/RapportCalcul.h"
 
 struct GeometrieCapteur {
     float latitude = 0;    // degrees, signed
@@ -29,8 +30,11 @@ float HauteurMasque(const GeometrieCapteur& geometrie, int16_t d);
 double SommeMasquee(const GeometrieCapteur& geometrie, double a, double b, double delta,
                     double omegaS);
 
-// X: needs over collector losses. An arithmetic fault shows "Erreur calcul Q" and
-// ends the step; the failing month keeps the non-finite quotient (see EstFini).
-void CalculerX(EnregistrementCalcul& c);
-// T: dimensionless temperature group. Faults end the run (ErreurArithmetique).
+// X = Em Becs / (a F Etap K DT): needs against the field's losses (ABEtap F KsurB DT
+// for a one-piece heater), F the month's plane irradiation × days. An arithmetic
+// fault gives "Erreur calcul Q" and ends the step; the failing month keeps the
+// non-finite quotient (see EstFini).
+void CalculerX(EnregistrementCalcul& c, RapportCalcul& rapport);
+// T = (Em / (K / Bc) + DT1) / DT: the collector's temperature group (Em / KsurB for a
+// one-piece heater). Faults end the run (ErreurArithmetique).
 void CalculerT(EnregistrementCalcul& c);

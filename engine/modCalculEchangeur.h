@@ -2,6 +2,8 @@
 // Heat exchanger coefficient.
 
 #include "engine/EnregistrementCalcul.h"
+#include "engine/RapportCalcul.h"
 
-// KEch = 50 W/K per m² of collector (simple) or size × coefficient per size (detailed).
-void CalculerKEch(EnregistrementCalcul& c, bool& succes);
+// Exchanger coefficient KEch [W/K] = 50 W/K per m² of collector (simple) or
+// area × coefficient per m² of the model (detailed).
+bool CalculerKEch(EnregistrementCalcul& c, RapportCalcul& rapport);

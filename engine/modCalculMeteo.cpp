@@ -2,23 +2,23 @@
 
 #include "common/Erreurs.h"
 #include "common/Texte.h"
-#include "data/modMessages.h"
 #include "engine/modCalcul.h"
 #include "engine/modSoleil.h"
 
 #include <cmath>
 
 namespace {
-void ChargerSerie(const char* nom, int messageVide, TableauMois& cible) {
+void ChargerSerie(const char* nom, NumeroMessage messageVide, TableauMois& cible,
+                  RapportCalcul& rapport) {
     const FichierSoleil fichier = TrouverFichierSoleil(nom);
     const SerieSoleil* serie = LireSerieSoleil(fichier);
     if (!serie) {
-        AfficherMessage(44, {fichier.chemin});
+        rapport.Numerote(NumeroMessage::FichierIntrouvable, {fichier.chemin});
         throw ErreurFichier("Impossible d'ouvrir le fichier « " + fichier.chemin + " ».");
     }
     if (serie->premiereLigneVide)
-        AfficherMessage(messageVide);
-    MontrerConversions(serie->ligne);
+        rapport.Numerote(messageVide);
+    MontrerConversions(serie->ligne, rapport);
     for (int m = 1; m <= 12; ++m)
         cible[m] = serie->ligne.valeurs[m];
 }
@@ -34,13 +34,14 @@ void AffecterSiFini(float& cible, double valeur) {
 // A Soleil file of the table method, message 44 when it is missing or cannot be
 // read; its rows then read as empty.
 template <class T>
-const T* LireFichierPiege(const FichierSoleil& fichier, const T* (*lire)(const FichierSoleil&)) {
+const T* LireFichierPiege(const FichierSoleil& fichier, const T* (*lire)(const FichierSoleil&),
+                          RapportCalcul& rapport) {
     try {
         if (const T* lu = lire(fichier))
             return lu;
     } catch (const ErreurFichier&) {
     }
-    AfficherMessage(44, {fichier.chemin});
+    rapport.Numerote(NumeroMessage::FichierIntrouvable, {fichier.chemin});
     return nullptr;
 }
 
@@ -51,7 +52,7 @@ struct TablesG {
     std::array<const FichierG*, 4> fichiers{};
 };
 
-TablesG ChargerTablesG(float latitude) {
+TablesG ChargerTablesG(float latitude, RapportCalcul& rapport) {
     TablesG t;
     t.bande = BandeLatitude(latitude);
     for (std::size_t i = 0; i < 4; ++i) {
@@ -59,19 +60,20 @@ TablesG ChargerTablesG(float latitude) {
         const char* inclinaison = i % 2 == 0 ? "_30.don" : "_60.don";
         const FichierSoleil fichier =
             TrouverFichierSoleil("G_" + std::to_string(bande) + inclinaison);
-        t.fichiers[i] = LireFichierPiege(fichier, LireFichierG);
+        t.fichiers[i] = LireFichierPiege(fichier, LireFichierG, rapport);
     }
     return t;
 }
 
 // The value of one table for month m, interpolated between the two clearness rows.
-double ValeurTable(const FichierG* fichier, int bloc, int m, const ClasseClarte& classe, float KT) {
+double ValeurTable(const FichierG* fichier, int bloc, int m, const ClasseClarte& classe, float KT,
+                   RapportCalcul& rapport) {
     if (!fichier)
         return 0.0;
     const ValeursLues& bas = fichier->blocs[bloc][classe.ligne];
     const ValeursLues& haut = fichier->blocs[bloc][classe.ligne + 1];
-    MontrerConversion(bas, m);
-    MontrerConversion(haut, m);
+    MontrerConversion(bas, m, rapport);
+    MontrerConversion(haut, m, rapport);
     const double vBas = bas.valeurs[m];
     const double vHaut = haut.valeurs[m];
     return ArrondiSimple(vBas + (vHaut - vBas) * (static_cast<double>(KT) - classe.valeur) / 0.02);
@@ -79,27 +81,27 @@ double ValeurTable(const FichierG* fichier, int bloc, int m, const ClasseClarte&
 
 // One band and one tilt (30° or 60°), blended between orientation 0° and 45°.
 double ValeurOrientee(const FichierG* fichier, const EnregistrementCalcul& c, int m,
-                      const ClasseClarte& classe) {
+                      const ClasseClarte& classe, RapportCalcul& rapport) {
     const float KT = c.R[m];
-    const double a = ValeurTable(fichier, 0, m, classe, KT);
-    const double b = ValeurTable(fichier, 1, m, classe, KT);
+    const double a = ValeurTable(fichier, 0, m, classe, KT, rapport);
+    const double b = ValeurTable(fichier, 1, m, classe, KT, rapport);
     return ArrondiSimple(a + (b - a) * std::fabs(c.Orientation) / 45);
 }
 
 // The plane irradiation of one band (0: b, 1: b + 5) for the tilt β > 30.
 double ValeurBande(const TablesG& t, int bande, const EnregistrementCalcul& c, int m,
-                   const ClasseClarte& classe) {
+                   const ClasseClarte& classe, RapportCalcul& rapport) {
     const double beta = c.inclinaison;
-    const double w60 = ValeurOrientee(t.fichiers[2 * bande + 1], c, m, classe);
+    const double w60 = ValeurOrientee(t.fichiers[2 * bande + 1], c, m, classe, rapport);
     if (beta == 60)
         return w60;
-    const double w30 = ValeurOrientee(t.fichiers[2 * bande], c, m, classe);
+    const double w30 = ValeurOrientee(t.fichiers[2 * bande], c, m, classe, rapport);
     return ArrondiSimple(w30 + (w60 - w30) * (beta - 30) / 30);
 }
 
 double ValeurBande30(const TablesG& t, int bande, const EnregistrementCalcul& c, int m,
-                     const ClasseClarte& classe) {
-    return ValeurOrientee(t.fichiers[2 * bande], c, m, classe);
+                     const ClasseClarte& classe, RapportCalcul& rapport) {
+    return ValeurOrientee(t.fichiers[2 * bande], c, m, classe, rapport);
 }
 
 double EntreBandes(const TablesG& t, float latitude, double g0, double g1) {
@@ -107,16 +109,17 @@ double EntreBandes(const TablesG& t, float latitude, double g0, double g1) {
 }
 
 // G_l_i_g_R of month m by the tilt cases; nothing for a negative tilt.
-void ValeurPlan(const TablesG& t, EnregistrementCalcul& c, int m) {
+void ValeurPlan(const TablesG& t, EnregistrementCalcul& c, int m, RapportCalcul& rapport) {
     const float beta = c.inclinaison;
     const ClasseClarte classe = ClasseDeClarte(c.R[m]);
     const double gh0 = static_cast<double>(c.Gh[m]) * 0.88 * c.Nj[m];
     if (beta > 30) {
-        AffecterSiFini(c.G_l_i_g_R[m], EntreBandes(t, c.Latitude, ValeurBande(t, 0, c, m, classe),
-                                                   ValeurBande(t, 1, c, m, classe)));
+        AffecterSiFini(c.G_l_i_g_R[m],
+                       EntreBandes(t, c.Latitude, ValeurBande(t, 0, c, m, classe, rapport),
+                                   ValeurBande(t, 1, c, m, classe, rapport)));
     } else if (beta > 0) {
-        const double g30 = EntreBandes(t, c.Latitude, ValeurBande30(t, 0, c, m, classe),
-                                       ValeurBande30(t, 1, c, m, classe));
+        const double g30 = EntreBandes(t, c.Latitude, ValeurBande30(t, 0, c, m, classe, rapport),
+                                       ValeurBande30(t, 1, c, m, classe, rapport));
         AffecterSiFini(c.G_l_i_g_R[m], beta == 30 ? g30 : gh0 + (g30 - gh0) * beta / 30);
     } else if (beta == 0) {
         AffecterSiFini(c.G_l_i_g_R[m], gh0);
@@ -135,13 +138,14 @@ double FacteurBloc(const MatriceAlpha* matrice, std::size_t L, float beta, int m
     return ArrondiSimple(r0 + (r45 - r0) * beta / 45);
 }
 
-void FacteurAngulaire(EnregistrementCalcul& c, TableauMois& AlphaMois, bool ecrirePlan) {
+void FacteurAngulaire(EnregistrementCalcul& c, TableauMois& AlphaMois, bool ecrirePlan,
+                      RapportCalcul& rapport) {
     const MatriceAlpha* matrice =
-        LireFichierPiege(TrouverFichierSoleil("MatAlpha.don"), LireMatriceAlpha);
+        LireFichierPiege(TrouverFichierSoleil("MatAlpha.don"), LireMatriceAlpha, rapport);
     if (matrice) {
         for (const auto& latitude : matrice->rangees)
             for (const auto& rangee : latitude)
-                MontrerConversions(rangee);
+                MontrerConversions(rangee, rapport);
     }
     const float beta = c.inclinaison;
     for (int m = 1; m <= 12; ++m) {
@@ -178,11 +182,11 @@ ClasseClarte ClasseDeClarte(float KT) {
     return {n - 18, static_cast<float>(n * 0.02)};
 }
 
-void ChargerDonneesSoleil(EnregistrementCalcul& c) {
-    ChargerSerie("Cs.Don", 306, c.Cs);
-    ChargerSerie("alphaG.don", 307, c.AlphagG);
-    ChargerSerie("delta.don", 308, c.Delta);
-    ChargerSerie("Nj.don", 309, c.Nj);
+void ChargerDonneesSoleil(EnregistrementCalcul& c, RapportCalcul& rapport) {
+    ChargerSerie("Cs.Don", NumeroMessage::CsVide, c.Cs, rapport);
+    ChargerSerie("alphaG.don", NumeroMessage::AlphaGVide, c.AlphagG, rapport);
+    ChargerSerie("delta.don", NumeroMessage::DeltaVide, c.Delta, rapport);
+    ChargerSerie("Nj.don", NumeroMessage::NjVide, c.Nj, rapport);
 }
 
 void CorrigerTemperatureAltitude(EnregistrementCalcul& c, const EnregistrementEntrees& e) {
@@ -208,16 +212,16 @@ void CalculerR(EnregistrementCalcul& c) {
     }
 }
 
-void CalculerGPlan(EnregistrementCalcul& c, TableauMois& AlphaMois) {
+void CalculerGPlan(EnregistrementCalcul& c, TableauMois& AlphaMois, RapportCalcul& rapport) {
     const bool ecrirePlan = c.inclinaison >= 0;
-    const TablesG tables = ChargerTablesG(c.Latitude);
+    const TablesG tables = ChargerTablesG(c.Latitude, rapport);
     if (ecrirePlan) {
         for (int m = 1; m <= 12; ++m)
-            ValeurPlan(tables, c, m);
+            ValeurPlan(tables, c, m, rapport);
         for (int m = 1; m <= 12; ++m)
             AffecterSiFini(c.G_l_i_g_R[m], static_cast<double>(c.G_l_i_g_R[m]) / c.Alpha);
     }
-    FacteurAngulaire(c, AlphaMois, ecrirePlan);
+    FacteurAngulaire(c, AlphaMois, ecrirePlan, rapport);
     if (ecrirePlan && EgalSansCasse(Rogner(c.Hemisphere.str()), "S")) {
         for (int m = 1; m <= 12; ++m)
             AffecterSiFini(c.G_l_i_g_R[m], static_cast<double>(c.AlphagG[m]) * c.G_l_i_g_R[m]);

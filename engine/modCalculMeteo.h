@@ -4,11 +4,12 @@
 // its angular factor, the mean daytime irradiance and the temperature differences.
 
 #include "engine/EnregistrementCalcul.h"
+#include "engine/RapportCalcul.h"
 
 // Cs, AlphagG, Delta and Nj from the first lines of "Cs.Don", "alphaG.don",
 // "delta.don" and "Nj.don". A missing or unreadable file throws ErreurFichier after
 // message 44.
-void ChargerDonneesSoleil(EnregistrementCalcul& c);
+void ChargerDonneesSoleil(EnregistrementCalcul& c, RapportCalcul& rapport);
 // Text = TextStation lowered by 4.5 K per 1000 m of height above the station.
 void CorrigerTemperatureAltitude(EnregistrementCalcul& c, const EnregistrementEntrees& e);
 // R = Gh / extraterrestrial daily irradiation.
@@ -16,7 +17,7 @@ void CalculerR(EnregistrementCalcul& c);
 // G_l_i_g_R by interpolation in the G_ tables, and the monthly angular factor. A
 // fault inside this step (missing file, division by zero) skips the operation
 // concerned; a negative tilt leaves G_l_i_g_R as it was.
-void CalculerGPlan(EnregistrementCalcul& c, TableauMois& AlphaMois);
+void CalculerGPlan(EnregistrementCalcul& c, TableauMois& AlphaMois, RapportCalcul& rapport);
 void CalculerEm(EnregistrementCalcul& c);
 // DT1 = Text + 2 K (maritime zone) or 4 K (other zones) − Tef; the zone text is
 // upper-cased in the record.

@@ -1,7 +1,6 @@
 #include "engine/modCalculORIN.h"
 
 #include "common/Erreurs.h"
-#include "common/Notificateur.h"
 #include "engine/modCalculAppoint.h"
 #include "engine/modCalculBallon.h"
 #include "engine/modCalculBesoins.h"
@@ -11,46 +10,33 @@
 #include "engine/modCalculEchangeur.h"
 #include "engine/modCalculMeteo.h"
 
-bool CalculPermis = true;
-bool CalculAuto = true;
-
-// Filled before any project window exists, so that X never meets empty months.
-std::array<float, 13> JoursParMois = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-
-void InitJoursParMois() {
-    JoursParMois = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+void CalculerParametresSysteme(EnregistrementCalcul& c, RapportCalcul& rapport) {
+    using enum ChoixCalcul;
+    CalculerAppoint(c, rapport);
+    if (c.TypeDeCalculVs != ValeurForcee)
+        CalculerVs(c, rapport);
+    if (c.Debit1.TypeDeCalcul != ValeurForcee)
+        CalculerDebitEnergetique1(c, rapport);
+    if (c.Debit2.TypeDeCalcul != ValeurForcee)
+        CalculerDebitEnergetique2(c, rapport);
+    CalculerDs(c, rapport);
+    CalculerKt(c, rapport);
+    if (c.Deperdition.TypeDeCalcul != ValeurForcee)
+        CalculerK(c, rapport);
+    if (c.Echangeur.TypeDeCalcul != ValeurForcee)
+        CalculerKEch(c, rapport);
+    if (c.Efficacite.TypeDeCalcul != ValeurForcee)
+        CalculerEtap(c, rapport);
 }
 
-void CalculerParametresSysteme(EnregistrementCalcul& c) {
-    if (!CalculPermis)
-        return;
-    bool succes = true;
-    CalculerAppoint(c, succes);
-    if (c.TypeDeCalculVs != 2)
-        CalculerVs(c, succes);
-    if (c.Debit1.TypeDeCalcul != 2)
-        CalculerDebitEnergetique1(c, succes);
-    if (c.Debit2.TypeDeCalcul != 2)
-        CalculerDebitEnergetique2(c, succes);
-    CalculerDs(c, succes);
-    CalculerKt(c, succes);
-    if (c.Deperdition.TypeDeCalcul != 2)
-        CalculerK(c, succes);
-    if (c.Echangeur.TypeDeCalcul != 2)
-        CalculerKEch(c, succes);
-    if (c.Efficacite.TypeDeCalcul != 2)
-        CalculerEtap(c, succes);
-}
-
-void CalculerDonneesMensuelles(EnregistrementCalcul& c, const EnregistrementEntrees& e) {
-    if (!CalculPermis || !CalculAuto)
-        return;
+void CalculerDonneesMensuelles(EnregistrementCalcul& c, const EnregistrementEntrees& e,
+                               RapportCalcul& rapport) {
     TableauMois AlphaMois{};
-    ChargerDonneesSoleil(c);
+    ChargerDonneesSoleil(c, rapport);
     CorrigerTemperatureAltitude(c, e);
     CalculerTLocal(c, e);
     CalculerR(c);
-    CalculerGPlan(c, AlphaMois);
+    CalculerGPlan(c, AlphaMois, rapport);
     CalculerEm(c);
     CalculerDT1(c);
     CalculerDT2(c);
@@ -59,15 +45,20 @@ void CalculerDonneesMensuelles(EnregistrementCalcul& c, const EnregistrementEntr
     CalculerCapteurs(e, c, AlphaMois);
 }
 
-bool ExecuterCalcul(EnregistrementCalcul& c, const EnregistrementEntrees& e) {
+RapportCalcul ExecuterCalcul(EnregistrementCalcul& c, const EnregistrementEntrees& e,
+                             EtenduCalcul etendu) {
+    RapportCalcul rapport;
+    const char* etape = "CalculerParametresSysteme";
     try {
-        CalculerParametresSysteme(c);
-        CalculerDonneesMensuelles(c, e);
-        CalculerBilanMensuel(c);
-        return true;
+        CalculerParametresSysteme(c, rapport);
+        if (etendu == EtenduCalcul::Complet) {
+            etape = "CalculerDonneesMensuelles";
+            CalculerDonneesMensuelles(c, e, rapport);
+            etape = "CalculerBilanMensuel";
+            CalculerBilanMensuel(c, rapport);
+        }
     } catch (const ErreurExecution& erreur) {
-        notificateur().Message(std::string("Le calcul a été interrompu. ") + erreur.what(),
-                               TitreApplication);
-        return false;
+        rapport.Interrompre(etape, erreur.what());
     }
+    return rapport;
 }

@@ -1,44 +1,25 @@
 #include "engine/modSoleil.h"
 
 #include "common/Chemins.h"
-#include "common/Notificateur.h"
 #include "common/Texte.h"
 #include "data/modTexte.h"
 
 namespace {
 long analyses = 0;
 
-// Collects the messages shown while a file is parsed instead of showing them.
-class CaptureMessages : public Notificateur {
-public:
-    CaptureMessages() : precedent_(notificateur()) { DefinirNotificateur(this); }
-    ~CaptureMessages() override { DefinirNotificateur(&precedent_); }
-    CaptureMessages(const CaptureMessages&) = delete;
-    CaptureMessages& operator=(const CaptureMessages&) = delete;
-
-    void Message(const std::string& texte, const std::string&) override { textes.push_back(texte); }
-    void Sablier(bool actif) override { precedent_.Sablier(actif); }
-
-    std::vector<std::string> textes;
-
-private:
-    Notificateur& precedent_;
-};
-
 // Tokens premier..premier+11 of the line (LireMot with " "), as LireDouzeValeurs
 // takes them, each converted by ConvertirNombre.
 ValeursLues LireValeurs(const std::string& ligne, int premier) {
     ValeursLues lues;
-    CaptureMessages capture;
     std::string reste = Rogner(ligne);
     for (int i = 1; i < premier; ++i)
         LireMot(reste, " ");
     for (int m = 1; m <= 12; ++m) {
         std::string mot = LireMot(reste, " ");
-        const std::size_t avant = capture.textes.size();
-        lues.valeurs[m] = static_cast<float>(ConvertirNombre(mot));
-        for (std::size_t i = avant; i < capture.textes.size(); ++i)
-            lues.conversions.emplace_back(m, capture.textes[i]);
+        std::string erreur;
+        lues.valeurs[m] = static_cast<float>(ConvertirNombre(mot, erreur));
+        if (!erreur.empty())
+            lues.conversions.emplace_back(m, erreur);
     }
     return lues;
 }
@@ -124,14 +105,14 @@ const MatriceAlpha* LireMatriceAlpha(const FichierSoleil& fichier) {
     return cache.Obtenir(fichier.chemin, fichier.signature);
 }
 
-void MontrerConversions(const ValeursLues& ligne) {
+void MontrerConversions(const ValeursLues& ligne, RapportCalcul& rapport) {
     for (const auto& [m, texte] : ligne.conversions)
-        notificateur().Message(texte, TitreApplication);
+        rapport.Direct(texte);
 }
 
-void MontrerConversion(const ValeursLues& ligne, int m) {
+void MontrerConversion(const ValeursLues& ligne, int m, RapportCalcul& rapport) {
     for (const auto& [mois, texte] : ligne.conversions) {
         if (mois == m)
-            notificateur().Message(texte, TitreApplication);
+            rapport.Direct(texte);
     }
 }

@@ -7,6 +7,7 @@
 
 #include "engine/CacheFichiers.h"
 #include "engine/EnregistrementCalcul.h"
+#include "engine/RapportCalcul.h"
 
 #include <array>
 #include <string>
@@ -52,8 +53,8 @@ const FichierG* LireFichierG(const FichierSoleil& fichier);
 const MatriceAlpha* LireMatriceAlpha(const FichierSoleil& fichier);
 
 // Shows again the conversion messages of a line (all months, or month m only).
-void MontrerConversions(const ValeursLues& ligne);
-void MontrerConversion(const ValeursLues& ligne, int m);
+void MontrerConversions(const ValeursLues& ligne, RapportCalcul& rapport);
+void MontrerConversion(const ValeursLues& ligne, int m, RapportCalcul& rapport);
 
 // How many Soleil files were parsed since the program started (a look-up answered
 // from the kept contents parses nothing).

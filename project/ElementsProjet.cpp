@@ -13,12 +13,19 @@ void ValeurFixe(VisiteurElements& v, const char* cle, ChaineFixe<N>& champ) {
     champ = texte;
 }
 
+// A choice the file holds as its Integer code: converted here, at the file's edge.
+template <class Code> void ValeurCode(VisiteurElements& v, const char* cle, Code& champ) {
+    auto entier = static_cast<int16_t>(champ);
+    v.Valeur(cle, entier);
+    champ = static_cast<Code>(entier);
+}
+
 // The auxiliary's choice is stored as an Integer but goes through a text: a text
 // that does not begin with a number gives 0 instead of an error.
-void ValeurChoixParTexte(VisiteurElements& v, const char* cle, int16_t& champ) {
-    std::string texte = std::to_string(champ);
+void ValeurChoixParTexte(VisiteurElements& v, const char* cle, ChoixCalcul& champ) {
+    std::string texte = std::to_string(static_cast<int16_t>(champ));
     v.Valeur(cle, texte);
-    champ = VersEntier16(std::trunc(ValeurEnTete(texte)));
+    champ = static_cast<ChoixCalcul>(VersEntier16(std::trunc(ValeurEnTete(texte))));
 }
 
 void Masque(EnregistrementEntrees& e, VisiteurElements& v) {
@@ -84,12 +91,12 @@ void Echangeur(EnregistrementCalcul& c, VisiteurElements& v) {
     v.Valeur("KEch", c.Echangeur.KEch);
     v.Valeur("Kech_A", c.Echangeur.Kech_A);
     v.Valeur("Kech_Type", c.Echangeur.Kech_Type);
-    v.Valeur("TypeDeCalcul", c.Echangeur.TypeDeCalcul);
+    ValeurCode(v, "TypeDeCalcul", c.Echangeur.TypeDeCalcul);
 }
 
 void Systeme(EnregistrementCalcul& c, VisiteurElements& v) {
     v.Section("Systeme");
-    v.Valeur("Classe_Systeme", c.Classe_Systeme);
+    ValeurCode(v, "Classe_Systeme", c.Classe_Systeme);
     ValeurFixe(v, "Categorie_Systeme", c.Categorie_Systeme);
 }
 
@@ -97,7 +104,7 @@ void Efficacite(EnregistrementCalcul& c, VisiteurElements& v) {
     v.Section("Efficacité");
     v.Valeur("R", c.Efficacite.R);
     v.Valeur("Etap", c.Efficacite.Etap);
-    v.Valeur("TypeDeCalcul", c.Efficacite.TypeDeCalcul);
+    ValeurCode(v, "TypeDeCalcul", c.Efficacite.TypeDeCalcul);
 }
 
 void Debit(const char* section, GroupeDebitEnergetique& d, VisiteurElements& v) {
@@ -106,7 +113,7 @@ void Debit(const char* section, GroupeDebitEnergetique& d, VisiteurElements& v) 
     v.Valeur("Debit_Total", d.Debit_Total);
     v.Valeur("Debit_Unitaire", d.Debit_Unitaire);
     v.Valeur("Fa", d.Fa);
-    v.Valeur("TypeDeCalcul", d.TypeDeCalcul);
+    ValeurCode(v, "TypeDeCalcul", d.TypeDeCalcul);
     v.Valeur("DebitEner", d.DebitEner);
 }
 
@@ -119,7 +126,7 @@ void Deperdition(GroupeDeperdition& d, VisiteurElements& v) {
     v.Valeur("L", d.L);
     v.Valeur("Lit", d.Lit);
     v.Valeur("Phit", d.Phit);
-    v.Valeur("TypeDeCalcul", d.TypeDeCalcul);
+    ValeurCode(v, "TypeDeCalcul", d.TypeDeCalcul);
 }
 
 void Besoin(EnregistrementCalcul& c, VisiteurElements& v) {
@@ -135,9 +142,9 @@ void Ballon(EnregistrementCalcul& c, VisiteurElements& v) {
     v.Valeur("Vn", c.Vn);
     v.Valeur("Vs", c.Vs);
     v.Valeur("cr", c.cr);
-    v.Valeur("B_Situation.Indice", c.B_Situation.Indice);
+    ValeurCode(v, "B_Situation.Indice", c.B_Situation.Indice);
     v.Valeur("VarDs.Ds", c.VarDs.Ds);
-    v.Valeur("VarDs.TypeDeCalcul", c.VarDs.TypeDeCalcul);
+    ValeurCode(v, "VarDs.TypeDeCalcul", c.VarDs.TypeDeCalcul);
     v.Valeur("Ds", c.Ds);
     v.Valeur("VcElec", c.VcElec);
     ValeurChoixParTexte(v, "TypeCalculVcElec", c.TypeCalculVcElec);

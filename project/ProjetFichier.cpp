@@ -10,13 +10,19 @@ namespace {
 const std::string Asterisques(59, '*');
 const std::string Tab = "\t";
 
+std::string Guillemets(const std::string& texte) {
+    return "« " + texte + " »";
+}
+
+std::string TexteSection(const char* nom) {
+    return Asterisques + CRLF + "**  " + nom + CRLF + Asterisques + CRLF;
+}
+
 class Ecrivain : public VisiteurElements {
 public:
     std::string texte;
 
-    void Section(const char* nom) override {
-        texte += Asterisques + CRLF + "**  " + nom + CRLF + Asterisques + CRLF;
-    }
+    void Section(const char* nom) override { texte += TexteSection(nom); }
     void Valeur(const char* cle, std::string& valeur) override {
         Ligne(cle, SansSeparateurs(valeur));
     }
@@ -56,8 +62,7 @@ public:
 
     void Section(const char* nom) override {
         cle = nom;
-        for (int i = 0; i < 3; ++i)
-            Prendre();
+        EnTete(nom);
     }
     void Valeur(const char* c, std::string& valeur) override { valeur = ValeurSimple(c); }
     void Valeur(const char* c, float& valeur) override { valeur = LireSimple(ValeurSimple(c)); }
@@ -75,13 +80,13 @@ private:
     std::string ValeurSimple(const char* c) {
         cle = c;
         std::string reste = Prendre();
-        LireMot(reste, Tab); // the key: reading goes by position, not by name
+        Cle(reste, c);
         return LireMot(reste, Tab);
     }
     template <class T> void Tableau(const char* c, T& valeurs) {
         cle = c;
         std::string reste = Prendre();
-        LireMot(reste, Tab);
+        Cle(reste, c);
         std::size_t i = 1;
         while (!Rogner(reste).empty()) {
             if (i >= valeurs.size())
@@ -90,29 +95,104 @@ private:
         }
     }
 
+public:
+    // A section header: a line of asterisks, "**  " and the name, asterisks again.
+    void EnTete(const char* nom) {
+        const std::string attendu = std::string("**  ") + nom;
+        for (const std::string& ligneAttendue : {Asterisques, attendu, Asterisques}) {
+            if (Rogner(Prendre()) != ligneAttendue)
+                throw ErreurExecution("l'en-tête de section " + Guillemets(attendu) +
+                                      " est attendu");
+        }
+    }
+    // Blank lines are skipped; false at the end of the text.
+    bool LigneSuivante(std::string& ligneLue) {
+        while (!tampon_.empty()) {
+            ligneLue = Prendre();
+            if (!Rogner(ligneLue).empty())
+                return true;
+        }
+        return false;
+    }
+    void Remettre(const std::string& ligneLue) {
+        tampon_ = ligneLue + CRLF + tampon_;
+        --ligne;
+    }
+
+private:
+    // The key the line's position expects: reading goes by position, and a line of
+    // another key standing there would give its value to the wrong field.
+    void Cle(std::string& reste, const char* attendue) {
+        const std::string lue = LireMot(reste, Tab);
+        if (lue != attendue)
+            throw ErreurExecution("la clé " + Guillemets(attendue) + " est attendue, " +
+                                  Guillemets(lue) + " est lue");
+    }
+
     std::string tampon_;
 };
 
-std::string Guillemets(const std::string& texte) {
-    return "« " + texte + " »";
+// What follows the last item: nothing but blank lines, or the extension section.
+Extension LireExtension(Lecteur& lecteur) {
+    Extension extension;
+    std::string ligne;
+    if (!lecteur.LigneSuivante(ligne))
+        return extension;
+    lecteur.Remettre(ligne);
+    lecteur.cle = SectionExtension;
+    lecteur.EnTete(SectionExtension);
+    if (!lecteur.LigneSuivante(ligne))
+        throw ErreurExecution("la version de la section d'extension manque");
+    std::string reste = ligne;
+    const std::string cle = LireMot(reste, Tab);
+    const auto version = LireNombreStrict(LireMot(reste, Tab));
+    if (cle != "Version" || !version || *version < 1 || *version != static_cast<int>(*version))
+        throw ErreurExecution("la version de la section d'extension est attendue");
+    if (*version > VersionExtension)
+        throw ErreurExecution("la section d'extension est de la version " +
+                              std::to_string(static_cast<int>(*version)) +
+                              ", plus récente que celles que ce programme sait lire");
+    while (lecteur.LigneSuivante(ligne)) {
+        reste = ligne;
+        ValeurExtension v;
+        v.cle = LireMot(reste, Tab);
+        v.valeur = LireMot(reste, Tab);
+        v.ligne = lecteur.ligne;
+        lecteur.cle = nullptr;
+        if (!Rogner(reste).empty())
+            throw ErreurExecution("une seule valeur est attendue après " + Guillemets(v.cle));
+        extension.push_back(std::move(v));
+    }
+    return extension;
 }
+
 } // namespace
 
-std::string TexteProjet(const EnregistrementProjet& projet, const std::string& fichier) {
+std::string TexteProjet(const EnregistrementProjet& projet, const std::string& fichier,
+                        const Extension& extension) {
     EnregistrementProjet copie = projet; // the walk takes its fields by reference
     std::string chemin = fichier;
     Ecrivain ecrivain;
     ParcourirElements(copie, chemin, ecrivain);
-    return ecrivain.texte + CRLF;
+    std::string texte = std::move(ecrivain.texte);
+    if (!extension.empty()) {
+        texte += TexteSection(SectionExtension);
+        texte += "Version" + Tab + std::to_string(VersionExtension) + CRLF;
+        for (const ValeurExtension& v : extension)
+            texte += v.cle + Tab + v.valeur + CRLF;
+    }
+    return texte + CRLF;
 }
 
 void LireTexteProjet(const std::string& contenu, const std::string& chemin,
-                     EnregistrementProjet& projet, std::string& fichier) {
+                     EnregistrementProjet& projet, std::string& fichier, Extension& extension) {
     EnregistrementProjet brouillon = projet;
     std::string fichierLu = fichier;
+    Extension extensionLue;
     Lecteur lecteur(NormaliserFinsDeLigne(contenu));
     try {
         ParcourirElements(brouillon, fichierLu, lecteur);
+        extensionLue = LireExtension(lecteur);
     } catch (const ErreurExecution& e) {
         throw ErreurFichier("Le fichier " + Guillemets(chemin) + " n'a pas pu être lu : ligne " +
                             std::to_string(lecteur.ligne) + " (" +
@@ -121,13 +201,15 @@ void LireTexteProjet(const std::string& contenu, const std::string& chemin,
     }
     projet = std::move(brouillon);
     fichier = std::move(fichierLu);
+    extension = std::move(extensionLue);
 }
 
-void EcrireFichierProjet(const std::string& chemin, const EnregistrementProjet& projet) {
-    EcrireFichierTexte(chemin, TexteProjet(projet, chemin));
+void EcrireFichierProjet(const std::string& chemin, const EnregistrementProjet& projet,
+                         const Extension& extension) {
+    EcrireFichierTexte(chemin, TexteProjet(projet, chemin, extension));
 }
 
 void LireFichierProjet(const std::string& chemin, EnregistrementProjet& projet,
-                       std::string& fichier) {
-    LireTexteProjet(LireFichierTexte(chemin), chemin, projet, fichier);
+                       std::string& fichier, Extension& extension) {
+    LireTexteProjet(LireFichierTexte(chemin), chemin, projet, fichier, extension);
 }

@@ -21,6 +21,8 @@ public:
     // Choosing a type reads Kech_Type from the exchanger catalogue.
     const std::string& TypeEchangeur() const { return typeEchangeur_; }
     void TypeEchangeur(const std::string& type);
+    // The type as a file holds it, without a catalogue look-up.
+    void RestaurerTypeEchangeur(const std::string& type) { typeEchangeur_ = type; }
 
     // An exchanger counts only in a collector-and-tank system whose loop efficiency
     // is computed in detail.

@@ -11,14 +11,15 @@ void clsOrin::TypeSysteme(const std::string& type) {
     }
 }
 
-int16_t clsOrin::Classe_Systeme() const {
+ClasseSysteme clsOrin::Classe_Systeme() const {
+    using enum ClasseSysteme;
     const clsEchangeur* echangeur = Projet ? Projet->Echangeur.get() : nullptr;
     const bool avecEchangeur = echangeur && echangeur->IsEchangeur();
-    int16_t classe = avecEchangeur ? 0 : 2;
+    ClasseSysteme classe = avecEchangeur ? EchangeurSepare : SansEchangeur;
     if (avecEchangeur && echangeur->IsIncorpore())
-        classe = 1;
+        classe = EchangeurIncorpore;
     if (IsChauffeEau())
-        classe = 3;
+        classe = ChauffeEauMonobloc;
     return classe;
 }
 
@@ -27,15 +28,15 @@ std::string clsOrin::Categorie_Syteme() const {
     return CodeCategorie(Classe_Systeme(), appoint);
 }
 
-std::string CodeCategorie(int classe, bool appointIntegre) {
+std::string CodeCategorie(ClasseSysteme classe, bool appointIntegre) {
     switch (classe) {
-    case 0:
+    case ClasseSysteme::EchangeurSepare:
         return appointIntegre ? "CA_EC_BA_AELECI" : "CA_EC_BA_SAI";
-    case 1:
+    case ClasseSysteme::EchangeurIncorpore:
         return appointIntegre ? "CA_BA_EC_AINC" : "CA_BA_ECISAI";
-    case 2:
+    case ClasseSysteme::SansEchangeur:
         return appointIntegre ? "CA_BA_AELECISEC" : "CA_BA_SASEC";
-    case 3:
+    case ClasseSysteme::ChauffeEauMonobloc:
         return "CHAUFEAUSOLSAI";
     default:
         return {};

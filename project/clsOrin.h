@@ -3,6 +3,7 @@
 // results of the last run, which stay with the project between runs.
 
 #include "data/ModCollection.h"
+#include "engine/EnregistrementCalcul.h"
 
 #include <cstdint>
 #include <string>
@@ -30,7 +31,7 @@ public:
 
     bool IsChauffeEau() const { return typeSysteme_ == ChauffeEauMonobloc; }
     // 0 separate exchanger, 1 exchanger in the tank, 2 no exchanger, 3 one-piece heater.
-    int16_t Classe_Systeme() const;
+    ClasseSysteme Classe_Systeme() const;
     // The system type code of the class, with or without an integrated auxiliary.
     std::string Categorie_Syteme() const;
 
@@ -39,4 +40,4 @@ private:
 };
 
 // The code of a class, "" for any other class.
-std::string CodeCategorie(int classe, bool appointIntegre);
+std::string CodeCategorie(ClasseSysteme classe, bool appointIntegre);

@@ -3,14 +3,12 @@
 #include "common/Erreurs.h"
 #include "data/modDonnees.h"
 #include "data/modLibelles.h"
-#include "project/ProjetFichier.h"
-#include "project/modSimulation.h"
+#include "project/EtatApplication.h"
+#include "project/ReglesSaisie.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
-
-clsprojet* ProjetActif = nullptr;
 
 namespace {
 std::string DossierCourant() {
@@ -26,6 +24,10 @@ std::string NomDuNumero(int numero) {
 }
 } // namespace
 
+clsprojet* ProjetActif() {
+    return Etat().ProjetActif();
+}
+
 clsprojet::~clsprojet() {
     if (Actif())
         Desactiver();
@@ -39,12 +41,12 @@ void clsprojet::CreerComposants() {
     Besoin = std::make_unique<clsBesoin>();
     Boucle = std::make_unique<clsBoucle>();
     Ballon = std::make_unique<clsBallon>();
-    Ballon->TypeBallon(Libelles[23][0]);
+    Ballon->TypeBallon(Libelles[Liste::Ballons][0]);
     Capteurs = std::make_unique<clsCapteurs>();
     Meteo = std::make_unique<clsMeteo>();
     Masque = std::make_unique<clsMasque>();
     Echangeur = std::make_unique<clsEchangeur>();
-    Echangeur->TypeEchangeur(Libelles[12][0]);
+    Echangeur->TypeEchangeur(Libelles[Liste::TypesEchangeur][0]);
     Appoint = std::make_unique<clsAppoint>();
     Systeme = std::make_unique<clsOrin>();
     Besoin->Projet = Boucle->Projet = Ballon->Projet = Capteurs->Projet = Meteo->Projet =
@@ -52,7 +54,7 @@ void clsprojet::CreerComposants() {
 }
 
 void clsprojet::Activer(FenetreProjet* fenetre) {
-    if (TableProjetsTenue())
+    if (Etat().TableTenue())
         throw ErreurExecution("Un calcul est en cours : aucun projet ne peut être créé.");
     CreerComposants();
     Fenetre = fenetre;
@@ -60,7 +62,19 @@ void clsprojet::Activer(FenetreProjet* fenetre) {
     Nom = NomDuNumero(NumEnregistrement);
     Fichier = (std::filesystem::path(DossierCourant()) / (Nom + ".vqp")).string();
     Enregistrement().Calcul.NomProjet = Nom;
-    ProjetActif = this;
+    Etat().projetActif_ = this;
+}
+
+RapportCalcul clsprojet::Nouveau(FenetreProjet* fenetre) {
+    {
+        CalculSuspendu creation;
+        Activer(fenetre);
+    }
+    return SimulerORIN(false);
+}
+
+void clsprojet::DevenirActif() {
+    Etat().projetActif_ = this;
 }
 
 AffichageSysteme clsprojet::Afficher() {
@@ -75,21 +89,20 @@ AffichageSysteme clsprojet::Afficher() {
     return a;
 }
 
+void clsprojet::Fermer() {
+    Desactiver();
+}
+
 void clsprojet::Desactiver() {
     if (Actif())
         LibererEnregistrement(NumEnregistrement);
     NumEnregistrement = 0;
     Fenetre = nullptr;
     if (Besoin) {
-        Besoin->Projet = nullptr;
-        Boucle->Projet = nullptr;
-        Ballon->Projet = nullptr;
-        Capteurs->Projet = nullptr;
-        Meteo->Projet = nullptr;
-        Masque->Projet = nullptr;
-        Echangeur->Projet = nullptr;
-        Appoint->Projet = nullptr;
-        Systeme->Projet = nullptr;
+        for (auto* projet :
+             {&Besoin->Projet, &Boucle->Projet, &Ballon->Projet, &Capteurs->Projet, &Meteo->Projet,
+              &Masque->Projet, &Echangeur->Projet, &Appoint->Projet, &Systeme->Projet})
+            *projet = nullptr;
     }
     Besoin.reset();
     Boucle.reset();
@@ -100,18 +113,34 @@ void clsprojet::Desactiver() {
     Echangeur.reset();
     Appoint.reset();
     Systeme.reset();
-    if (ProjetActif == this)
-        ProjetActif = nullptr;
+    resultatsCalcules_ = false;
+    if (Etat().projetActif_ == this)
+        Etat().projetActif_ = nullptr;
 }
 
-void clsprojet::WithDataDo(int mode) {
-    if (mode == 1)
-        LireFichier();
-    else if (mode == 2)
-        EcrireFichier();
+void clsprojet::Appliquer(const std::string& cle, const std::string& valeur) {
+    if (!Actif())
+        throw ErreurParametre("Aucun projet n'est ouvert.");
+    const RegleSaisie& regle = TrouverRegle(cle, this);
+    if (const auto refus = VerifierValeur(regle, valeur, this))
+        throw ErreurParametre(*refus);
+    if (!regle.definir)
+        throw ErreurParametre(std::string(regle.libelle) + " : cette valeur se choisit dans la "
+                                                           "fenêtre du projet.");
+    try {
+        regle.definir(*this, valeur);
+    } catch (const ErreurParametre&) {
+        throw;
+    } catch (const ErreurExecution& e) {
+        throw ErreurParametre(MessageRefus(regle, e.what()));
+    }
 }
 
-void clsprojet::EcrireFichier() {
-    EcrireFichierProjet(Fichier, Enregistrement());
-    ConvertStruct2Obj();
+RapportCalcul clsprojet::Modifier(const std::string& cle, const std::string& valeur) {
+    Appliquer(cle, valeur);
+    return SimulerORIN(true);
+}
+
+std::string clsprojet::TexteFichier() const {
+    return TexteProjet(Enregistrement(), Fichier, ValeursExtension());
 }

@@ -4,6 +4,8 @@
 // it. The components own the person's choices; the record is what the engine and
 // the project file see.
 
+#include "engine/RapportCalcul.h"
+#include "project/ProjetFichier.h"
 #include "project/clsAppoint.h"
 #include "project/clsBallon.h"
 #include "project/clsBesoin.h"
@@ -25,6 +27,8 @@ public:
     virtual ~FenetreProjet() = default;
     // Redisplays every section and the results.
     virtual void AfficherProjet() = 0;
+    // Shows what a run said, after its stages and before the redisplay.
+    virtual void MontrerRapport(const RapportCalcul& rapport) = 0;
     // The window caption (the project's file path).
     virtual void DefinirLegende(const std::string& legende) = 0;
 };
@@ -60,35 +64,78 @@ public:
     std::unique_ptr<clsAppoint> Appoint;
     std::unique_ptr<clsOrin> Systeme;
 
-    // A new, empty project: components with their defaults, the free record with the
-    // highest index (or a new one), the name "Projet" + four digits, the file of that
-    // name in the working folder; it becomes the active project.
-    void Activer(FenetreProjet* fenetre = nullptr);
+    // --- The lifecycle. The window, the command line, the tests and the benchmarks
+    // go through these; each does every step in order and sets and restores the run
+    // guards itself.
+
+    // A new, empty project ("&Nouveau"): with CalculPermis off, the components with
+    // their defaults, the free record with the highest index (or a new one), the name
+    // "Projet" + four digits, the file of that name in the working folder, the project
+    // made active; then one run without display. Its window, when it has one, is
+    // initialised by the caller afterwards.
+    RapportCalcul Nouveau(FenetreProjet* fenetre = nullptr);
+    // The file read into this new project ("&Ouvrir", after Nouveau): read into a
+    // scratch record, copied into the components, the station reloaded, the extension
+    // values applied. `Fichier` becomes the path opened (not the path the file holds),
+    // so that saving writes where the person chose. Throws ErreurFichier and leaves
+    // the project as it was.
+    void Ouvrir(const std::string& chemin);
+    // One input changed, by its key in the table of input rules ("Section:cle" where a
+    // key is shared): checked against its rule, stored through its component, then
+    // the project recalculated and redisplayed as after any change in the window.
+    // Throws ErreurParametre, naming the field and its range, and changes nothing when
+    // the value is refused.
+    RapportCalcul Modifier(const std::string& cle, const std::string& valeur);
+    // The same without the recalculation, for a change made of several inputs.
+    void Appliquer(const std::string& cle, const std::string& valeur);
+    // One run: the components into the record, the inputs checked against their
+    // rules, the stages (the monthly ones only in automatic mode), the record back
+    // into the components, then the window redisplays when asked. Nothing while
+    // CalculPermis is off.
+    RapportCalcul SimulerORIN(bool afficher);
+    // "&Calculer": one run with automatic calculation forced for its length.
+    RapportCalcul Calculer();
+    // Writes the project to `Fichier` ("&Enregistrer"), or to `chemin`, which then
+    // becomes `Fichier` ("Enregistrer sous"); a failed write keeps the old name and
+    // the previous file. Throws ErreurFichier.
+    void Enregistrer();
+    void EnregistrerSous(const std::string& chemin);
+    // The window of this project became active: it is the one the commands act on.
+    void DevenirActif();
+    // Releases the record, drops the window and the components ("&Fermer").
+    void Fermer();
+
+    // The text its file would hold now (the record and the extension values).
+    std::string TexteFichier() const;
+    // True when the last run went through every stage and gave the results the
+    // components hold; false before any full run, after an interrupted or refused
+    // one, and after a run in on-demand mode.
+    bool ResultatsCalcules() const { return resultatsCalcules_; }
+
+    // --- The steps the lifecycle is made of.
+
     // The components into the record, in the ten steps and their order.
     void ConvertObj2Struct();
     // The record back into the components, with CalculPermis off meanwhile.
     void ConvertStruct2Obj();
     // The system section's content; also sets the window caption to the file path.
     AffichageSysteme Afficher();
-    // One run (see modSimulation.h). False when a stage failed and ended the
-    // calculation (its message has been shown); true otherwise.
-    bool SimulerORIN(bool afficher);
-    // Mode 1 reads the project file `Fichier` into the project, mode 2 writes it; any
-    // other mode does nothing. Throws ErreurFichier; a failed read leaves the project
-    // as it was, a failed write leaves the previous file whole.
-    void WithDataDo(int mode);
-    // Frees the record, drops the window and the components.
-    void Desactiver();
 
     bool Actif() const { return NumEnregistrement > 0; }
     EnregistrementProjet& Enregistrement() const;
 
 private:
+    void Activer(FenetreProjet* fenetre);
+    void Desactiver();
     void CreerComposants();
-    void LireFichier();
-    void EcrireFichier();
+    void LireFichier(const std::string& chemin);
+    void EcrireFichier(const std::string& chemin);
     void RetablirSysteme();
+    Extension ValeursExtension() const;
+    void AppliquerExtension(const Extension& extension, const std::string& chemin);
+
+    bool resultatsCalcules_ = false;
 };
 
 // The project whose window is active; nullptr when none.
-extern clsprojet* ProjetActif;
+clsprojet* ProjetActif();

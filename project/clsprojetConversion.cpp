@@ -2,7 +2,7 @@
 // order is part of the behaviour (later steps see what earlier ones wrote).
 
 #include "data/modTexte.h"
-#include "engine/modCalculORIN.h"
+#include "project/EtatApplication.h"
 #include "project/clsprojet.h"
 
 #include <span>
@@ -10,14 +10,13 @@
 namespace {
 const char* const Continue = "Continue";
 
-// Restores CalculPermis even when a step throws.
-class CalculSuspendu {
-public:
-    CalculSuspendu() { CalculPermis = false; }
-    ~CalculSuspendu() { CalculPermis = true; }
-    CalculSuspendu(const CalculSuspendu&) = delete;
-    CalculSuspendu& operator=(const CalculSuspendu&) = delete;
-};
+// A calculation choice: the component's label, the record's code.
+ChoixCalcul Code(const std::string& libelle) {
+    return static_cast<ChoixCalcul>(CodeTypeDeCalcul(libelle));
+}
+std::string Libelle(ChoixCalcul code) {
+    return LibelleTypeDeCalcul(static_cast<int>(code));
+}
 
 void MoisVers(const CollectionNombres& serie, TableauMois& mois) {
     CollectionVersMois(mois, serie);
@@ -44,7 +43,7 @@ void clsprojet::ConvertObj2Struct() {
     c.Echangeur.KEch = Echangeur->KEch;
     c.Echangeur.Kech_A = Echangeur->Kech_A;
     c.Echangeur.Kech_Type = Echangeur->Kech_Type;
-    c.Echangeur.TypeDeCalcul = CodeTypeDeCalcul(Echangeur->TypeDeCalcul);
+    c.Echangeur.TypeDeCalcul = Code(Echangeur->TypeDeCalcul);
     // 5. Loop heat loss
     GroupeDeperdition& d = c.Deperdition;
     d.Calorifugeage = Boucle->Calorifugeage;
@@ -54,18 +53,18 @@ void clsprojet::ConvertObj2Struct() {
     d.L = Boucle->L;
     d.Lit = Boucle->Lit;
     d.Phit = Boucle->Phit;
-    d.TypeDeCalcul = CodeTypeDeCalcul(Boucle->TypeDeCalculDeperdition);
+    d.TypeDeCalcul = Code(Boucle->TypeDeCalculDeperdition);
     // 6. Loop efficiency and flow rates
     c.Efficacite.R = Boucle->R;
     c.Efficacite.Etap = Boucle->Etap;
-    c.Efficacite.TypeDeCalcul = CodeTypeDeCalcul(Boucle->TypeDeCalculEfficacite);
-    c.Debit1 = {CodeTypeDeCalcul(Boucle->TypeDeCalcul1()),
+    c.Efficacite.TypeDeCalcul = Code(Boucle->TypeDeCalculEfficacite);
+    c.Debit1 = {Code(Boucle->TypeDeCalcul1()),
                 Boucle->Debit_Unitaire,
                 Boucle->Debit_Total,
                 Boucle->cp,
                 Boucle->Fa,
                 Boucle->DebitEner};
-    c.Debit2 = {CodeTypeDeCalcul(Boucle->TypeDeCalcul2()),
+    c.Debit2 = {Code(Boucle->TypeDeCalcul2()),
                 Boucle->Debit_Unitaire2,
                 Boucle->Debit_Total2,
                 Boucle->cp2,
@@ -95,10 +94,10 @@ void clsprojet::ConvertObj2Struct() {
     c.Vn = Ballon->Vn;
     c.Vs = Ballon->Vs;
     c.cr = Ballon->cr;
-    c.B_Situation.Indice = Ballon->IndiceSituation;
+    c.B_Situation.Indice = static_cast<SituationBallon>(Ballon->IndiceSituation);
     c.VarDs.Ds = Ballon->Ds;
-    c.VarDs.TypeDeCalcul = CodeTypeDeCalcul(Ballon->TypeDeCalcul_D);
-    c.TypeDeCalculVs = CodeTypeDeCalcul(Ballon->TypeDeCalculVs);
+    c.VarDs.TypeDeCalcul = Code(Ballon->TypeDeCalcul_D);
+    c.TypeDeCalculVs = Code(Ballon->TypeDeCalculVs);
     c.Ds = Ballon->Ds;
     c.EtatVn = "";
     c.EtatVcElec = "";
@@ -107,7 +106,7 @@ void clsprojet::ConvertObj2Struct() {
     for (Marque& marque : c.EtatsDivers)
         marque = "?";
     c.VcElec = Appoint->VcElec;
-    c.TypeCalculVcElec = CodeTypeDeCalcul(Appoint->TypeCalculVcElec);
+    c.TypeCalculVcElec = Code(Appoint->TypeCalculVcElec);
     c.XElec = Appoint->XElec();
 }
 
@@ -132,7 +131,7 @@ void clsprojet::ConvertStruct2Obj() {
     Echangeur->KEch = c.Echangeur.KEch;
     Echangeur->Kech_A = c.Echangeur.Kech_A;
     Echangeur->Kech_Type = VersEntier16(c.Echangeur.Kech_Type);
-    Echangeur->TypeDeCalcul = LibelleTypeDeCalcul(c.Echangeur.TypeDeCalcul);
+    Echangeur->TypeDeCalcul = Libelle(c.Echangeur.TypeDeCalcul);
     // 5. Loop heat loss
     const GroupeDeperdition& d = c.Deperdition;
     Boucle->Calorifugeage = d.Calorifugeage;
@@ -142,18 +141,18 @@ void clsprojet::ConvertStruct2Obj() {
     Boucle->L = d.L;
     Boucle->Lit = d.Lit;
     Boucle->Phit = d.Phit;
-    Boucle->TypeDeCalculDeperdition = LibelleTypeDeCalcul(d.TypeDeCalcul);
+    Boucle->TypeDeCalculDeperdition = Libelle(d.TypeDeCalcul);
     // 6. Loop efficiency and flow rates (through the choices' coupling rule)
     Boucle->R = c.Efficacite.R;
     Boucle->Etap = c.Efficacite.Etap;
-    Boucle->TypeDeCalculEfficacite = LibelleTypeDeCalcul(c.Efficacite.TypeDeCalcul);
-    Boucle->TypeDeCalcul1(LibelleTypeDeCalcul(c.Debit1.TypeDeCalcul));
+    Boucle->TypeDeCalculEfficacite = Libelle(c.Efficacite.TypeDeCalcul);
+    Boucle->TypeDeCalcul1(Libelle(c.Debit1.TypeDeCalcul));
     Boucle->Debit_Unitaire = c.Debit1.Debit_Unitaire;
     Boucle->Debit_Total = c.Debit1.Debit_Total;
     Boucle->cp = c.Debit1.cp;
     Boucle->Fa = c.Debit1.Fa;
     Boucle->DebitEner = c.Debit1.DebitEner;
-    Boucle->TypeDeCalcul2(LibelleTypeDeCalcul(c.Debit2.TypeDeCalcul));
+    Boucle->TypeDeCalcul2(Libelle(c.Debit2.TypeDeCalcul));
     Boucle->Debit_Unitaire2 = c.Debit2.Debit_Unitaire;
     Boucle->Debit_Total2 = c.Debit2.Debit_Total;
     Boucle->cp2 = c.Debit2.cp;
@@ -181,11 +180,11 @@ void clsprojet::ConvertStruct2Obj() {
     Ballon->Vn = c.Vn;
     Ballon->Vs = c.Vs;
     Ballon->cr = c.cr;
-    Ballon->IndiceSituation = c.B_Situation.Indice;
+    Ballon->IndiceSituation = static_cast<int16_t>(c.B_Situation.Indice);
     Ballon->Ds = c.Ds;
-    Ballon->TypeDeCalcul_D = LibelleTypeDeCalcul(c.VarDs.TypeDeCalcul);
-    Ballon->TypeDeCalculVs = LibelleTypeDeCalcul(c.TypeDeCalculVs);
+    Ballon->TypeDeCalcul_D = Libelle(c.VarDs.TypeDeCalcul);
+    Ballon->TypeDeCalculVs = Libelle(c.TypeDeCalculVs);
     Appoint->VcElec = c.VcElec;
-    Appoint->TypeCalculVcElec = LibelleTypeDeCalcul(c.TypeCalculVcElec);
+    Appoint->TypeCalculVcElec = Libelle(c.TypeCalculVcElec);
     Appoint->ModeAppoint = c.XElec == 0.6f ? "H creuses" : Continue;
 }

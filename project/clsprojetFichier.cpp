@@ -5,10 +5,15 @@
 // lists are put back as they were, so that a failed open changes nothing.
 
 #include "common/Erreurs.h"
+#include "common/Texte.h"
 #include "data/modDonnees.h"
 #include "data/modLibelles.h"
 #include "project/ProjetFichier.h"
+#include "project/ReglesSaisie.h"
 #include "project/clsprojet.h"
+
+#include <algorithm>
+#include <filesystem>
 
 namespace {
 struct EtatComposants {
@@ -31,24 +36,44 @@ bool AppointIntegre(const std::string& categorie) {
 }
 } // namespace
 
-void clsprojet::LireFichier() {
+void clsprojet::Ouvrir(const std::string& chemin) {
+    if (Rogner(chemin).empty())
+        throw ErreurFichier("Aucun fichier de projet n'est donné.");
+    std::error_code ec;
+    const std::filesystem::path absolu = std::filesystem::absolute(chemin, ec);
+    LireFichier(ec ? chemin : absolu.string());
+}
+
+void clsprojet::LireFichier(const std::string& chemin) {
     EnregistrementProjet& enregistrement = Enregistrement();
     const EnregistrementProjet avant = enregistrement;
-    const std::string fichierAvant = Fichier;
-    const std::string chemin = Fichier;
-    LireFichierProjet(chemin, enregistrement, Fichier); // changes nothing when it throws
+    // The path the file holds is where it was written, perhaps on another machine: the
+    // project keeps the path it was opened from, so that saving writes there.
+    std::string fichierEcrit = Fichier;
+    Extension extension;
+    LireFichierProjet(chemin, enregistrement, fichierEcrit, extension); // all or nothing
 
-    const EtatComposants etat{*Besoin,     *Boucle,      *Ballon,          *Capteurs, *Meteo,
-                              *Masque,     *Echangeur,   *Appoint,         *Systeme,  Libelles[1],
-                              Libelles[2], Libelles[17], TableOrientations};
+    const EtatComposants etat{*Besoin,
+                              *Boucle,
+                              *Ballon,
+                              *Capteurs,
+                              *Meteo,
+                              *Masque,
+                              *Echangeur,
+                              *Appoint,
+                              *Systeme,
+                              Libelles[Liste::Departements],
+                              Libelles[Liste::Stations],
+                              Libelles[Liste::Orientations],
+                              TableOrientations};
     try {
         ConvertStruct2Obj();
         RetablirSysteme();
         // The station set to itself reloads its reference data.
         Meteo->station(Meteo->station());
+        AppliquerExtension(extension, chemin);
     } catch (const ErreurExecution& e) {
         enregistrement = avant;
-        Fichier = fichierAvant;
         *Besoin = etat.besoin;
         *Boucle = etat.boucle;
         *Ballon = etat.ballon;
@@ -58,32 +83,87 @@ void clsprojet::LireFichier() {
         *Echangeur = etat.echangeur;
         *Appoint = etat.appoint;
         *Systeme = etat.systeme;
-        Libelles[1] = etat.departements;
-        Libelles[2] = etat.stations;
-        Libelles[17] = etat.orientations;
+        Libelles[Liste::Departements] = etat.departements;
+        Libelles[Liste::Stations] = etat.stations;
+        Libelles[Liste::Orientations] = etat.orientations;
         TableOrientations = etat.tableOrientations;
         throw ErreurFichier("Le fichier « " + chemin + " » n'a pas pu être ouvert : " + e.what() +
                             " Le projet n'a pas été modifié.");
     }
+    Fichier = chemin;
+    resultatsCalcules_ = false;
+}
+
+Extension clsprojet::ValeursExtension() const {
+    Extension extension;
+    for (const RegleSaisie& r : ReglesSaisie()) {
+        if (r.stockage != Stockage::Extension || !r.lire)
+            continue;
+        const std::string valeur = r.lire(*this);
+        std::string defaut(r.defaut);
+        if (defaut.empty() && r.genre == GenreSaisie::Catalogue && r.liste >= 0)
+            defaut = Libelles[static_cast<std::size_t>(r.liste)][0];
+        if (valeur != defaut)
+            extension.push_back({r.Nom(), valeur, 0});
+    }
+    return extension;
+}
+
+void clsprojet::AppliquerExtension(const Extension& extension, const std::string& chemin) {
+    for (const ValeurExtension& v : extension) {
+        const auto& regles = ReglesSaisie();
+        const auto regle = std::find_if(regles.begin(), regles.end(), [&](const RegleSaisie& r) {
+            return r.stockage == Stockage::Extension && r.Nom() == v.cle;
+        });
+        const std::string ligne =
+            "ligne " + std::to_string(v.ligne) + " du fichier « " + chemin + " »";
+        if (regle == regles.end())
+            throw ErreurFichier("clé « " + v.cle + " » inconnue (" + ligne + ").");
+        try {
+            (regle->restaurer ? regle->restaurer : regle->definir)(*this, v.valeur);
+        } catch (const ErreurExecution& e) {
+            throw ErreurFichier(std::string(e.what()) + " (" + ligne + ").");
+        }
+    }
+}
+
+void clsprojet::Enregistrer() {
+    EcrireFichier(Fichier);
+}
+
+void clsprojet::EnregistrerSous(const std::string& chemin) {
+    if (Rogner(chemin).empty())
+        throw ErreurFichier("Aucun nom de fichier n'est donné.");
+    EcrireFichier(chemin); // a failed write keeps the old name
+    Fichier = chemin;
+    if (Fenetre)
+        Fenetre->DefinirLegende(Fichier);
+}
+
+void clsprojet::EcrireFichier(const std::string& chemin) {
+    EcrireFichierProjet(chemin, Enregistrement(), ValeursExtension());
+    ConvertStruct2Obj();
 }
 
 // The system type, the exchanger and the auxiliary have no field of their own in the
 // file; their saved class and code say what they were, and without this a reopened
 // collector-and-tank project would come back as a one-piece water heater.
 void clsprojet::RetablirSysteme() {
+    using enum ClasseSysteme;
     const EnregistrementCalcul& c = Enregistrement().Calcul;
-    const int classe = c.Classe_Systeme;
-    if (classe < 0 || classe > 3)
+    const ClasseSysteme classe = c.Classe_Systeme;
+    if (classe != EchangeurSepare && classe != EchangeurIncorpore && classe != SansEchangeur &&
+        classe != ChauffeEauMonobloc)
         return;
     const std::string categorie = Rogner(c.Categorie_Systeme.str());
-    if (classe == 3) {
-        Systeme->RestaurerTypeSysteme(ChauffeEauMonobloc);
+    if (classe == ChauffeEauMonobloc) {
+        Systeme->RestaurerTypeSysteme(::ChauffeEauMonobloc);
         Appoint->TypeAppoint = "Sans appoint";
         Echangeur->PresenceEchangeur = "Sans échangeur";
         return;
     }
     Systeme->RestaurerTypeSysteme(SystemeCapteurBallon);
-    Echangeur->PresenceEchangeur = classe == 2 ? "Sans échangeur" : "Echangeur";
-    Echangeur->PositionEchangeur = classe == 1 ? "Incorporé" : "Séparé";
+    Echangeur->PresenceEchangeur = classe == SansEchangeur ? "Sans échangeur" : "Echangeur";
+    Echangeur->PositionEchangeur = classe == EchangeurIncorpore ? "Incorporé" : "Séparé";
     Appoint->TypeAppoint = AppointIntegre(categorie) ? "Appoint intégré" : "Sans appoint";
 }

@@ -2,58 +2,45 @@
 
 #include "common/Notificateur.h"
 #include "engine/modCalculORIN.h"
-#include "project/clsprojet.h"
+#include "project/EtatApplication.h"
+#include "project/ReglesSaisie.h"
 
-namespace {
-int gTenue = 0;
-
-// Holds the table of open projects fixed while the stages work on one of its records.
-class TenueTable {
-public:
-    TenueTable() { ++gTenue; }
-    ~TenueTable() { --gTenue; }
-    TenueTable(const TenueTable&) = delete;
-    TenueTable& operator=(const TenueTable&) = delete;
-};
-
-class ModeAutomatique {
-public:
-    ModeAutomatique() : avant_(CalculAuto) { CalculAuto = true; }
-    ~ModeAutomatique() { CalculAuto = avant_; }
-    ModeAutomatique(const ModeAutomatique&) = delete;
-    ModeAutomatique& operator=(const ModeAutomatique&) = delete;
-
-private:
-    bool avant_;
-};
-} // namespace
-
-bool TableProjetsTenue() {
-    return gTenue > 0;
-}
-
-bool clsprojet::SimulerORIN(bool afficher) {
-    if (!CalculPermis)
-        return true;
-    if (!Actif())
-        return false; // released: no record, no components
+RapportCalcul clsprojet::SimulerORIN(bool afficher) {
+    RapportCalcul rapport;
+    if (!Etat().CalculPermis() || !Actif())
+        return rapport;
     SablierActif sablier;
     ConvertObj2Struct();
-    bool reussi;
-    {
-        TenueTable tenue;
+    const EtenduCalcul etendu =
+        Etat().CalculAuto() ? EtenduCalcul::Complet : EtenduCalcul::Parametres;
+    const std::vector<std::string> refus = VerifierEnregistrement(Enregistrement());
+    if (!refus.empty()) {
+        for (const std::string& r : refus)
+            rapport.Direct(r);
+        rapport.Interrompre("VerifierEntrees", "Le projet ne peut pas être calculé avec ces "
+                                               "valeurs.");
+    } else {
+        TableTenue tenue;
         EnregistrementProjet& p = Enregistrement();
-        reussi = ExecuterCalcul(p.Calcul, p.Entrees); // shows its own message on failure
+        rapport = ExecuterCalcul(p.Calcul, p.Entrees, etendu);
     }
+    resultatsCalcules_ = rapport.Complet() && etendu == EtenduCalcul::Complet;
     ConvertStruct2Obj();
-    if (afficher && Fenetre)
-        Fenetre->AfficherProjet();
-    return reussi;
+    if (Fenetre) {
+        Fenetre->MontrerRapport(rapport);
+        if (afficher)
+            Fenetre->AfficherProjet();
+    }
+    return rapport;
 }
 
-bool CalculerProjetActif() {
-    if (!ProjetActif)
-        return false;
-    ModeAutomatique automatique;
-    return ProjetActif->SimulerORIN(true);
+RapportCalcul clsprojet::Calculer() {
+    CalculForce automatique;
+    return SimulerORIN(true);
+}
+
+RapportCalcul CalculerProjetActif() {
+    if (clsprojet* p = ProjetActif())
+        return p->Calculer();
+    return {};
 }

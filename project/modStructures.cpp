@@ -2,7 +2,10 @@
 
 #include "common/Erreurs.h"
 
+namespace {
+// The table of open projects; element 0 is never used.
 std::vector<EnregistrementProjet> Projets;
+} // namespace
 
 void InitialiserProjets() {
     Projets.assign(2, EnregistrementProjet{});
@@ -35,4 +38,8 @@ EnregistrementProjet& Projet(int indice) {
     if (indice < 1 || static_cast<std::size_t>(indice) >= Projets.size())
         throw ErreurIndice("Indice de projet hors limites : " + std::to_string(indice) + ".");
     return Projets[static_cast<std::size_t>(indice)];
+}
+
+int NombreEnregistrements() {
+    return static_cast<int>(Projets.size()) - 1;
 }

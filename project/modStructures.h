@@ -5,9 +5,8 @@
 
 #include <vector>
 
-// The table of open projects. Element 0 is never used; projects refer to their
-// record by index only, since growing the table moves the records.
-extern std::vector<EnregistrementProjet> Projets;
+// Element 0 of the table is never used; projects refer to their record by index
+// only, since growing the table moves the records.
 
 inline constexpr const char* NomLibre = "VIDE";
 
@@ -22,3 +21,5 @@ int ChoisirEnregistrement();
 void LibererEnregistrement(int indice);
 // Element `indice` (1..n); throws ErreurIndice outside the table.
 EnregistrementProjet& Projet(int indice);
+// The highest index of the table.
+int NombreEnregistrements();

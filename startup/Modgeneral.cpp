@@ -7,6 +7,7 @@
 #include "data/modDonnees.h"
 #include "data/modLibelles.h"
 #include "data/modMessages.h"
+#include "project/EtatApplication.h"
 #include "project/modStructures.h"
 #include "startup/ModRegistry.h"
 #include "startup/modAPI.h"
@@ -65,7 +66,7 @@ std::string TrouverInstallDir() {
 bool ChargementInitial(const std::string& dossierDonnees) {
     SablierActif sablier;
     InitialiserProjets();
-    CalculAuto = true;
+    Etat().DefinirCalculAuto(true);
     Separateur = std::string(1, '\t');
     bool reussi =
         Etape([&] { InstallDir = dossierDonnees.empty() ? TrouverInstallDir() : dossierDonnees; });

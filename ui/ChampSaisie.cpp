@@ -36,9 +36,28 @@ void ChampSaisie::DefinirPlage(float minimum, float maximum) {
     plage_ = std::make_pair(minimum, maximum);
 }
 
+void ChampSaisie::DefinirRegle(const RegleSaisie& regle) {
+    DefinirLibelle(QString::fromUtf8(regle.libelle.data(), static_cast<int>(regle.libelle.size())));
+    // Bounds that depend on the project are the project's to check.
+    if (regle.bornes && !regle.bornesDuProjet)
+        DefinirPlage(static_cast<float>(regle.bornes->minimum),
+                     static_cast<float>(regle.bornes->maximum));
+}
+
 void ChampSaisie::AfficherTexte(const QString& texte) {
     setText(texte);
+    texteAffiche_ = texte;
     DefinirCouleurFond(this, CouleurAffichee);
+}
+
+void ChampSaisie::Restaurer() {
+    AfficherTexte(texteAffiche_);
+}
+
+void ChampSaisie::Refuser(const QString& message) {
+    Restaurer();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    Informer(message);
 }
 
 void ChampSaisie::AfficherValeur(double valeur, FormatAffichage format) {
@@ -56,9 +75,7 @@ bool ChampSaisie::VerifierNumerique() {
     // The conversion accepts a point as well as a comma; so does the check.
     if (EstNumerique(Remplacer(t.toStdString(), ".", ",")))
         return true;
-    setText(QStringLiteral("0"));
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    Informer(QStringLiteral("Cette valeur doit être numérique"));
+    Refuser(MessageRefus(QStringLiteral("Cette valeur doit être numérique")));
     return false;
 }
 
@@ -69,18 +86,19 @@ bool ChampSaisie::VerifierPlage() {
     const float v = static_cast<float>(Valeur());
     if (!(v < minimum) && !(v > maximum))
         return true;
-    Informer(QStringLiteral("Cette valeur doit être comprise entre %1 et %2")
-                 .arg(QString::fromStdString(FormatNombre(minimum)),
-                      QString::fromStdString(FormatNombre(maximum))));
-    setText(QString::fromStdString(FormatDeuxDecimales(minimum)));
+    Refuser(
+        MessageRefus(QString::fromStdString(PhrasePlage({static_cast<double>(minimum), maximum}))));
     return false;
 }
 
 void ChampSaisie::Valider() {
-    if (Verrouille())
+    if (Verrouille() || !VerifierPlage())
         return;
-    VerifierPlage();
     emit valide(Valeur());
+}
+
+QString ChampSaisie::MessageRefus(const QString& raison) const {
+    return libelle_.isEmpty() ? raison : libelle_ + QStringLiteral(" : ") + raison;
 }
 
 void ChampSaisie::ValiderNom() {

@@ -4,6 +4,7 @@
 // text when entered, checks on every key that a numeric text is still a number, and
 // hands its value over only when the person presses Enter.
 
+#include "project/ReglesSaisie.h"
 #include "ui/modAffichages.h"
 
 #include <QLineEdit>
@@ -22,8 +23,17 @@ public:
 
     Genre genre() const { return genre_; }
 
-    // Bounds checked on Enter; an entry outside them is stored as the minimum.
+    // Bounds checked on Enter; an entry outside them is refused and the field shows
+    // its previous value again.
     void DefinirPlage(float minimum, float maximum);
+    // The field's name in its messages: « <label> : <reason> ».
+    void DefinirLibelle(const QString& libelle) { libelle_ = libelle; }
+    // The label and the bounds of the value's input rule.
+    void DefinirRegle(const RegleSaisie& regle);
+    // Tells the person why an entry is refused and shows the previous value again.
+    void Refuser(const QString& message);
+    // The value the program last showed, back in place of the typed text.
+    void Restaurer();
     // Whether leaving the field recalculates the project (which throws away any text
     // typed and not validated).
     void DefinirRecalculEnSortie(bool actif) { recalculEnSortie_ = actif; }
@@ -44,10 +54,11 @@ public:
     bool Modifie() const { return CouleurFond(this) == CouleurModifiee; }
 
     // The numeric check: a text that is neither empty, nor "-", nor a number (with a
-    // comma or a point) becomes "0" and the person is told. False when it did.
+    // comma or a point) is refused: the person is told and the previous value comes
+    // back. False when it was.
     bool VerifierNumerique();
-    // The range check: a value outside the bounds is told and replaced by the minimum
-    // in the two-decimal format. False when it was.
+    // The range check: a value outside the bounds is refused in the same way. False
+    // when it was.
     bool VerifierPlage();
 
     // The value of the text by the program's number conversion.
@@ -69,6 +80,7 @@ protected:
 
 private:
     void Valider();
+    QString MessageRefus(const QString& raison) const;
     void ValiderNom();
 
     Genre genre_;
@@ -76,4 +88,6 @@ private:
     bool recalculEnSortie_ = false;
     bool validationEntree_ = true;
     QString messageNomCourt_;
+    QString libelle_;
+    QString texteAffiche_;
 };

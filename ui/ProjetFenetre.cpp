@@ -2,57 +2,40 @@
 
 #include "common/Erreurs.h"
 #include "common/Notificateur.h"
-#include "engine/modCalculORIN.h"
 #include "project/clsprojet.h"
-#include "project/modSimulation.h"
 #include "report/frmImpression.h"
 #include "ui/frmProjet.h"
 
 namespace {
-// Keeps CalculPermis off while the project is being created, and puts it back on
-// even when the creation fails.
-class CreationEnCours {
-public:
-    CreationEnCours() { CalculPermis = false; }
-    ~CreationEnCours() { CalculPermis = true; }
-    CreationEnCours(const CreationEnCours&) = delete;
-    CreationEnCours& operator=(const CreationEnCours&) = delete;
-};
-
 void Informer(const std::string& texte) {
     notificateur().Message(texte, TitreApplication);
 }
 
 // The menu commands run from Qt's event loop, which no error may cross.
-template <typename Action> void Proteger(Action action) {
+template <typename Action> void Proteger(Action action, const std::string& avant = {}) {
     try {
         action();
     } catch (const std::exception& e) {
-        Informer(e.what());
+        Informer(avant + MessageErreur(e));
     }
 }
 } // namespace
 
 ProjetFenetre::ProjetFenetre() : projet_(std::make_unique<clsprojet>()), fenetre_(new frmProjet) {
-    {
-        CreationEnCours creation;
-        InitJoursParMois();
-        fenetre_->projet = projet_.get();
-        try {
-            projet_->Activer(fenetre_);
-        } catch (...) {
-            delete fenetre_;
-            throw;
-        }
+    fenetre_->projet = projet_.get();
+    try {
+        (void)projet_->Nouveau(fenetre_);
+    } catch (...) {
+        delete fenetre_;
+        throw;
     }
-    projet_->SimulerORIN(false);
     fenetre_->Init();
 }
 
 ProjetFenetre::~ProjetFenetre() {
     if (fenetre_)
         fenetre_->projet = nullptr;
-    projet_->Desactiver();
+    projet_->Fermer();
     // A window never handed to the main window has no owner but this object.
     if (fenetre_ && fenetre_->parent() == nullptr)
         delete fenetre_;
@@ -63,57 +46,41 @@ QWidget* ProjetFenetre::Fenetre() {
 }
 
 void ProjetFenetre::Activee() {
-    ProjetActif = projet_.get();
+    projet_->DevenirActif();
 }
 
 void ProjetFenetre::Ouvrir(const QString& chemin) {
-    ProjetActif = projet_.get();
-    const std::string ancien = projet_->Fichier;
-    projet_->Fichier = chemin.toStdString();
+    projet_->DevenirActif();
     try {
-        projet_->WithDataDo(1);
+        projet_->Ouvrir(chemin.toStdString());
     } catch (const ErreurExecution& e) {
         // The project stays the new, empty one, under its own name: saving it must not
         // overwrite the file that could not be read.
-        projet_->Fichier = ancien;
         Informer(std::string("Le projet n'a pas pu être ouvert.\n") + e.what() +
                  "\nUn projet vide est ouvert à sa place.");
     }
-    if (fenetre_)
-        Proteger([this] { fenetre_->AfficherProjet(); });
-}
-
-bool ProjetFenetre::Ecrire() {
-    try {
-        projet_->WithDataDo(2);
-        return true;
-    } catch (const ErreurExecution& e) {
-        Informer(std::string("Le projet n'a pas été enregistré.\n") + e.what());
-        return false;
-    }
+    // The results shown are those of a run of the opened inputs, not the ones the
+    // file carries from the program that wrote it.
+    Proteger([this] { (void)projet_->SimulerORIN(true); });
 }
 
 void ProjetFenetre::Enregistrer() {
-    Ecrire();
+    Proteger([this] { projet_->Enregistrer(); }, "Le projet n'a pas été enregistré.\n");
 }
 
 void ProjetFenetre::EnregistrerSous(const QString& chemin) {
-    const std::string ancien = projet_->Fichier;
-    projet_->Fichier = chemin.toStdString();
     // A project that could not be written under its new name keeps its old one.
-    if (!Ecrire())
-        projet_->Fichier = ancien;
-    if (fenetre_)
-        fenetre_->DefinirLegende(projet_->Fichier);
+    Proteger([&] { projet_->EnregistrerSous(chemin.toStdString()); },
+             "Le projet n'a pas été enregistré.\n");
 }
 
 void ProjetFenetre::Annuler() {
-    Proteger([this] { projet_->SimulerORIN(true); });
+    Proteger([this] { (void)projet_->SimulerORIN(true); });
 }
 
 void ProjetFenetre::Calculer() {
-    ProjetActif = projet_.get();
-    Proteger([] { CalculerProjetActif(); });
+    projet_->DevenirActif();
+    Proteger([this] { (void)projet_->Calculer(); });
 }
 
 void ProjetFenetre::ApercuAvantImpression(QWidget* cadre) {

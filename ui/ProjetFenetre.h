@@ -13,9 +13,7 @@ class frmProjet;
 
 class ProjetFenetre : public ProjetUI {
 public:
-    // A new, empty project: CalculPermis off, the month lengths set, the project
-    // activated with its window, CalculPermis on, one run without display, and the
-    // window initialised.
+    // A new, empty project with its window ("&Nouveau"), the window then initialised.
     ProjetFenetre();
     // Releases the project's record and components; the window loses its project.
     ~ProjetFenetre() override;
@@ -34,8 +32,6 @@ public:
     frmProjet* Formulaire() const;
 
 private:
-    bool Ecrire();
-
     std::unique_ptr<clsprojet> projet_;
     QPointer<frmProjet> fenetre_;
 };

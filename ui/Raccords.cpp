@@ -1,6 +1,7 @@
 #include "ui/Raccords.h"
 
 #include "data/modLibelles.h"
+#include "project/EtatApplication.h"
 #include "startup/Modgeneral.h"
 
 void ChargementDemarrage() {
@@ -19,6 +20,10 @@ std::vector<std::string> ListeDeChoix(int k) {
     return liste;
 }
 
-bool& ModeCalculAuto() {
-    return CalculAuto;
+bool ModeCalculAuto() {
+    return Etat().CalculAuto();
+}
+
+void DefinirModeCalculAuto(bool automatique) {
+    Etat().DefinirCalculAuto(automatique);
 }

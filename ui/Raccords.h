@@ -18,4 +18,5 @@ std::vector<std::string> ListeDeChoix(int k);
 
 // The calculation mode `CalculAuto`: true = automatic (the start-up value), false =
 // on demand. Changed only by the options dialog.
-bool& ModeCalculAuto();
+bool ModeCalculAuto();
+void DefinirModeCalculAuto(bool automatique);

@@ -1,9 +1,11 @@
 #include "ui/frmBesoins.h"
 
 #include "data/modTexte.h"
+#include "engine/modCalculBilan.h"
 #include "project/clsBesoin.h"
 #include "project/clsprojet.h"
 #include "ui/ChampSaisie.h"
+#include "ui/ControleSaisie.h"
 #include "ui/Dialogues.h"
 #include "ui/modAffichages.h"
 #include "ui/modDialogues.h"
@@ -57,6 +59,11 @@ frmBesoins::frmBesoins(clsBesoin& besoin, QWidget* parent) : QDialog(parent), be
     Afficher();
     Relier(conso_);
     Relier(teau_);
+    for (const auto& [serie, cle] : {std::pair{&conso_, "Besoin:Conso"}, {&teau_, "Besoin:Tref"}}) {
+        ReglerChamp(serie->moyenne, cle);
+        for (ChampSaisie* champ : serie->mois)
+            ReglerChamp(champ, cle);
+    }
 }
 
 void frmBesoins::CreerSerie(Serie& serie, const char* nom, const char* nomMoyenne) {
@@ -117,6 +124,13 @@ void frmBesoins::CopierMoyenne(Serie& serie) {
 }
 
 void frmBesoins::accept() {
+    std::vector<ControleChamp> controles;
+    for (int m = 1; m <= 12; ++m) {
+        controles.push_back({txtConso(m), "Besoin:Conso", NomMois(m)});
+        controles.push_back({txtTeau(m), "Besoin:Tref", NomMois(m)});
+    }
+    if (!ControlerChamps(controles))
+        return;
     ViderCollection(besoin_.Conso);
     ViderCollection(besoin_.Tref);
     for (std::size_t i = 0; i < 12; ++i) {
@@ -131,5 +145,5 @@ void OuvrirBesoins(clsprojet& projet, QWidget* parent) {
         return;
     frmBesoins dialogue(*projet.Besoin, parent);
     dialogue.exec();
-    projet.SimulerORIN(true);
+    (void)projet.SimulerORIN(true);
 }

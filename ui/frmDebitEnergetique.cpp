@@ -4,6 +4,7 @@
 #include "project/clsBoucle.h"
 #include "project/clsprojet.h"
 #include "ui/ChampSaisie.h"
+#include "ui/ControleSaisie.h"
 #include "ui/Dialogues.h"
 #include "ui/modAffichages.h"
 #include "ui/modDialogues.h"
@@ -104,6 +105,11 @@ bool frmDebitEnergetique::eventFilter(QObject* objet, QEvent* evenement) {
 }
 
 void frmDebitEnergetique::accept() {
+    const std::string section = "Débit énergétique " + std::to_string(numero_) + ":";
+    const std::string cleThermique = section + (Antigel() ? "Fa" : "cp");
+    const std::string cleDebit = section + (Unitaire() ? "Debit_Unitaire" : "Debit_Total");
+    if (!ControlerChamps({{txtThermique_, cleThermique.c_str()}, {txtDebit_, cleDebit.c_str()}}))
+        return;
     const auto valeur = [](const ChampSaisie* c) {
         return static_cast<float>(ConvertirNombre(c->text().toStdString()));
     };
@@ -121,5 +127,5 @@ void OuvrirDebitEnergetique(clsprojet& projet, int numero, QWidget* parent) {
         return;
     frmDebitEnergetique dialogue(*projet.Boucle, numero, parent);
     dialogue.exec();
-    projet.SimulerORIN(true);
+    (void)projet.SimulerORIN(true);
 }

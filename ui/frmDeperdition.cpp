@@ -5,6 +5,7 @@
 #include "project/clsBoucle.h"
 #include "project/clsprojet.h"
 #include "ui/ChampSaisie.h"
+#include "ui/ControleSaisie.h"
 #include "ui/Dialogues.h"
 #include "ui/frmChoix.h"
 #include "ui/modAffichages.h"
@@ -50,6 +51,10 @@ frmDeperdition::frmDeperdition(clsBoucle& boucle, QWidget* parent)
     ligne("Diamètre ext. [mm]", txtPhit_, 1);
     ligne("Epaiss. isol. [mm]", txtEit_, 2);
     ligne("Cond. therm. isolant [W/(m.K)]", txtLit_, 3);
+    ReglerChamp(txtL_, "Déperdition:L");
+    ReglerChamp(txtPhit_, "Déperdition:Phit");
+    ReglerChamp(txtEit_, "Déperdition:eit");
+    ReglerChamp(txtLit_, "Déperdition:Lit");
     grille->addWidget(picIsolant_, 3, 2);
 
     const BoutonsDialogue boutons = CreerBoutons(this, "cmdAnnuler");
@@ -84,6 +89,11 @@ void frmDeperdition::ChoisirIsolant(int index) {
 }
 
 void frmDeperdition::accept() {
+    if (!ControlerChamps({{txtL_, "Déperdition:L"},
+                          {txtPhit_, "Déperdition:Phit"},
+                          {txtEit_, "Déperdition:eit"},
+                          {txtLit_, "Déperdition:Lit"}}))
+        return;
     const auto valeur = [](const ChampSaisie* c) {
         return static_cast<float>(ConvertirNombre(c->text().toStdString()));
     };
@@ -99,5 +109,5 @@ void OuvrirDeperdition(clsprojet& projet, QWidget* parent) {
         return;
     frmDeperdition dialogue(*projet.Boucle, parent);
     dialogue.exec();
-    projet.SimulerORIN(true);
+    (void)projet.SimulerORIN(true);
 }

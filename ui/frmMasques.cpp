@@ -4,6 +4,7 @@
 #include "project/clsMasque.h"
 #include "project/clsprojet.h"
 #include "ui/ChampSaisie.h"
+#include "ui/ControleSaisie.h"
 #include "ui/Dialogues.h"
 #include "ui/GraphiqueStatistique.h"
 #include "ui/modAffichages.h"
@@ -171,6 +172,14 @@ void frmMasques::Tracer() {
 }
 
 void frmMasques::accept() {
+    std::vector<ControleChamp> controles;
+    for (int i = 0; i < NbLignes(); ++i) {
+        const std::string point = "point " + std::to_string(i + 1);
+        controles.push_back({txtAzim(i), "Masque_Angle", point});
+        controles.push_back({txtHang(i), "Masque_Hauteur", point});
+    }
+    if (!ControlerChamps(controles))
+        return;
     masque_.NbPoints = static_cast<int16_t>(NbLignes());
     ViderCollection(masque_.Masque_Hauteur);
     ViderCollection(masque_.Masque_Angle);
@@ -186,5 +195,5 @@ void OuvrirMasques(clsprojet& projet, QWidget* parent) {
         return;
     frmMasques dialogue(*projet.Masque, parent);
     dialogue.exec();
-    projet.SimulerORIN(true);
+    (void)projet.SimulerORIN(true);
 }

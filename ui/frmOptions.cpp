@@ -52,7 +52,7 @@ void frmOptions::showEvent(QShowEvent* evenement) {
 }
 
 void frmOptions::accept() {
-    ModeCalculAuto() = optCalculAuto_->isChecked();
+    DefinirModeCalculAuto(optCalculAuto_->isChecked());
     AfficherMessages = chkMessages_->isChecked();
     QDialog::accept();
 }

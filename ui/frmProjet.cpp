@@ -1,7 +1,7 @@
 #include "ui/frmProjet.h"
 
 #include "common/Notificateur.h"
-#include "engine/modCalculORIN.h"
+#include "data/modMessages.h"
 #include "ui/BoutonImage.h"
 #include "ui/Dialogues.h"
 #include "ui/GraphiqueBilan.h"
@@ -94,7 +94,15 @@ void frmProjet::Proteger(const std::function<void()>& action) {
 void frmProjet::Recalculer() {
     if (projet == nullptr || !projet->Actif())
         return;
-    Proteger([this] { projet->SimulerORIN(true); });
+    Proteger([this] { (void)projet->SimulerORIN(true); });
+}
+
+void frmProjet::MontrerRapport(const RapportCalcul& rapport) {
+    for (const MessageCalcul& m : rapport.Messages()) {
+        if (m.Numerote() && !AfficherMessages)
+            continue;
+        notificateur().Message(m.texte, m.Numerote() ? "Message" : TitreApplication);
+    }
 }
 
 void frmProjet::DefinirLegende(const std::string& legende) {
@@ -194,8 +202,9 @@ void frmProjet::AfficherResultats() {
     r.Ac = projet->Capteurs->Ac();
     // The window's own project: the one whose results these are.
     r.ChauffeEau = projet->Systeme->IsChauffeEau();
-    flxResultats_->AfficherResultats(r, CalculAuto);
-    bilan_->Afficher(r, CalculAuto);
+    // Only what a run of this project computed; never an earlier run's values.
+    flxResultats_->AfficherResultats(r, projet->ResultatsCalcules());
+    bilan_->Afficher(r, projet->ResultatsCalcules());
 }
 
 void frmProjet::Basculer(std::initializer_list<QWidget*> contenus, BoutonImage* bascule) {

@@ -44,6 +44,9 @@ public:
     // The ten display operations, in this order.
     void AfficherProjet() override;
     void DefinirLegende(const std::string& legende) override;
+    // The run's messages in message boxes, in their order: the direct ones always,
+    // the numbered ones while numbered messages are switched on.
+    void MontrerRapport(const RapportCalcul& rapport) override;
     void AfficherBallon();
     void AfficherBesoin();
     void AfficherBoucle();
@@ -101,8 +104,8 @@ private:
 
     // Validation of the typed fields (frmProjetSaisie.cpp)
     void ConnecterSaisies();
-    void SurValidation(const char* champ, std::function<void(double)> action,
-                       std::optional<ElementCatalogue> element = std::nullopt);
+    // Enter in a numeric field: its text to the project through the value's rule.
+    void Valider(const std::string& nom, ChampSaisie& champ);
     void SurNom(const char* champ, ElementCatalogue element);
     // Applies an edit of a catalogue item, then stores the item as the person's own
     // under its name (the new one when given).

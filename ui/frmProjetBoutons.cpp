@@ -12,11 +12,9 @@
 #include <QPointer>
 
 namespace {
-const char* const Simple = "Calc. simple";
-const char* const Detaille = "Calc. détaillé";
-const char* const Forcee = "Val. forcée";
-// The calculation-choice list.
-constexpr int ListeCalcul = 28;
+const std::string Simple = "Calc. simple";
+const std::string Detaille = "Calc. détaillé";
+const std::string Forcee = "Val. forcée";
 } // namespace
 
 void frmProjet::pic_Click(int index) {
@@ -42,7 +40,7 @@ bool frmProjet::Choisir(int liste, int index, std::string& choix, int* position)
 
 void frmProjet::ChoisirCategorie() {
     std::string categorie;
-    if (!Choisir(32, 32, categorie))
+    if (!Choisir(Liste::CategoriesCapteurs, 32, categorie))
         return;
     ModifierElement(ElementCatalogue::Capteur, [&] {
         clsCapteurs& c = *projet->Capteurs;
@@ -56,118 +54,123 @@ void frmProjet::Agir(int index) {
     clsprojet& p = *projet;
     std::string choix;
     int position = 0;
+    // Every value goes through its input rule, as a typed value or a --set does.
+    const auto appliquer = [&p](const char* cle, const std::string& valeur) {
+        p.Appliquer(cle, valeur);
+    };
+    const auto numero = [&] { return std::to_string(position + 1); };
     switch (index) {
     case 0:
-        if (Choisir(0, index, choix))
-            p.Meteo->Pays(choix);
+        if (Choisir(Liste::Pays, index, choix))
+            appliquer("Météo:Pays", choix);
         break;
     case 1:
-        if (Choisir(1, index, choix))
-            p.Meteo->Departement(choix);
+        if (Choisir(Liste::Departements, index, choix))
+            appliquer("Météo:Département", choix);
         break;
     case 2:
-        if (Choisir(2, index, choix))
-            p.Meteo->station(choix);
+        if (Choisir(Liste::Stations, index, choix))
+            appliquer("Météo:Station", choix);
         break;
     case 3:
-        if (Choisir(3, index, choix, &position))
-            p.Meteo->Distance_Mer = static_cast<int16_t>(position + 1);
+        if (Choisir(Liste::DistanceMer, index, choix, &position))
+            appliquer("Situation.Distance_Mer", numero());
         break;
     case 4:
-        if (Choisir(4, index, choix, &position))
-            p.Meteo->Nb_Habitant_Ville = static_cast<int16_t>(position + 1);
+        if (Choisir(Liste::Population, index, choix, &position))
+            appliquer("Situation.Nb_Habitant_Ville", numero());
         break;
     case 5:
-        if (Choisir(5, index, choix))
-            p.Capteurs->strTypeCE(choix);
+        if (Choisir(Liste::ChauffeEau, index, choix))
+            appliquer("Type_chauffe-eau", choix);
         break;
     case 6:
-        if (Choisir(ListeCalcul, index, choix))
-            p.Appoint->TypeCalculVcElec = choix;
+        if (Choisir(Liste::ChoixCalcul, index, choix))
+            appliquer("TypeCalculVcElec", choix);
         break;
     case 7:
     case 16:
-        if (Choisir(16, index, choix))
-            p.Capteurs->inclinaison(choix);
+        if (Choisir(Liste::Inclinaisons, index, choix))
+            appliquer("inclinaison", choix);
         break;
     case 8:
     case 17:
-        if (Choisir(17, index, choix))
-            p.Capteurs->Orientation(choix);
+        if (Choisir(Liste::Orientations, index, choix))
+            appliquer("Orientation", choix);
         break;
     case 9:
     case 24:
-        if (Choisir(24, index, choix, &position))
-            p.Ballon->IndiceSituation = static_cast<int16_t>(position + 1);
+        if (Choisir(Liste::Situations, index, choix, &position))
+            appliquer("B_Situation.Indice", numero());
         break;
     case 10:
-        p.Masque->Masque_Existe = p.Masque->IsMasque() ? 0 : 1;
+        appliquer("Masque_Existe", p.Masque->IsMasque() ? "0" : "1");
         break;
     case 11:
-        p.Echangeur->PresenceEchangeur = LibelleSuivant(p.Echangeur->PresenceEchangeur, 11);
+        appliquer("PresenceEchangeur",
+                  LibelleSuivant(p.Echangeur->PresenceEchangeur, Liste::PresenceEchangeur));
         break;
     case 12:
-        p.Echangeur->TypeEchangeur(LibelleSuivant(p.Echangeur->TypeEchangeur(), 12));
+        appliquer("TypeEchangeur",
+                  LibelleSuivant(p.Echangeur->TypeEchangeur(), Liste::TypesEchangeur));
         break;
     case 13:
-        if (Choisir(ListeCalcul, index, choix))
-            p.Echangeur->TypeDeCalcul = choix == Forcee ? Forcee : Simple;
+        if (Choisir(Liste::ChoixCalcul, index, choix))
+            appliquer("Echangeur:TypeDeCalcul", choix == Forcee ? Forcee : Simple);
         break;
     case 14:
-        p.Systeme->TypeSysteme(LibelleSuivant(p.Systeme->TypeSysteme(), 14));
+        appliquer("TypeSysteme", LibelleSuivant(p.Systeme->TypeSysteme(), Liste::TypesSysteme));
         break;
     case 15:
-        if (Choisir(15, index, choix))
-            p.Capteurs->strType(choix);
+        if (Choisir(Liste::Capteurs, index, choix))
+            appliquer("Type_capteur", choix);
         break;
     case 18:
-        if (Choisir(ListeCalcul, index, choix)) {
-            p.Boucle->TypeDeCalculDeperdition = choix;
+        if (Choisir(Liste::ChoixCalcul, index, choix)) {
+            appliquer("Déperdition:TypeDeCalcul", choix);
             if (choix == Detaille)
                 OuvrirDeperdition(p, this);
         }
         break;
     case 19:
-        p.Boucle->Calorifugeage = p.Boucle->Calorifugeage == 0 ? 1 : 0;
+        appliquer("Calorifugeage", p.Boucle->Calorifugeage == 0 ? "1" : "0");
         break;
     case 20:
-        if (Choisir(ListeCalcul, index, choix)) {
-            p.Boucle->TypeDeCalcul1(choix);
-            if (choix == Detaille)
-                OuvrirDebitEnergetique(p, 1, this);
-        }
-        break;
     case 21:
-        if (Choisir(ListeCalcul, index, choix)) {
-            p.Boucle->TypeDeCalcul2(choix);
+        if (Choisir(Liste::ChoixCalcul, index, choix)) {
+            const int circuit = index == 20 ? 1 : 2;
+            appliquer(circuit == 1 ? "Débit énergétique 1:TypeDeCalcul"
+                                   : "Débit énergétique 2:TypeDeCalcul",
+                      choix);
             if (choix == Detaille)
-                OuvrirDebitEnergetique(p, 2, this);
+                OuvrirDebitEnergetique(p, circuit, this);
         }
         break;
     case 22:
-        if (Choisir(ListeCalcul, index, choix))
-            p.Boucle->TypeDeCalculEfficacite = choix;
+        if (Choisir(Liste::ChoixCalcul, index, choix))
+            appliquer("Efficacité:TypeDeCalcul", choix);
         break;
     case 23:
-        if (Choisir(23, index, choix))
-            p.Ballon->TypeBallon(choix);
+        if (Choisir(Liste::Ballons, index, choix))
+            appliquer("Type_ballon", choix);
         break;
     case 25:
-        if (Choisir(ListeCalcul, index, choix))
-            p.Ballon->TypeDeCalcul_D = choix;
+        if (Choisir(Liste::ChoixCalcul, index, choix))
+            appliquer("VarDs.TypeDeCalcul", choix);
         break;
     case 26:
-        p.Appoint->TypeAppoint = LibelleSuivant(p.Appoint->TypeAppoint, 26);
+        appliquer("TypeAppoint", LibelleSuivant(p.Appoint->TypeAppoint, Liste::Appoint));
         break;
     case 27:
-        p.Echangeur->PositionEchangeur = LibelleSuivant(p.Echangeur->PositionEchangeur, 27);
+        appliquer("PositionEchangeur",
+                  LibelleSuivant(p.Echangeur->PositionEchangeur, Liste::PositionEchangeur));
         break;
     case 30:
-        if (Choisir(ListeCalcul, index, choix))
-            p.Ballon->TypeDeCalculVs = choix;
+        if (Choisir(Liste::ChoixCalcul, index, choix))
+            appliquer("TypeDeCalculVs", choix);
         break;
     case 31:
-        p.Appoint->ModeAppoint = LibelleSuivant(p.Appoint->ModeAppoint, 31);
+        appliquer("ModeAppoint", LibelleSuivant(p.Appoint->ModeAppoint, Liste::Alimentation));
         break;
     case 32:
         ChoisirCategorie();

@@ -1,94 +1,56 @@
-// The typed fields of the project window: what Enter does with each one (bounds, the
-// component that takes the value, the catalogue item stored as the person's own),
-// and the fields that recalculate when the person leaves them.
+// The typed fields of the project window. Each numeric field takes its label and its
+// bounds from the value's input rule, and Enter hands the typed text to the project
+// through that rule, as the command line's --set does; a refused value leaves the
+// field's previous value in place. Fields of catalogue items also store the item as
+// the person's own.
 
 #include "common/Notificateur.h"
-#include "data/modTexte.h"
+#include "project/ReglesSaisie.h"
 #include "ui/frmProjet.h"
 
 #include <QMainWindow>
 #include <QStatusBar>
 
 namespace {
-float Simple(double v) {
-    return static_cast<float>(v);
-}
-
 // Fields of catalogue items and the collector count: leaving them throws away any
 // text not validated with Enter.
 const char* const RecalculEnSortie[] = {
     "txtABEtap", "TxtAc",    "txtBc", "txtCapteur",    "txtCr",         "TxtDn",
     "txtKc",     "txtKsurB", "txtM",  "txtNbCapteurs", "txtTypeBallon", "txtTypeChauffeEau",
     "txtVn",     "txtVs"};
+
+std::optional<ElementCatalogue> ElementDe(Declencheur declencheur) {
+    switch (declencheur) {
+    case Declencheur::ElementCapteur:
+        return ElementCatalogue::Capteur;
+    case Declencheur::ElementChauffeEau:
+        return ElementCatalogue::ChauffeEau;
+    case Declencheur::ElementBallon:
+        return ElementCatalogue::Ballon;
+    default:
+        return std::nullopt;
+    }
+}
 } // namespace
 
 void frmProjet::ConnecterSaisies() {
-    using E = ElementCatalogue;
-    const auto plage = [this](const char* champ, float minimum, float maximum) {
-        champs_(champ).DefinirPlage(minimum, maximum);
-    };
-    plage("TxtAc", 0.01f, 99);
-    plage("txtBc", 0.01f, 99);
-    plage("txtNbCapteurs", 1, 999);
-    plage("txtInclinaison", 0, 90);
-    plage("txtKsurB", 0.01f, 99);
-    plage("txtInclinaisonChauffeEau", 0, 99);
     for (const char* champ : RecalculEnSortie) {
         champs_(champ).DefinirRecalculEnSortie(true);
         connect(&champs_(champ), &ChampSaisie::quitte, this, &frmProjet::Recalculer);
     }
-
-    SurValidation("txtAltitude", [this](double v) { projet->Meteo->Altitude = Simple(v); });
-
-    SurValidation(
-        "TxtAc", [this](double v) { projet->Capteurs->Ac(Simple(v)); }, E::Capteur);
-    SurValidation(
-        "txtBc", [this](double v) { projet->Capteurs->Bc = Simple(v); }, E::Capteur);
-    SurValidation(
-        "txtKc", [this](double v) { projet->Capteurs->Kc = Simple(v); }, E::Capteur);
-    SurNom("txtCapteur", E::Capteur);
-    SurValidation("txtNbCapteurs", [this](double v) { projet->Capteurs->nombre(VersEntier16(v)); });
-    SurValidation("txtSurfaceTotale",
-                  [this](double v) { projet->Capteurs->surface_totale(Simple(v)); });
-    const auto inclinaison = [this](double v) { projet->Capteurs->inclinaison(FormatNombre(v)); };
-    const auto orientation = [this](double v) { projet->Capteurs->Orientation(FormatNombre(v)); };
-    SurValidation("txtInclinaison", inclinaison);
-    SurValidation("txtOrientation", orientation);
-
-    SurNom("txtTypeChauffeEau", E::ChauffeEau);
-    SurValidation(
-        "txtABEtap", [this](double v) { projet->Capteurs->ABEtap = Simple(v); }, E::ChauffeEau);
-    SurValidation(
-        "txtKsurB", [this](double v) { projet->Capteurs->KsurB = Simple(v); }, E::ChauffeEau);
-    SurValidation(
-        "TxtDn", [this](double v) { projet->Capteurs->Dn = Simple(v); }, E::ChauffeEau);
-    SurValidation(
-        "txtM", [this](double v) { projet->Capteurs->m = Simple(v); }, E::ChauffeEau);
-    SurValidation("txtInclinaisonChauffeEau", inclinaison);
-    SurValidation("txtOrientationChauffeEau", orientation);
-
-    const auto consigne = [this](double v) { projet->Ballon->TLocalChauffe = Simple(v); };
-    SurValidation("txtConsigne", consigne);
-    SurValidation("txtConsigneCE", consigne);
-    SurNom("txtTypeBallon", E::Ballon);
-    SurValidation(
-        "txtVn", [this](double v) { projet->Ballon->Vn = Simple(v); }, E::Ballon);
-    SurValidation(
-        "txtVs", [this](double v) { projet->Ballon->Vs = Simple(v); }, E::Ballon);
-    SurValidation(
-        "txtCr", [this](double v) { projet->Ballon->cr = Simple(v); }, E::Ballon);
-    SurValidation("txtDeperditionBallon", [this](double v) { projet->Ballon->Ds = Simple(v); });
-
-    SurValidation("txtEfficaciteBoucle", [this](double v) { projet->Boucle->Etap = Simple(v); });
-    SurValidation("txtDeperditionBoucle", [this](double v) { projet->Boucle->K = Simple(v); });
-    SurValidation("txtDebitEnergetique1Boucle",
-                  [this](double v) { projet->Boucle->DebitEner = Simple(v); });
-    SurValidation("txtDebitEnergetique2Boucle",
-                  [this](double v) { projet->Boucle->DebitEner2 = Simple(v); });
-    SurValidation("txtKech", [this](double v) { projet->Echangeur->KEch = Simple(v); });
-    SurValidation("txtKechA", [this](double v) { projet->Echangeur->Kech_A = Simple(v); });
-    SurValidation("txtVcElec", [this](double v) { projet->Appoint->VcElec = Simple(v); });
-
+    for (const auto& [nom, champ] : champs_.Tous()) {
+        const RegleSaisie* regle = RegleDuChamp(nom);
+        if (regle == nullptr)
+            continue;
+        if (champ->genre() == ChampSaisie::Genre::Numerique) {
+            champ->DefinirRegle(*regle);
+            connect(champ, &ChampSaisie::valide, this,
+                    [this, nom = nom, champ = champ] { Valider(nom, *champ); });
+        } else if (champ->genre() == ChampSaisie::Genre::Nom) {
+            if (const auto element = ElementDe(regle->declencheur))
+                SurNom(nom.c_str(), *element);
+        }
+    }
     champs_("txtCapteur")
         .DefinirMessageNomCourt(
             QStringLiteral("Le nom du capteur doit comporter au moins 3 caractères"));
@@ -100,34 +62,42 @@ void frmProjet::ConnecterSaisies() {
             QStringLiteral("Le nom du ballon doit comporter au moin 3 caractères"));
 }
 
-void frmProjet::SurValidation(const char* champ, std::function<void(double)> action,
-                              std::optional<ElementCatalogue> element) {
-    connect(&champs_(champ), &ChampSaisie::valide, this, [this, action, element](double v) {
-        if (projet == nullptr || !projet->Actif())
-            return;
-        if (element)
-            ModifierElement(*element, [&] { action(v); });
+void frmProjet::Valider(const std::string& nom, ChampSaisie& champ) {
+    if (projet == nullptr || !projet->Actif())
+        return;
+    const RegleSaisie* regle = RegleDuChamp(nom, projet);
+    if (regle == nullptr)
+        return;
+    const std::string texte = champ.text().toStdString();
+    try {
+        if (const auto element = ElementDe(regle->declencheur))
+            ModifierElement(*element, [&] { projet->Appliquer(regle->Nom(), texte); });
         else
-            Proteger([&] { action(v); });
-        Recalculer();
-    });
+            projet->Appliquer(regle->Nom(), texte);
+    } catch (const ErreurParametre& e) {
+        champ.Refuser(QString::fromStdString(e.what()));
+        return;
+    }
+    Recalculer();
 }
 
 void frmProjet::SurNom(const char* champ, ElementCatalogue element) {
     connect(&champs_(champ), &ChampSaisie::valideNom, this, [this, element](const QString& nom) {
         if (projet == nullptr || !projet->Actif())
             return;
-        ModifierElement(
-            element, [] {}, nom.toStdString());
+        Proteger([&] {
+            ModifierElement(
+                element, [] {}, nom.toStdString());
+        });
         Recalculer();
     });
 }
 
 void frmProjet::ModifierElement(ElementCatalogue element, const std::function<void()>& action,
                                 const std::optional<std::string>& nouveauNom) {
+    const std::string avant = NomElementCatalogue(*projet, element);
+    action(); // a refused value leaves before anything is written
     Proteger([&] {
-        const std::string avant = NomElementCatalogue(*projet, element);
-        action();
         const std::string avis =
             EnregistrerElementUtilisateur(*projet, element, avant, nouveauNom.value_or(avant));
         if (avis.empty())

@@ -9,8 +9,10 @@
 #include "data/modStationUtilisateur.h"
 #include "data/modStations.h"
 #include "data/modTexte.h"
+#include "engine/modCalculBilan.h"
 #include "project/clsprojet.h"
 #include "ui/ChampSaisie.h"
+#include "ui/ControleSaisie.h"
 #include "ui/Dialogues.h"
 #include "ui/Raccords.h"
 #include "ui/frmChoix.h"
@@ -265,19 +267,17 @@ bool frmStation::ImporterFichier(const QString& chemin) {
 }
 
 bool frmStation::VerifierNombres() {
-    std::vector<ChampSaisie*> champs = {txtAltitude_, txtlatitude_};
-    for (const Serie* s : {&gh_, &text_, &tef_})
-        champs.insert(champs.end(), s->begin(), s->end());
-    for (ChampSaisie* champ : champs) {
-        const QString t = champ->text().trimmed();
-        if (t.isEmpty() || EstNumerique(Remplacer(t.toStdString(), ".", ",")))
-            continue;
-        Informer("Cette valeur doit être numérique");
-        champ->setFocus();
-        champ->selectAll();
-        return false;
+    // The station's values follow the rules of the site's values they become.
+    std::vector<ControleChamp> controles = {{txtAltitude_, "Situation.altitude_station_meteo"},
+                                            {txtlatitude_, "Latitude"}};
+    const std::pair<const Serie*, const char*> series[] = {
+        {&gh_, "Météo:Gh"}, {&text_, "Météo:Text"}, {&tef_, "Météo:Tef"}};
+    for (const auto& [serie, cle] : series) {
+        int m = 1;
+        for (ChampSaisie* champ : *serie)
+            controles.push_back({champ, cle, NomMois(m++)});
     }
-    return true;
+    return ControlerChamps(controles);
 }
 
 bool frmStation::Enregistrer(const std::string& nom) {
@@ -340,5 +340,5 @@ void OuvrirStation(clsprojet& projet, QWidget* parent) {
         return;
     frmStation dialogue(projet, parent);
     dialogue.exec();
-    projet.SimulerORIN(true);
+    (void)projet.SimulerORIN(true);
 }

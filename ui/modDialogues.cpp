@@ -14,7 +14,7 @@
 #include <QStatusBar>
 #include <QToolButton>
 
-QString NomMois(int mois) {
+QString AbreviationMois(int mois) {
     static const std::array<const char*, 12> noms = {"Jan",  "Fév", "Mar", "Avr", "Mai", "Jui",
                                                      "Juil", "Aou", "Sep", "Oct", "Nov", "Déc"};
     return mois >= 1 && mois <= 12 ? QString::fromUtf8(noms[static_cast<std::size_t>(mois - 1)])
@@ -22,7 +22,7 @@ QString NomMois(int mois) {
 }
 
 QLabel* EnteteMois(int mois, QWidget* parent) {
-    auto* l = new QLabel(NomMois(mois), parent);
+    auto* l = new QLabel(AbreviationMois(mois), parent);
     l->setObjectName(QStringLiteral("lblMois%1").arg(mois));
     l->setAlignment(Qt::AlignCenter);
     return l;

@@ -14,7 +14,7 @@ class QToolButton;
 class QWidget;
 
 // "Jan", "Fév", ... "Déc", the headings `lblMois` 1 to 12.
-QString NomMois(int mois);
+QString AbreviationMois(int mois);
 // The heading of month m (1..12), named lblMois<m>.
 QLabel* EnteteMois(int mois, QWidget* parent = nullptr);
 

@@ -52,7 +52,7 @@ struct Bureau {
         p.Appoint->TypeAppoint = "Appoint intégré";
         p.Boucle->TypeDeCalculEfficacite = "Calc. détaillé";
         RemplirCollection(p.Besoin->Conso, 200.0, 12);
-        p.SimulerORIN(true);
+        (void)p.SimulerORIN(true);
         QCoreApplication::processEvents();
     }
     ~Bureau() { DefinirNotificateur(nullptr); }

@@ -6,6 +6,7 @@
 #include "common/Encodage.h"
 #include "data/ModCollection.h"
 #include "data/modStations.h"
+#include "project/EtatApplication.h"
 #include "project/modStructures.h"
 #include "startup/ModRegistry.h"
 #include "startup/Modgeneral.h"
@@ -41,14 +42,13 @@ void VerifierContenuFixture() {
 
 TEST_F(DemarrageTest, ChargementCompletDeLaFixture) {
     RecordingNotificateur notif;
-    CalculAuto = false;
+    Etat().DefinirCalculAuto(false);
     Separateur = ";";
-    Projets.assign(5, EnregistrementProjet{});
     EXPECT_TRUE(ChargementInitial(DossierFixture()));
-    ASSERT_EQ(Projets.size(), 2u); // elements 0 and 1, the first project takes 1
-    EXPECT_TRUE(EstLibre(Projets[1]));
+    ASSERT_EQ(NombreEnregistrements(), 1); // elements 0 and 1, the first project takes 1
+    EXPECT_TRUE(EstLibre(Projet(1)));
     EXPECT_EQ(ChoisirEnregistrement(), 1);
-    EXPECT_TRUE(CalculAuto);
+    EXPECT_TRUE(Etat().CalculAuto());
     EXPECT_EQ(Separateur, "\t");
     EXPECT_EQ(InstallDir, DossierFixture());
     EXPECT_TRUE(notif.messages.empty());

@@ -29,11 +29,11 @@ protected:
 TEST_F(EngineBilan, WorkedCoverageExample) {
     CalculerF2(c);
     EXPECT_NEAR(c.F2[1], 0.38690, 1e-5);
-    CalculerFecs(c);
+    CalculerFecs(c, rapport);
     EXPECT_NEAR(ExpBornee(2 * c.F2[1] * c.F2[1]), 1.34904, 1e-5);
     EXPECT_NEAR(c.Fecs[1], 38.405, 1e-3);
     EXPECT_EQ(c.Fecs[12], c.Fecs[1]);
-    EXPECT_TRUE(notes.messages.empty());
+    EXPECT_TRUE(rapport.Messages().empty());
 }
 
 TEST_F(EngineBilan, NegativeCombinedGroupIsFolded) {
@@ -52,8 +52,8 @@ TEST_F(EngineBilan, UndefinedCorrelationGivesMessage300AndZero) {
     c.F2[3] = 0;
     c.Fecs[3] = 55;
     c.F2[4] = 100; // exp beyond the Single range is bounded
-    CalculerFecs(c);
-    EXPECT_EQ(notes.messages, std::vector<std::string>{"M300 ( 3)"});
+    CalculerFecs(c, rapport);
+    EXPECT_EQ(Textes(), std::vector<std::string>{"M300 ( 3)"});
     EXPECT_EQ(c.Fecs[3], 0.0f);
     EXPECT_NEAR(c.Fecs[4], 100 / std::sqrt(1 + 0.2 * 0.25), 1e-4);
     EXPECT_GT(c.Fecs[5], 0.0f);
@@ -63,11 +63,10 @@ TEST_F(EngineBilan, SmallConsumptionKeepsTheOldStorageGroup) {
     c.Conso[3] = 0.5f;
     c.Conso[4] = 1.0f;
     c.S[3] = 0.123f;
-    CalculerS(c);
-    EXPECT_EQ(notes.messages,
+    CalculerS(c, rapport);
+    EXPECT_EQ(Textes(),
               std::vector<std::string>{
                   "La consommation mensuelle doit être strictement positive ( mois de mars )"});
-    EXPECT_EQ(notes.titres.back(), TitreApplication);
     EXPECT_EQ(c.S[3], 0.123f);
     EXPECT_NEAR(c.S[4], 2.55 * 16.536, 1e-4);
     EXPECT_NEAR(c.S[1], 2.55 * 16.536 / 200, 1e-6);
@@ -90,20 +89,20 @@ TEST_F(EngineBilan, AnnualFiguresAreNeedWeighted) {
     EXPECT_FLOAT_EQ(c.Productivite_par_m2, 162.5f);
 
     c.Productivite_par_m2 = 7;
-    c.Classe_Systeme = 3;
+    c.Classe_Systeme = ClasseSysteme::ChauffeEauMonobloc;
     CalculerProductiviteM2(c);
     EXPECT_EQ(c.Productivite_par_m2, 7.0f);
-    c.Classe_Systeme = 2;
+    c.Classe_Systeme = ClasseSysteme::SansEchangeur;
     c.a = 0;
     CalculerProductiviteM2(c);
     EXPECT_EQ(c.Productivite_par_m2, 7.0f);
 }
 
 TEST_F(EngineBilan, OnePieceHeaterUsesItsOwnStore) {
-    c.Classe_Systeme = 3;
+    c.Classe_Systeme = ClasseSysteme::ChauffeEauMonobloc;
     c.Dn = 1.5f;
     c.m = 150;
-    CalculerS(c);
+    CalculerS(c, rapport);
     CalculerZ(c);
     EXPECT_NEAR(c.S[1], 1.5 * 16.536 / 200, 1e-6);
     EXPECT_NEAR(c.Z[1], 200 / (1.2 * 150) * (1 + 1.2 * 40 / 80), 1e-5);
@@ -120,14 +119,4 @@ TEST_F(EngineBilan, UntrappedFaultsKeepWhatWasWritten) {
     CalculerBecsAn(c);
     CalculerProd(c);
     EXPECT_THROW(CalculerFecsAn(c), ErreurArithmetique);
-}
-
-TEST_F(EngineBilan, BalanceWaitsForAutomaticMode) {
-    CalculAuto = false;
-    CalculerBilanMensuel(c);
-    EXPECT_EQ(c.F2[1], 0.0f);
-    CalculAuto = true;
-    CalculPermis = false;
-    CalculerBilanMensuel(c);
-    EXPECT_EQ(c.F2[1], 0.0f);
 }

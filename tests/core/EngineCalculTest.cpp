@@ -50,8 +50,6 @@ TEST(EngineCalcul, MinimumAndMaximumOnTies) {
 }
 
 TEST(EngineCalcul, TablesAndTextHelpers) {
-    JoursMoyens.fill(0);
-    InitJoursMoyens();
     EXPECT_EQ(JoursMoyens[1], 17.0f);
     EXPECT_EQ(JoursMoyens[6], 162.0f);
     EXPECT_EQ(JoursMoyens[12], 344.0f);

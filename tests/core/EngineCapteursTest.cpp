@@ -162,20 +162,20 @@ TEST_F(EngineCapteurs, GroupsXAndT) {
     c.DT1.fill(-2);
     c.Efficacite.Etap = 0.7f;
     c.Deperdition.K = 6;
-    CalculerX(c);
+    CalculerX(c, rapport);
     CalculerT(c);
     EXPECT_NEAR(c.X[1], 1000.0 * 300 / (4 * 3 * 31 * 0.7 * 6 * 40), 1e-5);
     EXPECT_NEAR(c.X[2], 1000.0 * 300 / (4 * 3 * 28 * 0.7 * 6 * 40), 1e-5);
     EXPECT_NEAR(c.T[1], (1000 / (6 / 0.78) - 2) / 40, 1e-5);
 
-    c.Classe_Systeme = 3;
+    c.Classe_Systeme = ClasseSysteme::ChauffeEauMonobloc;
     c.ABEtap = 1.5f;
     c.KsurB = 5;
-    CalculerX(c);
+    CalculerX(c, rapport);
     CalculerT(c);
     EXPECT_NEAR(c.X[4], 1000.0 * 300 / (1.5 * 3 * 30 * 5 * 40), 1e-5);
     EXPECT_NEAR(c.T[4], (1000.0 / 5 - 2) / 40, 1e-5);
-    EXPECT_TRUE(notes.messages.empty());
+    EXPECT_TRUE(rapport.Messages().empty());
 }
 
 TEST_F(EngineCapteurs, ZeroEfficiencyStopsXInJanuary) {
@@ -186,9 +186,8 @@ TEST_F(EngineCapteurs, ZeroEfficiencyStopsXInJanuary) {
     c.DT.fill(40);
     c.Deperdition.K = 6;
     c.Efficacite.Etap = 0;
-    CalculerX(c);
-    EXPECT_EQ(notes.messages, std::vector<std::string>{"Erreur calcul Q"});
-    EXPECT_EQ(notes.titres.back(), TitreApplication);
+    CalculerX(c, rapport);
+    EXPECT_EQ(Textes(), std::vector<std::string>{"Erreur calcul Q"});
     EXPECT_FALSE(EstFini(c.X[1]));
     EXPECT_FALSE(TableauFini(c.X));
     for (int m = 2; m <= 12; ++m)

@@ -49,13 +49,13 @@ protected:
 } // namespace
 
 TEST_F(EngineMeteo, SolarSeriesComeFromTheFirstLines) {
-    ChargerDonneesSoleil(c);
+    ChargerDonneesSoleil(c, rapport);
     EXPECT_EQ(c.Cs[1], 1412.0f);
     EXPECT_EQ(c.Cs[12], 1407.0f);
     EXPECT_FLOAT_EQ(c.AlphagG[1], 1.1f); // decimal comma
     EXPECT_FLOAT_EQ(c.Delta[3], -2.4f);  // decimal point
     EXPECT_EQ(c.Nj[2], 28.0f);
-    EXPECT_TRUE(notes.messages.empty());
+    EXPECT_TRUE(rapport.Messages().empty());
 }
 
 TEST_F(EngineMeteo, MissingOrEmptySeriesFile) {
@@ -64,13 +64,13 @@ TEST_F(EngineMeteo, MissingOrEmptySeriesFile) {
     std::fputs("\r\nreste du fichier\r\n", f);
     std::fclose(f);
     c.Delta[5] = 7;
-    ChargerDonneesSoleil(c);
-    EXPECT_EQ(notes.messages, std::vector<std::string>{"M308"});
+    ChargerDonneesSoleil(c, rapport);
+    EXPECT_EQ(Textes(), std::vector<std::string>{"M308"});
     EXPECT_EQ(c.Delta[5], 0.0f);
 
     fs::remove(InstallDir + "/Soleil/Nj.don");
-    EXPECT_THROW(ChargerDonneesSoleil(c), ErreurFichier);
-    EXPECT_EQ(notes.messages.back(), "M44 " + InstallDir + "/Soleil/Nj.don");
+    EXPECT_THROW(ChargerDonneesSoleil(c, rapport), ErreurFichier);
+    EXPECT_EQ(DernierMessage(), "M44 " + InstallDir + "/Soleil/Nj.don");
 }
 
 TEST_F(EngineMeteo, AltitudeCorrectionAndClearnessIndex) {
@@ -122,12 +122,12 @@ TEST_F(EngineMeteo, TableMethodInterpolatesBandsTiltOrientationAndClearness) {
     c.R[1] = 0.30f;
     c.R[2] = 0.38f;
     c.R[3] = 0.80f;
-    CalculerGPlan(c, AlphaMois);
+    CalculerGPlan(c, AlphaMois, rapport);
     for (int m = 1; m <= 12; ++m) {
         EXPECT_NEAR(c.G_l_i_g_R[m], PlanFixture(c.R[m], m, -20, 45, 47.3), 2e-3) << m;
         EXPECT_EQ(AlphaMois[m], 1.0f);
     }
-    EXPECT_TRUE(notes.messages.empty());
+    EXPECT_TRUE(rapport.Messages().empty());
 }
 
 TEST_F(EngineMeteo, SouthernSiteUsesItsBandsAndHemisphereFactor) {
@@ -136,7 +136,7 @@ TEST_F(EngineMeteo, SouthernSiteUsesItsBandsAndHemisphereFactor) {
     c.Type_Capteur = 3;
     c.Hemisphere = "s";
     c.AlphagG = {0, 1.1f, 1.2f, 1.3f, 1.4f, 1.5f, 1.6f, 1.7f, 1.8f, 1.9f, 2, 2.1f, 2.2f};
-    CalculerGPlan(c, AlphaMois);
+    CalculerGPlan(c, AlphaMois, rapport);
     for (int m = 1; m <= 12; ++m)
         EXPECT_NEAR(c.G_l_i_g_R[m], c.AlphagG[m] * PlanFixture(0.5, m, 0, 30, -22), 3e-3) << m;
     // Bands −25 and −20, latitude fraction 0.6: 0.6 × 200 above band −25.
@@ -147,7 +147,7 @@ TEST_F(EngineMeteo, LowTiltsBlendWithTheHorizontalAndAngularFactorApplies) {
     c.Latitude = 45;
     c.inclinaison = 15;
     c.Type_Capteur = 1;
-    CalculerGPlan(c, AlphaMois);
+    CalculerGPlan(c, AlphaMois, rapport);
     for (int m = 1; m <= 12; ++m) {
         const double gh0 = c.Gh[m] * 0.88 * c.Nj[m];
         const double g = gh0 + (PlanFixture(0.5, m, 0, 30, 45) - gh0) * 0.5;
@@ -155,12 +155,12 @@ TEST_F(EngineMeteo, LowTiltsBlendWithTheHorizontalAndAngularFactorApplies) {
         EXPECT_NEAR(c.G_l_i_g_R[m], g / 0.88 * AlphaMois[m], 3e-3) << m;
     }
     c.inclinaison = 0;
-    CalculerGPlan(c, AlphaMois);
+    CalculerGPlan(c, AlphaMois, rapport);
     EXPECT_NEAR(c.G_l_i_g_R[1], c.Gh[1] * c.Nj[1] * AlphaFixture(45, 0, 1), 1e-3);
 
     c.Latitude = 60; // above 45°: between the 45° and 60° blocks
     c.inclinaison = 60;
-    CalculerGPlan(c, AlphaMois);
+    CalculerGPlan(c, AlphaMois, rapport);
     EXPECT_NEAR(AlphaMois[7], AlphaFixture(60, 60, 7), 1e-6);
     EXPECT_NEAR(c.G_l_i_g_R[7], PlanFixture(0.5, 7, 0, 60, 60) / 0.88 * AlphaMois[7], 3e-3);
 }
@@ -170,7 +170,7 @@ TEST_F(EngineMeteo, FaultsInsideTheTableMethodAreSkipped) {
     c.inclinaison = 45;
     c.Type_Capteur = 3;
     c.Alpha = 0; // the division is skipped: the table value stays
-    CalculerGPlan(c, AlphaMois);
+    CalculerGPlan(c, AlphaMois, rapport);
     EXPECT_NEAR(c.G_l_i_g_R[6], PlanFixture(0.5, 6, 0, 45, 45), 2e-3);
 
     // Latitude 45 still reads band 50; its missing files read as zeros.
@@ -178,9 +178,9 @@ TEST_F(EngineMeteo, FaultsInsideTheTableMethodAreSkipped) {
     fs::remove(InstallDir + "/Soleil/G_50_30.don");
     fs::remove(InstallDir + "/Soleil/G_50_60.don");
     c.Alpha = 1;
-    CalculerGPlan(c, AlphaMois);
-    EXPECT_EQ(notes.Compter("M44 " + InstallDir + "/Soleil/G_50_30.don"), 1);
-    EXPECT_EQ(notes.Compter("M44 " + InstallDir + "/Soleil/G_50_60.don"), 1);
+    CalculerGPlan(c, AlphaMois, rapport);
+    EXPECT_EQ(Compter("M44 " + InstallDir + "/Soleil/G_50_30.don"), 1);
+    EXPECT_EQ(Compter("M44 " + InstallDir + "/Soleil/G_50_60.don"), 1);
     EXPECT_NEAR(c.G_l_i_g_R[6], PlanFixture(0.5, 6, 0, 45, 45), 2e-3);
 }
 
@@ -188,8 +188,8 @@ TEST_F(EngineMeteo, NegativeTiltLeavesThePlaneIrradiationAlone) {
     c.Latitude = 45;
     c.inclinaison = -10;
     c.G_l_i_g_R.fill(123);
-    CalculerGPlan(c, AlphaMois);
-    CalculerGPlan(c, AlphaMois); // twice: no drift from run to run
+    CalculerGPlan(c, AlphaMois, rapport);
+    CalculerGPlan(c, AlphaMois, rapport); // twice: no drift from run to run
     for (int m = 1; m <= 12; ++m)
         EXPECT_EQ(c.G_l_i_g_R[m], 123.0f);
     EXPECT_NEAR(AlphaMois[1], AlphaFixture(45, -10, 1), 1e-6);
@@ -223,18 +223,18 @@ TEST_F(EngineMeteo, NeedsFollowTheTankLocation) {
     e.TLocalChauffe = 19;
     c.Text.fill(-5);
     c.Text[7] = 25;
-    c.B_Situation.Indice = 2;
+    c.B_Situation.Indice = SituationBallon::LocalNonChauffe;
     CalculerTLocal(c, e);
     EXPECT_EQ(c.TLocal[1], 7.0f);
     EXPECT_EQ(c.TLocal[7], 22.0f);
-    c.B_Situation.Indice = 3;
+    c.B_Situation.Indice = SituationBallon::LocalChauffe;
     CalculerTLocal(c, e);
     EXPECT_EQ(c.TLocal[1], 19.0f);
     EXPECT_EQ(c.TLocal[7], 19.0f);
-    c.B_Situation.Indice = 0;
+    c.B_Situation.Indice = SituationBallon::Indefinie;
     CalculerTLocal(c, e);
     EXPECT_EQ(c.TLocal[7], 25.0f);
-    c.B_Situation.Indice = 4;
+    c.B_Situation.Indice = static_cast<SituationBallon>(4);
     c.Text.fill(0);
     CalculerTLocal(c, e);
     EXPECT_EQ(c.TLocal[7], 25.0f);

@@ -23,8 +23,8 @@ protected:
 } // namespace
 
 TEST_F(EngineParametres, DefaultRecordGivesTheRulesOfThumb) {
-    CalculerParametresSysteme(c);
-    EXPECT_TRUE(notes.messages.empty());
+    CalculerParametresSysteme(c, rapport);
+    EXPECT_TRUE(rapport.Messages().empty());
     EXPECT_FLOAT_EQ(c.Vs, 255.0f); // 0.85 × 300
     EXPECT_EQ(c.EtatVs, "V");
     EXPECT_FLOAT_EQ(c.Ds, 2.55f);
@@ -40,20 +40,20 @@ TEST_F(EngineParametres, DefaultRecordGivesTheRulesOfThumb) {
 TEST_F(EngineParametres, FlowRateRuleHoldsForExactlyPointNine) {
     for (float R : {0.89f, 0.9f, 0.91f}) {
         c.Efficacite.R = R;
-        CalculerDebitEnergetique1(c, succes);
+        succes = CalculerDebitEnergetique1(c, rapport);
         EXPECT_FLOAT_EQ(c.Debit1.DebitEner, R == 0.9f ? 160.0f : 40.0f) << R;
     }
     c.Efficacite.R = 0;
-    CalculerDebitEnergetique1(c, succes);
+    succes = CalculerDebitEnergetique1(c, rapport);
     EXPECT_FALSE(succes);
-    EXPECT_EQ(notes.messages.back(), "M165");
+    EXPECT_EQ(DernierMessage(), "M165");
 }
 
 TEST_F(EngineParametres, AntifreezeHeatCapacity) {
-    c.Debit1.TypeDeCalcul = 1;
+    c.Debit1.TypeDeCalcul = ChoixCalcul::Detaille;
     c.Debit1.Fa = 40;
     c.Debit1.Debit_Unitaire = 50;
-    CalculerDebitEnergetique1(c, succes);
+    succes = CalculerDebitEnergetique1(c, rapport);
     EXPECT_TRUE(succes);
     EXPECT_FLOAT_EQ(c.Debit1.Debit_Total, 200.0f);
     EXPECT_FLOAT_EQ(c.Debit1.cp, (4180.0f - 800) / 3600);
@@ -61,71 +61,71 @@ TEST_F(EngineParametres, AntifreezeHeatCapacity) {
 
     c.Debit1.cp = 0;
     c.Debit1.Fa = 209;
-    CalculerDebitEnergetique1(c, succes);
+    succes = CalculerDebitEnergetique1(c, rapport);
     EXPECT_FALSE(succes);
-    EXPECT_EQ(notes.messages.back(), "M167");
+    EXPECT_EQ(DernierMessage(), "M167");
 }
 
 TEST_F(EngineParametres, DetailedSecondLoopWithoutFlowChangesNothing) {
-    c.Debit2.TypeDeCalcul = 1;
+    c.Debit2.TypeDeCalcul = ChoixCalcul::Detaille;
     c.Debit2.cp = 1.16f;
     c.Debit2.DebitEner = 123;
     c.a = 0; // no total from the unit flow
-    CalculerDebitEnergetique2(c, succes);
+    succes = CalculerDebitEnergetique2(c, rapport);
     EXPECT_TRUE(succes);
-    EXPECT_TRUE(notes.messages.empty());
+    EXPECT_TRUE(rapport.Messages().empty());
     EXPECT_EQ(c.Debit2.DebitEner, 123.0f);
     EXPECT_EQ(c.Debit1.cp, 0.0f); // the loops' fields are separate
 }
 
 TEST_F(EngineParametres, LoopLossUnderForcedValueIsStillRecomputed) {
-    c.Deperdition.TypeDeCalcul = 2;
+    c.Deperdition.TypeDeCalcul = ChoixCalcul::ValeurForcee;
     c.Deperdition.K = 3.3f;
-    CalculerParametresSysteme(c);
-    EXPECT_EQ(notes.Compter("M149"), 1); // detailed formula, L and Phit zero
+    CalculerParametresSysteme(c, rapport);
+    EXPECT_EQ(Compter("M149"), 1); // detailed formula, L and Phit zero
     EXPECT_EQ(c.Deperdition.K, 3.3f);
 
-    notes.messages.clear();
-    c.Deperdition.TypeDeCalcul = 1;
-    CalculerParametresSysteme(c);
-    EXPECT_EQ(notes.Compter("M149"), 2); // by itself and inside CalculerK
+    rapport = RapportCalcul{};
+    c.Deperdition.TypeDeCalcul = ChoixCalcul::Detaille;
+    CalculerParametresSysteme(c, rapport);
+    EXPECT_EQ(Compter("M149"), 2); // by itself and inside CalculerK
 }
 
 TEST_F(EngineParametres, PipeLossFormulaAndItsDiameterLimit) {
-    c.Deperdition.TypeDeCalcul = 1;
+    c.Deperdition.TypeDeCalcul = ChoixCalcul::Detaille;
     c.Deperdition.Calorifugeage = 0;
     c.Deperdition.L = 10;
     c.Deperdition.Phit = 220;
-    CalculerKt(c, succes);
+    succes = CalculerKt(c, rapport);
     const double he = 3.1 / std::pow(0.22, 0.25) + 5.5;
     EXPECT_NEAR(c.Deperdition.Kt, Pi() * 0.22 * he * 10, 1e-3);
     c.Deperdition.Phit = 220.5f;
-    CalculerKt(c, succes);
+    succes = CalculerKt(c, rapport);
     EXPECT_NEAR(c.Deperdition.Kt, Pi() * 0.2205 * 10 * 10, 1e-3);
 
     c.Deperdition.Calorifugeage = 1;
     c.Deperdition.Phit = 22;
     c.Deperdition.eit = 13;
     c.Deperdition.Lit = 0.04f;
-    CalculerKt(c, succes);
+    succes = CalculerKt(c, rapport);
     const double D = 48;
     const double heIsole = 3.1 / std::pow(D / 1000, 0.25) + 5.5;
     const double U = Pi() / (1 / (D / 1000 * heIsole) + 1.15 / 0.04 * std::log(2.0 * 13 / 22 + 1));
     EXPECT_NEAR(c.Deperdition.Kt, U * 10, 1e-4);
     c.Deperdition.Lit = 0;
-    CalculerKt(c, succes);
+    succes = CalculerKt(c, rapport);
     EXPECT_FALSE(succes);
-    EXPECT_EQ(notes.messages.back(), "M150");
+    EXPECT_EQ(DernierMessage(), "M150");
 }
 
 TEST_F(EngineParametres, EqualFlowsUseTheSimpleEffectiveness) {
-    c.Classe_Systeme = 0;
-    c.Efficacite.TypeDeCalcul = 1;
+    c.Classe_Systeme = ClasseSysteme::EchangeurSepare;
+    c.Efficacite.TypeDeCalcul = ChoixCalcul::Detaille;
     c.Deperdition.K = 6;
     c.Debit1.DebitEner = 160;
     c.Debit2.DebitEner = 160;
     c.Echangeur.KEch = 200;
-    CalculerEtap(c, succes);
+    succes = CalculerEtap(c, rapport);
     ASSERT_TRUE(succes);
     const float u = 160.0f / 24;
     const double E1 = std::exp(static_cast<double>(static_cast<float>(1.0 / u)));
@@ -133,75 +133,68 @@ TEST_F(EngineParametres, EqualFlowsUseTheSimpleEffectiveness) {
     EXPECT_NEAR(c.Efficacite.Etap, u * 0.9 / (1 / (E1 - 1) + 1 / epsilon), 1e-5);
 
     c.Debit2.DebitEner = 120; // unequal flows: counter-flow effectiveness
-    CalculerEtap(c, succes);
+    succes = CalculerEtap(c, rapport);
     const double E2 = std::exp((1.0 / 160 - 1.0 / 120) * 200);
     const double epsilon2 = (1 - E2) / (160.0 / 120 - E2);
     EXPECT_NEAR(c.Efficacite.Etap, u * 0.9 / (1 / (E1 - 1) + 1 / epsilon2), 1e-5);
 }
 
 TEST_F(EngineParametres, EfficiencyChecksComeInTheirOrder) {
-    c.Efficacite.TypeDeCalcul = 1;
+    c.Efficacite.TypeDeCalcul = ChoixCalcul::Detaille;
     c.Deperdition.K = 6;
-    c.Classe_Systeme = 1;
+    c.Classe_Systeme = ClasseSysteme::EchangeurIncorpore;
     c.Echangeur.KEch = 0;
     c.Debit1.DebitEner = 0;
-    CalculerEtap(c, succes);
-    EXPECT_EQ(notes.messages.back(), "M155"); // before any check of the flow rate
+    succes = CalculerEtap(c, rapport);
+    EXPECT_EQ(DernierMessage(), "M155"); // before any check of the flow rate
 
-    c.Classe_Systeme = 3;
+    c.Classe_Systeme = ClasseSysteme::ChauffeEauMonobloc;
     c.Efficacite.Etap = 0.42f;
-    CalculerEtap(c, succes);
-    EXPECT_EQ(notes.messages.back(), "M160");
+    succes = CalculerEtap(c, rapport);
+    EXPECT_EQ(DernierMessage(), "M160");
     EXPECT_EQ(c.Efficacite.Etap, 0.42f);
 
-    c.Classe_Systeme = 2;
+    c.Classe_Systeme = ClasseSysteme::SansEchangeur;
     c.Debit1.DebitEner = 10; // u small: (1 − 1/2u) R is negative
-    CalculerEtap(c, succes);
+    succes = CalculerEtap(c, rapport);
     EXPECT_FALSE(succes);
-    EXPECT_EQ(notes.messages.back(), "M161");
+    EXPECT_EQ(DernierMessage(), "M161");
     EXPECT_LT(c.Efficacite.Etap, 0); // the value stays stored
 }
 
 TEST_F(EngineParametres, IntegratedAuxiliaryVolumes) {
     c.Categorie_Systeme = "ca_ba_aelecisec ";
-    CalculerParametresSysteme(c);
+    CalculerParametresSysteme(c, rapport);
     EXPECT_FLOAT_EQ(c.VcElec, 90.0f);
     EXPECT_EQ(c.EtatVcElec, "V");
     EXPECT_FLOAT_EQ(c.Vs, 300 - 90 * 0.9f);
 
     c.EtatVn = "?";
     c.EtatVs = "?";
-    CalculerParametresSysteme(c);
-    EXPECT_EQ(notes.Compter("M139"), 1);
-    EXPECT_EQ(notes.Compter("M135"), 1);
+    CalculerParametresSysteme(c, rapport);
+    EXPECT_EQ(Compter("M139"), 1);
+    EXPECT_EQ(Compter("M135"), 1);
 }
 
 TEST_F(EngineParametres, ExchangerCoefficient) {
-    c.Echangeur.TypeDeCalcul = 1;
+    c.Echangeur.TypeDeCalcul = ChoixCalcul::Detaille;
     c.Echangeur.Kech_Type = 0;
-    CalculerKEch(c, succes);
-    EXPECT_EQ(notes.messages.back(), "M163");
+    succes = CalculerKEch(c, rapport);
+    EXPECT_EQ(DernierMessage(), "M163");
     EXPECT_EQ(c.Echangeur.Ch_KEch, " ");
     c.Echangeur.Kech_Type = 75;
     c.Echangeur.Kech_A = 2;
-    CalculerKEch(c, succes);
+    succes = CalculerKEch(c, rapport);
     EXPECT_EQ(c.Echangeur.KEch, 150.0f);
-}
-
-TEST_F(EngineParametres, NothingRunsWhileCalculationIsForbidden) {
-    CalculPermis = false;
-    CalculerParametresSysteme(c);
-    EXPECT_EQ(c.Efficacite.Etap, 0.0f);
-    EXPECT_EQ(c.Debit1.DebitEner, 0.0f);
 }
 
 TEST_F(EngineParametres, UntrappedFaultsThrowInsteadOfCrashing) {
     // Negative flows make 12uw + 2u zero in the incorporated-exchanger formula.
-    c.Classe_Systeme = 1;
-    c.Efficacite.TypeDeCalcul = 1;
+    c.Classe_Systeme = ClasseSysteme::EchangeurIncorpore;
+    c.Efficacite.TypeDeCalcul = ChoixCalcul::Detaille;
     c.Deperdition.K = 1;
     c.a = 1;
     c.Debit1.DebitEner = -1;
     c.Echangeur.KEch = 6;
-    EXPECT_THROW(CalculerEtap(c, succes), ErreurArithmetique);
+    EXPECT_THROW(CalculerEtap(c, rapport), ErreurArithmetique);
 }

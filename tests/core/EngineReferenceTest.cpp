@@ -51,9 +51,10 @@ protected:
 
     float CouvertureAnnuelle(const std::string& station) {
         EnregistrementProjet p = ProjetA(station);
-        EXPECT_TRUE(ExecuterCalcul(p.Calcul, p.Entrees)) << station;
-        for (const auto& boite : notif.messages)
-            ADD_FAILURE() << station << " : " << boite.texte;
+        const RapportCalcul rapport = ExecuterCalcul(p.Calcul, p.Entrees);
+        EXPECT_TRUE(rapport.Complet()) << station;
+        for (const auto& m : rapport.Messages())
+            ADD_FAILURE() << station << " : " << m.texte;
         notif.Effacer();
         for (const TableauMois* t :
              {&p.Calcul.Fecs, &p.Calcul.Prod, &p.Calcul.Becs, &p.Calcul.X, &p.Calcul.T})

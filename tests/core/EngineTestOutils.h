@@ -5,6 +5,7 @@
 #include "common/Chemins.h"
 #include "common/Notificateur.h"
 #include "data/modMessages.h"
+#include "engine/RapportCalcul.h"
 #include "engine/modCalculORIN.h"
 
 #include <filesystem>
@@ -31,8 +32,8 @@ public:
     bool sablier = false;
 };
 
-// Installs a recording notifier, numbered messages "M<n>" shown, the fixture folder
-// as install folder, and both calculation flags on.
+// Installs a recording notifier, numbered messages "M<n>" shown and the fixture
+// folder as install folder.
 class EngineTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -44,8 +45,6 @@ protected:
         Messages[44] = "M44 %s";
         Messages[300] = "M300 (%s)";
         AfficherMessages = true;
-        CalculPermis = true;
-        CalculAuto = true;
     }
     void TearDown() override {
         for (const auto& dossier : copies_)
@@ -54,8 +53,6 @@ protected:
         InstallDir = ancienDossier;
         AfficherMessages = false;
         Messages.fill("");
-        CalculPermis = true;
-        CalculAuto = true;
     }
     // A private copy of the fixture install folder that the test may change (tests
     // may run in parallel processes).
@@ -71,7 +68,26 @@ protected:
         copies_.push_back(dossier);
         return dossier.string();
     }
+    // The texts of the run's report, its last one, and how many times a text is in it.
+    std::vector<std::string> Textes() const {
+        std::vector<std::string> textes;
+        for (const auto& m : rapport.Messages())
+            textes.push_back(m.texte);
+        return textes;
+    }
+
+    std::string DernierMessage() const {
+        return rapport.Messages().empty() ? std::string() : rapport.Messages().back().texte;
+    }
+    int Compter(const std::string& texte) const {
+        int n = 0;
+        for (const auto& m : rapport.Messages())
+            n += m.texte == texte;
+        return n;
+    }
+
     NotificateurEnregistreur notes;
+    RapportCalcul rapport;
     std::string ancienDossier;
 
 private:

@@ -11,7 +11,7 @@ using namespace essai;
 
 namespace {
 using Noms = std::vector<std::string>;
-Noms Liste(int n) {
+Noms ItemsDe(int n) {
     Noms r;
     for (const std::string& s : Libelles[static_cast<std::size_t>(n)]) {
         if (s.empty())
@@ -34,44 +34,44 @@ protected:
 
 TEST_F(LibellesTest, ListesFixesMotPourMot) {
     RemplirLibelles();
-    EXPECT_EQ(Liste(3), (Noms{"< 1", "[1;5[", "[5;10[", ">= 10"}));
-    EXPECT_EQ(Liste(4), (Noms{"< 0.5", "[0,5;1[", ">= 1"}));
-    EXPECT_EQ(Liste(10), (Noms{"Sans masque", "Masques"}));
-    EXPECT_EQ(Liste(11), (Noms{"Sans échangeur", "Echangeur"}));
-    EXPECT_EQ(Liste(14), (Noms{"CHAUFFE-EAU MONOBLOC", "SYSTEME CAPTEUR BALLON"}));
-    EXPECT_EQ(Liste(19), (Noms{"Sans", "Avec"}));
-    EXPECT_EQ(Liste(26), (Noms{"Sans appoint", "Appoint intégré"}));
-    EXPECT_EQ(Liste(27), (Noms{"Séparé", "Incorporé"}));
-    EXPECT_EQ(Liste(28), (Noms{"Calc. simple", "Calc. détaillé", "Val. forcée"}));
-    EXPECT_EQ(Liste(31), (Noms{"Continue", "H creuses"}));
-    EXPECT_EQ(Liste(34), (Noms{"Zone maritime", "Zone continentale"}));
+    EXPECT_EQ(ItemsDe(3), (Noms{"< 1", "[1;5[", "[5;10[", ">= 10"}));
+    EXPECT_EQ(ItemsDe(4), (Noms{"< 0.5", "[0,5;1[", ">= 1"}));
+    EXPECT_EQ(ItemsDe(10), (Noms{"Sans masque", "Masques"}));
+    EXPECT_EQ(ItemsDe(11), (Noms{"Sans échangeur", "Echangeur"}));
+    EXPECT_EQ(ItemsDe(14), (Noms{"CHAUFFE-EAU MONOBLOC", "SYSTEME CAPTEUR BALLON"}));
+    EXPECT_EQ(ItemsDe(19), (Noms{"Sans", "Avec"}));
+    EXPECT_EQ(ItemsDe(26), (Noms{"Sans appoint", "Appoint intégré"}));
+    EXPECT_EQ(ItemsDe(27), (Noms{"Séparé", "Incorporé"}));
+    EXPECT_EQ(ItemsDe(28), (Noms{"Calc. simple", "Calc. détaillé", "Val. forcée"}));
+    EXPECT_EQ(ItemsDe(31), (Noms{"Continue", "H creuses"}));
+    EXPECT_EQ(ItemsDe(34), (Noms{"Zone maritime", "Zone continentale"}));
 }
 
 TEST_F(LibellesTest, NomsDesCatalogues) {
     RecordingNotificateur notif;
     RemplirLibelles();
     EXPECT_TRUE(notif.SablierRestaure());
-    EXPECT_EQ(Liste(0), (Noms{"France", "Réunion", "Belgique"}));
-    EXPECT_EQ(Liste(12), (Noms{"Serpentin", "Plaques"}));
-    EXPECT_EQ(Liste(15).size(), 6u);
-    EXPECT_EQ(Liste(15)[3], "Capteur A*");
-    EXPECT_EQ(Liste(5).back(), "Monobloc utilisateur*");
-    EXPECT_EQ(Liste(16), (Noms{"Horizontal", "30°", "45°", "60°", "Vertical"}));
-    EXPECT_EQ(Liste(23).size(), 3u);
-    EXPECT_EQ(Liste(24), (Noms{"Extérieur", "Local non chauffé", "Local chauffé"}));
-    EXPECT_EQ(Liste(29), (Noms{"Mousse élastomère", "Laine minérale"}));
-    EXPECT_EQ(Liste(32).size(), 3u);
-    EXPECT_EQ(Liste(1), Noms{}); // filled by the site choice, not here
+    EXPECT_EQ(ItemsDe(0), (Noms{"France", "Réunion", "Belgique"}));
+    EXPECT_EQ(ItemsDe(12), (Noms{"Serpentin", "Plaques"}));
+    EXPECT_EQ(ItemsDe(15).size(), 6u);
+    EXPECT_EQ(ItemsDe(15)[3], "Capteur A*");
+    EXPECT_EQ(ItemsDe(5).back(), "Monobloc utilisateur*");
+    EXPECT_EQ(ItemsDe(16), (Noms{"Horizontal", "30°", "45°", "60°", "Vertical"}));
+    EXPECT_EQ(ItemsDe(23).size(), 3u);
+    EXPECT_EQ(ItemsDe(24), (Noms{"Extérieur", "Local non chauffé", "Local chauffé"}));
+    EXPECT_EQ(ItemsDe(29), (Noms{"Mousse élastomère", "Laine minérale"}));
+    EXPECT_EQ(ItemsDe(32).size(), 3u);
+    EXPECT_EQ(ItemsDe(1), Noms{}); // filled by the site choice, not here
 }
 
 TEST_F(LibellesTest, OrientationPlusCourteLaisseLesAnciensLibelles) {
     ChargerOrientations("N");
-    EXPECT_EQ(Liste(17), (Noms{"Sud", "Sud-Est", "Sud-Ouest", "Est", "Ouest"}));
+    EXPECT_EQ(ItemsDe(17), (Noms{"Sud", "Sud-Est", "Sud-Ouest", "Est", "Ouest"}));
     ChargerOrientations("S");
-    EXPECT_EQ(Liste(17), (Noms{"Nord", "Nord-Est", "Nord-Ouest", "Est", "Ouest"}));
+    EXPECT_EQ(ItemsDe(17), (Noms{"Nord", "Nord-Est", "Nord-Ouest", "Est", "Ouest"}));
     EXPECT_EQ(TableOrientations.size(), 4u);
     ChargerOrientations(""); // anything but "S" is the northern file
-    EXPECT_EQ(Liste(17)[0], "Sud");
+    EXPECT_EQ(ItemsDe(17)[0], "Sud");
 }
 
 TEST_F(LibellesTest, CatalogueDePlusDe151Entrees) {

@@ -84,7 +84,7 @@ TEST_F(ComposantsTest, SystemTypeAndClassification) {
     clsOrin& s = *p->Systeme;
     // A new project is a one-piece water heater.
     EXPECT_TRUE(s.IsChauffeEau());
-    EXPECT_EQ(s.Classe_Systeme(), 3);
+    EXPECT_EQ(s.Classe_Systeme(), ClasseSysteme::ChauffeEauMonobloc);
     EXPECT_EQ(s.Categorie_Syteme(), "CHAUFEAUSOLSAI");
 
     s.TypeSysteme(SystemeCapteurBallon);
@@ -93,13 +93,13 @@ TEST_F(ComposantsTest, SystemTypeAndClassification) {
     p->Ballon->IndiceSituation = 3;
     // An exchanger counts only with a detailed loop efficiency.
     EXPECT_FALSE(p->Echangeur->IsEchangeur());
-    EXPECT_EQ(s.Classe_Systeme(), 2);
+    EXPECT_EQ(s.Classe_Systeme(), ClasseSysteme::SansEchangeur);
     EXPECT_EQ(s.Categorie_Syteme(), "CA_BA_AELECISEC");
     p->Boucle->TypeDeCalculEfficacite = "Calc. détaillé";
-    EXPECT_EQ(s.Classe_Systeme(), 0);
+    EXPECT_EQ(s.Classe_Systeme(), ClasseSysteme::EchangeurSepare);
     EXPECT_EQ(s.Categorie_Syteme(), "CA_EC_BA_AELECI");
     p->Echangeur->PositionEchangeur = "Incorporé";
-    EXPECT_EQ(s.Classe_Systeme(), 1);
+    EXPECT_EQ(s.Classe_Systeme(), ClasseSysteme::EchangeurIncorpore);
     EXPECT_EQ(s.Categorie_Syteme(), "CA_BA_EC_AINC");
     p->Appoint->TypeAppoint = "Sans appoint";
     EXPECT_EQ(s.Categorie_Syteme(), "CA_BA_ECISAI");
@@ -109,8 +109,8 @@ TEST_F(ComposantsTest, SystemTypeAndClassification) {
     EXPECT_FALSE(p->Appoint->IsAppoint());
     EXPECT_EQ(p->Echangeur->PresenceEchangeur, "Sans échangeur");
     EXPECT_EQ(p->Ballon->IndiceSituation, 1);
-    EXPECT_EQ(s.Classe_Systeme(), 3);
-    EXPECT_EQ(CodeCategorie(4, true), "");
+    EXPECT_EQ(s.Classe_Systeme(), ClasseSysteme::ChauffeEauMonobloc);
+    EXPECT_EQ(CodeCategorie(static_cast<ClasseSysteme>(4), true), "");
 }
 
 TEST_F(ComposantsTest, CatalogueModelsGiveTheirValues) {
@@ -185,11 +185,11 @@ TEST_F(ComposantsTest, RecordsAreReusedHighestFreeFirst) {
     EXPECT_EQ(a->NumEnregistrement, 1);
     EXPECT_EQ(a->Nom, "Projet0001");
     EXPECT_EQ(c->NumEnregistrement, 3);
-    EXPECT_EQ(ProjetActif, c.get());
+    EXPECT_EQ(ProjetActif(), c.get());
     const std::string dossier = std::filesystem::current_path().string();
     EXPECT_EQ(a->Fichier, dossier + "/Projet0001.vqp");
 
-    b->Desactiver();
+    b->Fermer();
     EXPECT_EQ(Projet(2).Calcul.NomProjet.str().substr(0, 5), "VIDE ");
     auto d = Nouveau();
     EXPECT_EQ(d->NumEnregistrement, 2);
@@ -199,18 +199,20 @@ TEST_F(ComposantsTest, RecordsAreReusedHighestFreeFirst) {
     // Destroying a project frees its record too.
     c.reset();
     EXPECT_TRUE(EstLibre(Projet(3)));
-    EXPECT_EQ(ProjetActif, d.get());
+    EXPECT_EQ(ProjetActif(), d.get());
 }
 
 TEST_F(ComposantsTest, SystemSummaryForTheWindow) {
     struct Fenetre : FenetreProjet {
         void AfficherProjet() override { ++affichages; }
         void DefinirLegende(const std::string& l) override { legende = l; }
+        void MontrerRapport(const RapportCalcul&) override { ++rapports; }
         int affichages = 0;
+        int rapports = 0;
         std::string legende;
     } fenetre;
     clsprojet p;
-    p.Activer(&fenetre);
+    (void)p.Nouveau(&fenetre);
     AffichageSysteme a = p.Afficher();
     EXPECT_EQ(a.TypeSysteme, "CHAUFFE-EAU MONOBLOC");
     EXPECT_TRUE(a.ChauffeEau);
@@ -225,12 +227,14 @@ TEST_F(ComposantsTest, SystemSummaryForTheWindow) {
     EXPECT_TRUE(a.EfficaciteDetaillee);
     EXPECT_TRUE(a.Appoint);
 
-    p.SimulerORIN(false);
+    fenetre.rapports = 0;
+    (void)p.SimulerORIN(false);
     EXPECT_EQ(fenetre.affichages, 0);
-    p.SimulerORIN(true);
+    (void)p.SimulerORIN(true);
     EXPECT_EQ(fenetre.affichages, 1);
-    p.Desactiver();
+    EXPECT_EQ(fenetre.rapports, 2); // each run's report, before its redisplay
+    p.Fermer();
     EXPECT_EQ(p.Fenetre, nullptr);
     EXPECT_EQ(p.Capteurs, nullptr);
-    EXPECT_FALSE(p.SimulerORIN(true)); // a released project has nothing to run
+    EXPECT_TRUE(p.SimulerORIN(true).Messages().empty()); // a released project runs nothing
 }

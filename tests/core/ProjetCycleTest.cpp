@@ -1,9 +1,11 @@
-// The project object through its life: runs and their guards, saving, opening, and
-// what a failure leaves behind.
+// Le projet au long de sa vie : les calculs et leurs gardes, l'enregistrement,
+// l'ouverture, ce qu'un refus ou un échec laisse derrière lui.
 
 #include "ProjetTest.h"
 #include "common/Fichiers.h"
+#include "project/EtatApplication.h"
 #include "project/ProjetFichier.h"
+#include "project/ReglesSaisie.h"
 #include "project/modSimulation.h"
 
 using namespace essai;
@@ -13,189 +15,235 @@ namespace {
 // A collector-and-tank system with a detailed efficiency, so that the system
 // parameters the first stage computes (K, DebitEner, Etap) are visible.
 void EnCapteursEtBallon(clsprojet& p) {
-    p.Systeme->TypeSysteme(SystemeCapteurBallon);
-    p.Boucle->TypeDeCalculEfficacite = "Calc. détaillé";
-    p.Capteurs->surface_totale(4);
-    RemplirCollection(p.Besoin->Conso, 200.0, 12);
+    p.Appliquer("TypeSysteme", SystemeCapteurBallon);
+    p.Appliquer("Efficacité:TypeDeCalcul", "Calc. détaillé");
+    p.Appliquer("a", "4");
+    p.Appliquer("Conso", "200");
 }
 
 // The whole state the person sees: the record as the file would hold it.
-std::string Etat(clsprojet& p) {
+std::string EtatProjet(clsprojet& p) {
     p.ConvertObj2Struct();
-    return TexteProjet(p.Enregistrement(), p.Fichier);
+    return p.TexteFichier();
 }
 } // namespace
 
-TEST_F(CycleTest, OnDemandRunUpdatesSystemParametersButNotResults) {
+TEST_F(CycleTest, CalculSurDemandeEtCalculer) {
     auto p = Nouveau();
     EnCapteursEtBallon(*p);
-    ASSERT_TRUE(p->SimulerORIN(false));
+    ASSERT_TRUE(p->SimulerORIN(false).Complet());
+    EXPECT_TRUE(p->ResultatsCalcules());
     const float fecs = p->Enregistrement().Calcul.Fecs[6];
     const float etap = p->Boucle->Etap;
     ASSERT_GT(fecs, 0.0f);
 
-    CalculAuto = false;
-    p->Capteurs->surface_totale(8);
+    Etat().DefinirCalculAuto(false);
     notif.Effacer();
-    ASSERT_TRUE(p->SimulerORIN(true));
+    ASSERT_TRUE(p->Modifier("a", "8").Complet());
     EXPECT_TRUE(notif.SablierRestaure());
     EXPECT_FLOAT_EQ(p->Boucle->DebitEner, 8 * 40.0f); // R = 0.9: 40 W/K per m²
     EXPECT_NE(p->Boucle->Etap, etap);
     EXPECT_FLOAT_EQ(p->Boucle->K, p->Boucle->Kt / 8 + p->Capteurs->Kc);
-    EXPECT_EQ(p->Enregistrement().Calcul.Fecs[6], fecs); // results as they were
+    EXPECT_EQ(p->Enregistrement().Calcul.Fecs[6], fecs); // results as they were...
+    EXPECT_FALSE(p->ResultatsCalcules());                // ...and not shown as this run's
 
     // "&Calculer" computes everything and leaves the mode on demand.
-    ProjetActif = p.get();
-    ASSERT_TRUE(CalculerProjetActif());
-    EXPECT_FALSE(CalculAuto);
+    p->DevenirActif();
+    ASSERT_TRUE(CalculerProjetActif().Complet());
+    EXPECT_FALSE(Etat().CalculAuto());
+    EXPECT_TRUE(p->ResultatsCalcules());
     EXPECT_GT(p->Enregistrement().Calcul.Fecs[6], fecs);
-    EXPECT_FLOAT_EQ(static_cast<float>(p->Systeme->Fecs.Item(6)),
-                    p->Enregistrement().Calcul.Fecs[6]);
 
     // Two runs on unchanged inputs give the same results.
-    const std::string apres = Etat(*p);
-    ASSERT_TRUE(CalculerProjetActif());
-    EXPECT_EQ(Etat(*p), apres);
-
-    ProjetActif = nullptr;
-    EXPECT_FALSE(CalculerProjetActif());
+    const std::string apres = EtatProjet(*p);
+    ASSERT_TRUE(p->Calculer().Complet());
+    EXPECT_EQ(EtatProjet(*p), apres);
 }
 
-TEST_F(CycleTest, NoRunWhileComponentsAreRefilled) {
-    auto p = Nouveau();
-    CalculPermis = false;
-    notif.Effacer();
-    EXPECT_TRUE(p->SimulerORIN(true));
-    EXPECT_TRUE(notif.sabliers.empty());
-    CalculPermis = true;
-    // The copy back switches the guard off while it works, and on again after.
-    p->ConvertStruct2Obj();
-    EXPECT_TRUE(CalculPermis);
-}
-
-TEST_F(CycleTest, AFailingStageEndsTheRunButNotTheCursorOrTheTable) {
+TEST_F(CycleTest, UnEchecDuCalculNeLaissePasLeSablierNiLaTable) {
     CopieFixture copie;
     std::filesystem::remove_all(copie / "Soleil");
     auto p = Nouveau();
     InstallDir = copie.chemin();
     notif.Effacer();
-    EXPECT_FALSE(p->SimulerORIN(false));
-    EXPECT_TRUE(notif.AMessageContenant("Le calcul a été interrompu"));
+    const RapportCalcul rapport = p->SimulerORIN(false);
+    EXPECT_TRUE(rapport.Interrompu());
+    EXPECT_EQ(rapport.Etape(), "CalculerDonneesMensuelles");
+    EXPECT_FALSE(p->ResultatsCalcules());
+    EXPECT_TRUE(notif.messages.empty()); // no window: the report is the caller's
     EXPECT_TRUE(notif.SablierRestaure());
-    EXPECT_FALSE(TableProjetsTenue());
+    EXPECT_FALSE(Etat().TableTenue());
+    EXPECT_TRUE(Etat().CalculPermis());
 
     // A fault in the copy into the record itself: still no cursor left on.
     for (int i = 0; i < 40; ++i)
         p->Masque->Masque_Angle.Add(1.0);
     notif.Effacer();
-    EXPECT_THROW(p->SimulerORIN(false), ErreurIndice);
+    EXPECT_THROW((void)p->SimulerORIN(false), ErreurIndice);
     EXPECT_TRUE(notif.SablierRestaure());
-    EXPECT_FALSE(TableProjetsTenue());
+    EXPECT_TRUE(Etat().CalculPermis());
 }
 
-TEST_F(CycleTest, SavedProjectOpensAsItWasWithoutARun) {
+TEST_F(CycleTest, UnProjetEnregistrePuisOuvertRevientTelQuel) {
     DossierTemporaire dossier;
     auto p = Nouveau();
     EnCapteursEtBallon(*p);
-    p->Echangeur->PresenceEchangeur = "Echangeur";
-    p->Echangeur->PositionEchangeur = "Incorporé";
-    p->Appoint->TypeAppoint = "Appoint intégré";
-    p->Appoint->ModeAppoint = "H creuses";
-    p->Ballon->IndiceSituation = 3;
-    p->Meteo->station("Lyon-Bron");
-    p->Meteo->Altitude = 320;
-    p->Capteurs->Orientation("Sud-Est");
-    ASSERT_TRUE(p->SimulerORIN(false));
-    ASSERT_EQ(p->Enregistrement().Calcul.Classe_Systeme, 1);
-    p->Fichier = dossier / "etude.vqp";
-    p->WithDataDo(2);
-    const std::string enregistre = LireOctets(p->Fichier);
+    for (const auto& [cle, valeur] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"PresenceEchangeur", "Echangeur"},
+             {"PositionEchangeur", "Incorporé"},
+             {"TypeAppoint", "Appoint intégré"},
+             {"ModeAppoint", "H creuses"},
+             {"B_Situation.Indice", "3"},
+             {"TLocalChauffe", "22"},
+             {"Station", "Lyon-Bron"},
+             {"Situation.Altitude", "320"},
+             {"Orientation", "Sud-Est"}})
+        p->Appliquer(cle, valeur);
+    // Twice: the tank loss as entered follows the computed one a run later.
+    ASSERT_TRUE(p->SimulerORIN(false).Complet());
+    ASSERT_TRUE(p->SimulerORIN(false).Complet());
+    ASSERT_EQ(p->Enregistrement().Calcul.Classe_Systeme, ClasseSysteme::EchangeurIncorpore);
+    p->EnregistrerSous(dossier / "etude.vqp");
+    const std::string enregistre = LireOctets(dossier / "etude.vqp");
+    EXPECT_NE(enregistre.find("Ballon:TLocalChauffe\t22"), std::string::npos);
 
-    // Opening builds a new project, as the Open command does, and starts no run.
+    // Opened elsewhere (the path inside the file is where it was written): the project
+    // takes the path it was opened from, and starts no run.
+    std::filesystem::rename(dossier / "etude.vqp", dossier / "copie.vqp");
     auto q = Nouveau();
-    q->Fichier = p->Fichier;
     notif.Effacer();
-    q->WithDataDo(1);
+    q->Ouvrir(dossier / "copie.vqp");
     EXPECT_TRUE(notif.sabliers.empty());
-    EXPECT_TRUE(notif.messages.empty());
-    EXPECT_EQ(q->Systeme->TypeSysteme(), SystemeCapteurBallon);
-    EXPECT_EQ(q->Systeme->Classe_Systeme(), 1);
+    EXPECT_EQ(q->Fichier, dossier / "copie.vqp");
+    EXPECT_EQ(q->Systeme->Classe_Systeme(), ClasseSysteme::EchangeurIncorpore);
     EXPECT_EQ(q->Systeme->Categorie_Syteme(), "CA_BA_EC_AINC");
     EXPECT_EQ(q->Appoint->ModeAppoint, "H creuses");
     EXPECT_EQ(q->Ballon->IndiceSituation, 3);
-    EXPECT_EQ(q->Meteo->station(), "Lyon-Bron");
+    EXPECT_FLOAT_EQ(q->Ballon->TLocalChauffe, 22.0f); // kept by the extension section
     EXPECT_EQ(q->Meteo->Departement(), "Rhône");
-    EXPECT_FLOAT_EQ(q->Meteo->Altitude, 320.0f);
     EXPECT_EQ(q->Capteurs->Orientation(), "-45");
-    EXPECT_FLOAT_EQ(static_cast<float>(q->Systeme->Fecs.Item(7)),
-                    p->Enregistrement().Calcul.Fecs[7]);
-    EXPECT_EQ(Rogner(q->Enregistrement().Calcul.NomProjet.str()), q->Nom);
 
-    // Saved again, it is the same file.
-    q->WithDataDo(2);
-    EXPECT_EQ(LireOctets(q->Fichier), enregistre);
-    // And it calculates as the original did.
-    ASSERT_TRUE(q->SimulerORIN(false));
-    ASSERT_TRUE(p->SimulerORIN(false));
+    // It calculates as the original did, and saved again it is the same file but for
+    // the path it records.
+    ASSERT_TRUE(q->SimulerORIN(false).Complet());
+    ASSERT_TRUE(p->SimulerORIN(false).Complet());
     EXPECT_EQ(q->Enregistrement().Calcul.Fecs, p->Enregistrement().Calcul.Fecs);
+    q->Enregistrer();
+    std::string attendu = enregistre;
+    attendu.replace(attendu.find("etude.vqp"), 9, "copie.vqp");
+    EXPECT_EQ(LireOctets(dossier / "copie.vqp"), attendu);
 }
 
-TEST_F(CycleTest, ACorruptFileLeavesTheOpenProjectUnchanged) {
+TEST_F(CycleTest, UneValeurRefuseeNeChangeRien) {
+    auto p = Nouveau();
+    const std::string avant = EtatProjet(*p);
+    for (const auto& [cle, valeur, message] :
+         std::initializer_list<std::tuple<const char*, const char*, const char*>>{
+             {"KsurB", "0", "K/B  [W/(m².K)] : Cette valeur doit être comprise entre 0,01 et 99"},
+             {"inclinaison", "120",
+              "Inclinaison [°] : Cette valeur doit être comprise entre 0 et 99"},
+             {"Conso", "100 100 100 100 100 100 100 100 100 100 100 -5",
+              "Consommation journalière [l/j] (décembre) : Cette valeur doit être comprise entre 1 "
+              "et "
+              "100000"},
+             {"Situation.Altitude", "4a", "Altitude [m] : Cette valeur doit être numérique"},
+             {"Station", "Atlantide", "Station : la station « Atlantide » est inconnue"}}) {
+        try {
+            p->Appliquer(cle, valeur);
+            ADD_FAILURE() << cle << "=" << valeur << " accepted";
+        } catch (const ErreurParametre& e) {
+            EXPECT_EQ(std::string(e.what()), message);
+        }
+    }
+    EXPECT_EQ(EtatProjet(*p), avant);
+}
+
+TEST_F(CycleTest, UnFichierAvecUneValeurHorsLimitesSOuvreMaisNeSeCalculePas) {
     DossierTemporaire dossier;
     auto p = Nouveau();
-    p->Fichier = dossier / "bon.vqp";
-    p->WithDataDo(2);
-    const std::string bon = LireOctets(p->Fichier);
+    p->EnregistrerSous(dossier / "bon.vqp");
+    std::string texte = LireFichierTexte(dossier / "bon.vqp");
+    const std::size_t ligne = texte.find("KsurB\t");
+    texte.replace(ligne, texte.find("\r\n", ligne) - ligne, "KsurB\t0");
+    EcrireFichierTexte(dossier / "zero.vqp", texte);
+
+    auto q = Nouveau();
+    q->Ouvrir(dossier / "zero.vqp");
+    EXPECT_EQ(q->Capteurs->KsurB, 0.0f); // shown as the file holds it
+    const RapportCalcul rapport = q->Calculer();
+    EXPECT_TRUE(rapport.Interrompu());
+    EXPECT_EQ(rapport.Etape(), "VerifierEntrees");
+    ASSERT_FALSE(rapport.Messages().empty());
+    EXPECT_EQ(rapport.Messages().front().texte,
+              "K/B  [W/(m².K)] : 0 lu ; Cette valeur doit être comprise entre 0,01 et 99");
+    EXPECT_FALSE(q->ResultatsCalcules());
+
+    // Hot water no warmer than the station's cold water: told with the month.
+    ASSERT_TRUE(p->Modifier("Tref", "30").Complet());
+    p->Meteo->Tef.Item(7) = 30;
+    const RapportCalcul froid = p->Calculer();
+    EXPECT_TRUE(froid.Interrompu());
+    EXPECT_TRUE(std::any_of(froid.Messages().begin(), froid.Messages().end(), [](auto& m) {
+        return m.texte.find("en juillet") != std::string::npos;
+    }));
+}
+
+TEST_F(CycleTest, UnFichierAbimeLaisseLeProjetOuvertIntact) {
+    DossierTemporaire dossier;
+    auto p = Nouveau();
+    p->EnregistrerSous(dossier / "bon.vqp");
+    const std::string bon = LireOctets(dossier / "bon.vqp");
 
     auto q = Nouveau();
     EnCapteursEtBallon(*q);
-    ASSERT_TRUE(q->SimulerORIN(false));
-    const std::string avant = Etat(*q);
+    ASSERT_TRUE(q->SimulerORIN(false).Complet());
+    const std::string avant = EtatProjet(*q);
     const std::string fichierAvant = q->Fichier;
 
-    // A value of the wrong type halfway through the file.
+    const auto refuse = [&](const std::string& nom, const std::string& texte,
+                            const std::string& attendu) {
+        EcrireOctets(dossier / nom, texte);
+        try {
+            q->Ouvrir(dossier / nom);
+            ADD_FAILURE() << nom << " was read";
+        } catch (const ErreurFichier& e) {
+            EXPECT_NE(std::string(e.what()).find(attendu), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(q->Fichier, fichierAvant);
+        EXPECT_EQ(EtatProjet(*q), avant);
+    };
     std::string abime = bon;
     abime.replace(abime.find("Vn\t"), 6, "Vn\tx");
-    EcrireOctets(dossier / "abime.vqp", abime);
-    q->Fichier = dossier / "abime.vqp";
-    try {
-        q->WithDataDo(1);
-        FAIL() << "a corrupt file was read";
-    } catch (const ErreurFichier& e) {
-        EXPECT_NE(std::string(e.what()).find("abime.vqp"), std::string::npos);
-        EXPECT_NE(std::string(e.what()).find("ligne"), std::string::npos);
-    }
-    q->Fichier = fichierAvant;
-    EXPECT_EQ(Etat(*q), avant);
-
-    // A station the reference data do not know: refused after the file was read.
+    refuse("abime.vqp", abime, "ligne");
+    std::string cle = bon;
+    cle.replace(cle.find("Tref\t"), 4, "Conso");
+    refuse("cle.vqp", cle, "la clé « Tref » est attendue");
+    refuse("suite.vqp", bon + "du texte qui n'est pas une section\r\n", "l'en-tête de section");
     std::string inconnue = LireFichierTexte(dossier / "bon.vqp");
     inconnue.replace(inconnue.find("Station\tAmbérieu"), std::string("Station\tAmbérieu").size(),
                      "Station\tAtlantide");
     EcrireFichierTexte(dossier / "inconnue.vqp", inconnue);
-    q->Fichier = dossier / "inconnue.vqp";
-    EXPECT_THROW(q->WithDataDo(1), ErreurFichier);
-    EXPECT_EQ(q->Fichier, dossier / "inconnue.vqp");
-    q->Fichier = fichierAvant;
-    EXPECT_EQ(Etat(*q), avant);
+    refuse("inconnue.vqp", LireOctets(dossier / "inconnue.vqp"), "inconnue.vqp");
     EXPECT_EQ(q->Meteo->station(), "Ambérieu");
-    EXPECT_EQ(Libelles[2][0], "Ambérieu");
+    EXPECT_EQ(Libelles[Liste::Stations][0], "Ambérieu");
 }
 
-TEST_F(CycleTest, AnInterruptedSaveLeavesThePreviousFile) {
+TEST_F(CycleTest, UnEnregistrementInterrompuGardeLeFichierPrecedent) {
     DossierTemporaire dossier;
     auto p = Nouveau();
-    p->Fichier = dossier / "garde.vqp";
-    p->WithDataDo(2);
-    const std::string avant = LireOctets(p->Fichier);
+    p->EnregistrerSous(dossier / "garde.vqp");
+    const std::string avant = LireOctets(dossier / "garde.vqp");
 
     EnCapteursEtBallon(*p);
-    ASSERT_TRUE(p->SimulerORIN(false));
+    ASSERT_TRUE(p->SimulerORIN(false).Complet());
     SimulerEchecEcriture(1000);
-    EXPECT_THROW(p->WithDataDo(2), ErreurFichier);
+    EXPECT_THROW(p->EnregistrerSous(dossier / "autre.vqp"), ErreurFichier);
+    EXPECT_THROW(p->Enregistrer(), ErreurFichier);
     SimulerEchecEcriture(-1);
-    EXPECT_EQ(LireOctets(p->Fichier), avant);
+    EXPECT_EQ(p->Fichier, dossier / "garde.vqp"); // a failed "Enregistrer sous" keeps the name
+    EXPECT_EQ(LireOctets(dossier / "garde.vqp"), avant);
+    EXPECT_FALSE(std::filesystem::exists(dossier / "autre.vqp"));
 
-    p->WithDataDo(2);
+    p->Enregistrer();
     EXPECT_NE(LireOctets(p->Fichier), avant);
 }

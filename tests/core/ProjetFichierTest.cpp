@@ -15,6 +15,9 @@
 #include <unistd.h>
 #include <vector>
 
+// The extension values read back; the files of these tests hold none.
+static Extension extensionLue;
+
 namespace {
 std::vector<std::string> Lignes(const std::string& texte) {
     std::vector<std::string> lignes;
@@ -83,13 +86,13 @@ EnregistrementProjet ProjetVarie() {
     c.inclinaison = 45;
     c.Echangeur.Ch_KEch = "V";
     c.Echangeur.KEch = 525;
-    c.Classe_Systeme = 1;
+    c.Classe_Systeme = ClasseSysteme::EchangeurIncorpore;
     c.Categorie_Systeme = "CA_BA_EC_AINC";
     c.Efficacite.R = 0.9f;
     c.Debit1.cp = 1.16f;
     c.Debit2.cp = 0.933333f;
     c.Vn = 300;
-    c.TypeCalculVcElec = 1;
+    c.TypeCalculVcElec = ChoixCalcul::Detaille;
     c.XElec = 0.9f;
     c.Fecs_an = 57.31234f;
     c.Productivite_par_m2 = 0.1f + 0.2f; // not the float nearest 0.3
@@ -188,7 +191,7 @@ TEST(ProjetFichier, SavedFileIsWindows1252AndTheRoundTripIsByteIdentical) {
 
     EnregistrementProjet relu;
     std::string fichier;
-    LireFichierProjet(chemin, relu, fichier);
+    LireFichierProjet(chemin, relu, fichier, extensionLue);
     EXPECT_EQ(fichier, chemin);
     EXPECT_EQ(relu.Entrees.Departement, "Hérault");
     EXPECT_EQ(relu.Calcul.Productivite_par_m2, 0.1f + 0.2f);
@@ -205,9 +208,9 @@ TEST(ProjetFichier, CommaPointAndLineFeedFilesReadToTheSameRecord) {
 
     EnregistrementProjet a, b, c;
     std::string fa, fb, fc;
-    LireTexteProjet(virgules, "a", a, fa);
-    LireTexteProjet(points, "b", b, fb);
-    LireTexteProjet(lf, "c", c, fc);
+    LireTexteProjet(virgules, "a", a, fa, extensionLue);
+    LireTexteProjet(points, "b", b, fb, extensionLue);
+    LireTexteProjet(lf, "c", c, fc, extensionLue);
     EXPECT_EQ(TexteProjet(a, fa), virgules);
     EXPECT_EQ(TexteProjet(b, fb), virgules);
     EXPECT_EQ(TexteProjet(c, fc), virgules);
@@ -223,21 +226,20 @@ TEST(ProjetFichier, SameNamedItemsLandInTheirOwnFieldsByPosition) {
     texte = RemplacerLigne(texte, "cp", 0, "cp\t1,16");
     texte = RemplacerLigne(texte, "cp", 1, "cp\t0,95");
     texte = RemplacerLigne(texte, "DebitEner", 1, "DebitEner\t77");
-    // Keys are not compared: a renamed key still feeds its position's field.
-    texte = RemplacerLigne(texte, "Vn", 0, "Volume\t300");
+    texte = RemplacerLigne(texte, "Vn", 0, "Vn\t300");
 
     EnregistrementProjet p;
     std::string fichier;
-    LireTexteProjet(texte, "p.vqp", p, fichier);
+    LireTexteProjet(texte, "p.vqp", p, fichier, extensionLue);
     const auto& c = p.Calcul;
     EXPECT_EQ(c.R[1], 0.1f);
     EXPECT_EQ(c.R[3], 0.3f);
     EXPECT_EQ(c.Efficacite.R, 0.9f);
-    EXPECT_EQ(c.Echangeur.TypeDeCalcul, 1);
-    EXPECT_EQ(c.Efficacite.TypeDeCalcul, 2);
-    EXPECT_EQ(c.Debit1.TypeDeCalcul, 1);
-    EXPECT_EQ(c.Debit2.TypeDeCalcul, 2);
-    EXPECT_EQ(c.Deperdition.TypeDeCalcul, 1);
+    EXPECT_EQ(static_cast<int>(c.Echangeur.TypeDeCalcul), 1);
+    EXPECT_EQ(static_cast<int>(c.Efficacite.TypeDeCalcul), 2);
+    EXPECT_EQ(static_cast<int>(c.Debit1.TypeDeCalcul), 1);
+    EXPECT_EQ(static_cast<int>(c.Debit2.TypeDeCalcul), 2);
+    EXPECT_EQ(static_cast<int>(c.Deperdition.TypeDeCalcul), 1);
     EXPECT_EQ(c.Debit1.cp, 1.16f);
     EXPECT_EQ(c.Debit2.cp, 0.95f);
     EXPECT_EQ(c.Debit1.DebitEner, 0.0f);
@@ -259,18 +261,18 @@ TEST(ProjetFichier, SpecialItems) {
 
     p.Calcul.Conso.fill(600);
     std::string fichier = "/renomme.vqp";
-    LireTexteProjet(texte, "/renomme.vqp", p, fichier);
+    LireTexteProjet(texte, "/renomme.vqp", p, fichier, extensionLue);
     EXPECT_EQ(fichier, "/ancien/chemin.vqp"); // the path recorded inside the file
     EXPECT_EQ(p.Calcul.Conso[5], 5.0f);
     EXPECT_EQ(p.Calcul.Conso[6], 600.0f);
     EXPECT_EQ(p.Calcul.Text[1], -7.5f);
     EXPECT_EQ(p.Calcul.Text[2], ProjetVarie().Calcul.Text[2]);
-    EXPECT_EQ(p.Calcul.TypeCalculVcElec, 2);
+    EXPECT_EQ(static_cast<int>(p.Calcul.TypeCalculVcElec), 2);
     EXPECT_EQ(p.Calcul.Zone.ValStr.str(), "Zone continentale        ");
 
     texte = RemplacerLigne(texte, "TypeCalculVcElec", 0, "TypeCalculVcElec\tabc");
-    LireTexteProjet(texte, "x", p, fichier);
-    EXPECT_EQ(p.Calcul.TypeCalculVcElec, 0);
+    LireTexteProjet(texte, "x", p, fichier, extensionLue);
+    EXPECT_EQ(static_cast<int>(p.Calcul.TypeCalculVcElec), 0);
 }
 
 TEST(ProjetFichier, DamagedFilesAreRefusedWithTheLineAndLeaveTheRecordUnchanged) {
@@ -295,7 +297,7 @@ TEST(ProjetFichier, DamagedFilesAreRefusedWithTheLineAndLeaveTheRecordUnchanged)
         EnregistrementProjet p = ProjetVarie();
         std::string fichier = "ouvert.vqp";
         try {
-            LireTexteProjet(c.texte, "abime.vqp", p, fichier);
+            LireTexteProjet(c.texte, "abime.vqp", p, fichier, extensionLue);
             ADD_FAILURE() << "accepted: " << c.attendu;
         } catch (const ErreurFichier& e) {
             const std::string message = e.what();
@@ -326,5 +328,6 @@ TEST(ProjetFichier, FailedSaveKeepsThePreviousFile) {
                  ErreurFichier);
     EnregistrementProjet p;
     std::string f;
-    EXPECT_THROW(LireFichierProjet((d.chemin / "absent.vqp").string(), p, f), ErreurFichier);
+    EXPECT_THROW(LireFichierProjet((d.chemin / "absent.vqp").string(), p, f, extensionLue),
+                 ErreurFichier);
 }

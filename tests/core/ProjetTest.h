@@ -1,11 +1,10 @@
 #pragma once
 // Shared set-up of the project tests: the fixture data folder loaded as at start-up,
-// a fresh table of open projects, both calculation flags on, and a recording
-// notifier.
+// a fresh table of open projects and application state, and a recording notifier.
 
 #include "DonneesTest.h"
 #include "NotificateurTest.h"
-#include "engine/modCalculORIN.h"
+#include "project/EtatApplication.h"
 #include "project/clsprojet.h"
 #include "startup/Modgeneral.h"
 
@@ -18,25 +17,18 @@ protected:
         essai::ReinitialiserDonnees();
         ASSERT_TRUE(ChargementInitial(essai::DossierFixture()));
         InitialiserProjets();
-        CalculPermis = true;
-        CalculAuto = true;
-        ProjetActif = nullptr;
+        Etat().Reinitialiser();
         notif.Effacer();
     }
     void TearDown() override {
-        ProjetActif = nullptr;
-        CalculPermis = true;
-        CalculAuto = true;
+        Etat().Reinitialiser();
         essai::ReinitialiserDonnees();
     }
 
     // A new project as the "&Nouveau" command makes it, calculated without display.
     std::unique_ptr<clsprojet> Nouveau() {
         auto p = std::make_unique<clsprojet>();
-        CalculPermis = false;
-        p->Activer();
-        CalculPermis = true;
-        p->SimulerORIN(false);
+        (void)p->Nouveau();
         return p;
     }
 

@@ -17,7 +17,7 @@ protected:
     void TearDown() override { essai::ReinitialiserDonnees(); }
 };
 
-std::vector<std::string> Liste(int numero) {
+std::vector<std::string> ItemsDe(int numero) {
     std::vector<std::string> r;
     for (const std::string& item : Libelles[numero]) {
         if (item.empty())
@@ -46,12 +46,12 @@ TEST_F(ReferenceChargementTest, ChaqueDepartementOffreDesStationsLisibles) {
     RecordingNotificateur notif;
     ASSERT_TRUE(ChargementInitial(VARQUIN_REFERENCE_DIR));
     int departements = 0;
-    for (const std::string& pays : Liste(0)) {
+    for (const std::string& pays : ItemsDe(0)) {
         RemplirDepartements(pays);
-        for (const std::string& departement : Liste(1)) {
+        for (const std::string& departement : ItemsDe(1)) {
             ++departements;
             RemplirStations(departement);
-            const auto stations = Liste(2);
+            const auto stations = ItemsDe(2);
             ASSERT_FALSE(stations.empty()) << departement;
             for (const std::string& station : stations) {
                 float latitude = 0;

@@ -11,7 +11,7 @@ using namespace essai;
 
 namespace {
 // The items of a list up to its first empty one.
-std::vector<std::string> Liste(int n) {
+std::vector<std::string> ItemsDe(int n) {
     std::vector<std::string> r;
     for (const std::string& s : Libelles[static_cast<std::size_t>(n)]) {
         if (s.empty())
@@ -35,26 +35,26 @@ protected:
 
 TEST_F(StationsTest, DepartementsDUnPays) {
     RemplirDepartements("France");
-    EXPECT_EQ(Liste(1), (Noms{"Ain", "Rhône", "Nord"}));
+    EXPECT_EQ(ItemsDe(1), (Noms{"Ain", "Rhône", "Nord"}));
     // A department whose countries text names two countries is under each of them.
     RemplirDepartements("Belgique");
-    EXPECT_EQ(Liste(1), (Noms{"Nord", "Hainaut"}));
+    EXPECT_EQ(ItemsDe(1), (Noms{"Nord", "Hainaut"}));
     RemplirDepartements("Japon");
-    EXPECT_EQ(Liste(1), Noms{});
+    EXPECT_EQ(ItemsDe(1), Noms{});
 }
 
 TEST_F(StationsTest, StationsAvecUnNiveauDeRenvois) {
     // Ain: its own station first, then those of Rhône ("&Rhône"), but not those of
     // Nord that Rhône itself refers to.
     RemplirStations("Ain", true);
-    EXPECT_EQ(Liste(2), (Noms{"Ambérieu", "Lyon-Bron"}));
+    EXPECT_EQ(ItemsDe(2), (Noms{"Ambérieu", "Lyon-Bron"}));
     RemplirStations("Rhône", true);
-    EXPECT_EQ(Liste(2), (Noms{"Lyon-Bron", "Lille-Lesquin"}));
+    EXPECT_EQ(ItemsDe(2), (Noms{"Lyon-Bron", "Lille-Lesquin"}));
     RemplirStations("Nord", true);
-    EXPECT_EQ(Liste(2), Noms{"Lille-Lesquin"});
+    EXPECT_EQ(ItemsDe(2), Noms{"Lille-Lesquin"});
     EXPECT_EQ(Libelles[2][1], ""); // the longer earlier list is emptied
     RemplirStations("Hainaut", true);
-    EXPECT_EQ(Liste(2), Noms{});
+    EXPECT_EQ(ItemsDe(2), Noms{});
 }
 
 TEST_F(StationsTest, DepartementDeStationPrefereLeNomExact) {

@@ -5,7 +5,8 @@
 #include "common/Notificateur.h"
 #include "data/modTexte.h"
 #include "engine/modCalculORIN.h"
-#include "project/ParametresProjet.h"
+#include "project/EtatApplication.h"
+#include "project/ReglesSaisie.h"
 #include "project/clsprojet.h"
 #include "report/frmImpression.h"
 #include "startup/Modgeneral.h"
@@ -140,24 +141,22 @@ void tst_Rapport::initTestCase() {
 }
 
 void tst_Rapport::init() {
-    CalculPermis = true;
-    CalculAuto = true;
+    Etat().Reinitialiser();
     notif_.messages.clear();
 }
 
 void tst_Rapport::cleanup() {
-    ProjetActif = nullptr;
-    CalculAuto = true;
+    Etat().Reinitialiser();
 }
 
 std::unique_ptr<clsprojet> tst_Rapport::Nouveau(const QStringList& parametres) {
     auto p = std::make_unique<clsprojet>();
-    CalculPermis = false;
-    p->Activer();
-    CalculPermis = true;
-    for (const QString& affectation : parametres)
-        DefinirParametre(*p, affectation.toStdString());
-    p->SimulerORIN(false);
+    (void)p->Nouveau();
+    for (const QString& affectation : parametres) {
+        const QStringList cleValeur = affectation.split(QLatin1Char('='));
+        p->Appliquer(cleValeur.at(0).toStdString(), cleValeur.mid(1).join('=').toStdString());
+    }
+    (void)p->SimulerORIN(false);
     return p;
 }
 
@@ -308,9 +307,9 @@ void tst_Rapport::resultatsStockes() {
     QCOMPARE(avant.date, std::string("Date : 01/02/2026"));
     QVERIFY(!avant.resultats[4][13].empty());
 
-    CalculAuto = false;
-    DefinirParametre(*p, "Conso=50");
-    p->SimulerORIN(true);
+    Etat().DefinirCalculAuto(false);
+    p->Appliquer("Conso", "50");
+    (void)p->SimulerORIN(true);
     const ContenuRapport apres = LireContenuRapport(*p, "01/02/2026");
     const auto& besoin = apres.caracteristiques[apres.caracteristiques.size() - 2];
     QCOMPARE(besoin.valeur, std::string("50"));
@@ -322,8 +321,8 @@ void tst_Rapport::resultatsStockes() {
 
     // Now a one-piece water heater, not yet calculated: the figure per m² held from the
     // collector system is not its own.
-    DefinirParametre(*p, "TypeSysteme=CHAUFFE-EAU MONOBLOC");
-    p->SimulerORIN(true);
+    p->Appliquer("TypeSysteme", "CHAUFFE-EAU MONOBLOC");
+    (void)p->SimulerORIN(true);
     QVERIFY(p->Enregistrement().Calcul.Productivite_par_m2 > 0);
     const ContenuRapport monobloc = LireContenuRapport(*p, "01/02/2026");
     for (std::size_t m = 1; m <= 13; ++m) {

@@ -43,7 +43,7 @@ inline void RemplirEnregistrementExemple(EnregistrementProjet& p, const Climat& 
 
     EnregistrementCalcul& c = p.Calcul;
     c.NomProjet = "Projet0001";
-    c.Classe_Systeme = 2;
+    c.Classe_Systeme = ClasseSysteme::SansEchangeur;
     c.Categorie_Systeme = "CA_BA_SASEC";
     c.Ac = 2;
     c.Bc = 0.78f;
@@ -63,7 +63,7 @@ inline void RemplirEnregistrementExemple(EnregistrementProjet& p, const Climat& 
     c.EtatXElec = " ";
     for (Marque& marque : c.EtatsDivers)
         marque = "?";
-    c.B_Situation.Indice = 1;
+    c.B_Situation.Indice = SituationBallon::Exterieur;
     c.Deperdition.Calorifugeage = 1;
     c.Efficacite.R = 0.9f;
     c.Echangeur.Kech_A = 1;

@@ -1,6 +1,7 @@
 #include "OutilsTest.h"
 
 #include "engine/modCalculORIN.h"
+#include "project/EtatApplication.h"
 #include "project/clsprojet.h"
 #include "startup/Modgeneral.h"
 #include "ui/Demarrage.h"
@@ -73,9 +74,7 @@ void ChargerDonneesReference(const QString& dossier) {
     NotificateurEnregistreur notes;
     const bool charge = ChargementInitial(d.toStdString());
     QVERIFY2(charge, notes.messages.empty() ? "" : notes.messages.front().c_str());
-    CalculPermis = true;
-    CalculAuto = true;
-    ProjetActif = nullptr;
+    Etat().Reinitialiser();
 }
 
 QString CopierReference(const QString& destination) {

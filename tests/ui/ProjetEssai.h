@@ -5,6 +5,7 @@
 
 #include "../core/DonneesTest.h"
 #include "engine/modCalculORIN.h"
+#include "project/EtatApplication.h"
 #include "project/clsprojet.h"
 #include "project/modStructures.h"
 #include "startup/Modgeneral.h"
@@ -27,15 +28,12 @@ public:
         }
         charge_ = ChargementInitial(copie_ ? copie_->chemin() : essai::DossierFixture());
         InitialiserProjets();
-        CalculAuto = true;
-        CalculPermis = false;
-        projet.Activer();
-        CalculPermis = true;
-        projet.SimulerORIN(false);
+        Etat().Reinitialiser();
+        (void)projet.Nouveau();
     }
     ~ProjetEssai() {
-        projet.Desactiver();
-        ProjetActif = nullptr;
+        projet.Fermer();
+        Etat().Reinitialiser();
         essai::ReinitialiserDonnees();
     }
     ProjetEssai(const ProjetEssai&) = delete;

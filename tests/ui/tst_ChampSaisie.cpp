@@ -47,18 +47,22 @@ class TestChampSaisie : public QObject {
 private slots:
     void initTestCase() { PreparerEnvironnementTest(); }
 
-    void uneLettreDonneZeroEtLeMessage() {
+    void uneLettreRameneLaValeurPrecedente() {
         NotificateurEnregistreur notes;
         Fenetre f(ChampSaisie::Genre::Numerique);
+        f.champ->DefinirLibelle(QStringLiteral("Inclinaison [°]"));
+        f.champ->AfficherTexte(QStringLiteral("45"));
         QSignalSpy valides(f.champ, &ChampSaisie::valide);
-        QTest::keyClicks(f.champ, "12");
+        f.champ->selectAll();
+        QTest::keyClicks(f.champ, "4");
         QVERIFY(notes.messages.empty());
         QTest::keyClicks(f.champ, "a");
-        QCOMPARE(f.champ->text(), QStringLiteral("0"));
-        QCOMPARE(notes.messages, std::vector<std::string>{"Cette valeur doit être numérique"});
+        QCOMPARE(f.champ->text(), QStringLiteral("45"));
+        QCOMPARE(notes.messages,
+                 std::vector<std::string>{"Inclinaison [°] : Cette valeur doit être numérique"});
         QCOMPARE(notes.titres.front(), std::string(TitreApplication));
-        QVERIFY(f.champ->Modifie());
-        QCOMPARE(valides.size(), 0); // nothing is stored before Enter
+        QVERIFY(!f.champ->Modifie());
+        QCOMPARE(valides.size(), 0); // nothing is stored
     }
 
     void signeSeulVideVirguleEtPointSansMessage() {
@@ -89,34 +93,21 @@ private slots:
         QVERIFY(notes.messages.empty());
     }
 
-    void horsPlageMessageEtMinimumStocke() {
+    void horsPlageRefuseeLaValeurPrecedenteReste() {
         NotificateurEnregistreur notes;
         Fenetre f(ChampSaisie::Genre::Numerique);
-        f.champ->DefinirPlage(0.01f, 99);
+        f.champ->DefinirRegle(TrouverRegle("Nb_Capteurs"));
+        f.champ->AfficherTexte(QStringLiteral("2"));
         QSignalSpy valides(f.champ, &ChampSaisie::valide);
-        QTest::keyClicks(f.champ, "0");
-        QTest::keyClick(f.champ, Qt::Key_Return);
-        QCOMPARE(notes.messages,
-                 std::vector<std::string>{"Cette valeur doit être comprise entre 0,01 et 99"});
-        QCOMPARE(f.champ->text(), QStringLiteral("0,01"));
-        QCOMPARE(valides.size(), 1);
-        QCOMPARE(valides.front().front().toDouble(), 0.01);
-
-        // The collector count: 0 is stored as 1, 1000 as 1 too, 999 as itself.
-        f.champ->DefinirPlage(1, 999);
-        notes.messages.clear();
         for (const char* saisie : {"0", "1000", "999"}) {
-            f.champ->clear();
+            f.champ->selectAll();
             QTest::keyClicks(f.champ, saisie);
             QTest::keyClick(f.champ, Qt::Key_Return);
         }
-        QCOMPARE(notes.messages.size(), std::size_t{2});
-        QCOMPARE(notes.messages.front(),
-                 std::string("Cette valeur doit être comprise entre 1 et 999"));
-        QCOMPARE(valides.size(), 4);
-        QCOMPARE(valides.at(1).front().toDouble(), 1.0);
-        QCOMPARE(valides.at(2).front().toDouble(), 1.0);
-        QCOMPARE(valides.at(3).front().toDouble(), 999.0);
+        QCOMPARE(notes.messages, std::vector<std::string>(
+                                     2, "Nombre : Cette valeur doit être comprise entre 1 et 999"));
+        QCOMPARE(valides.size(), 1); // only 999 was handed over
+        QCOMPARE(valides.front().front().toDouble(), 999.0);
     }
 
     void uneBorneExacteEstAdmise() {

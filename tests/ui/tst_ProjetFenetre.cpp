@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(p->Projet().Nom, std::string("Projet0001"));
         const QString attendu = QDir::currentPath() + QStringLiteral("/Projet0001.vqp");
         QCOMPARE(b.principal.Zone()->currentSubWindow()->windowTitle(), attendu);
-        QVERIFY(ProjetActif == &p->Projet());
+        QVERIFY(ProjetActif() == &p->Projet());
         QVERIFY(b.HuitActives(true));
         // Created, calculated and shown: the results are there.
         QVERIFY(!p->Formulaire()->Grille()->Texte(1, 13).isEmpty());
@@ -108,7 +108,7 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(b.principal.NbProjets(), 0);
         QVERIFY(b.HuitActives(false));
-        QVERIFY(ProjetActif == nullptr);
+        QVERIFY(ProjetActif() == nullptr);
         QVERIFY(EstLibre(Projet(1)));
     }
 
@@ -126,7 +126,7 @@ private slots:
         QMdiSubWindow* premiere = b.principal.Zone()->subWindowList().front();
         b.principal.Zone()->setActiveSubWindow(premiere);
         QCOMPARE(b.Actif()->Projet().Nom, std::string("Projet0001"));
-        QVERIFY(ProjetActif == &b.Actif()->Projet());
+        QVERIFY(ProjetActif() == &b.Actif()->Projet());
     }
 
     void enregistrerPuisOuvrirDonneLesMemesValeurs() {

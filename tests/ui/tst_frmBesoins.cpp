@@ -52,16 +52,29 @@ private slots:
         QVERIFY(notif.messages.empty());
     }
 
-    void lettreTapeeDevientZeroAvecLeMessage() {
+    void lettreTapeeRefuseeEtBesoinHorsLimitesGardeLeDialogueOuvert() {
         ProjetEssai e;
         NotificateurEnregistreur notif;
         frmBesoins f(*e.projet.Besoin);
         QVERIFY(Montrer(f));
         Taper(f.txtMoyTeau(), QStringLiteral("4x"));
-        QCOMPARE(f.txtMoyTeau()->text(), QStringLiteral("0"));
-        QCOMPARE(f.txtTeau(1)->text(), QStringLiteral("0"));
-        QCOMPARE(notif.messages.size(), std::size_t(1));
-        QCOMPARE(notif.messages[0], std::string("Cette valeur doit être numérique"));
+        QCOMPARE(f.txtMoyTeau()->text(), QStringLiteral("50")); // the previous value
+        QCOMPARE(f.txtTeau(1)->text(), QStringLiteral("50"));
+        QCOMPARE(notif.messages,
+                 std::vector<std::string>{
+                     "Température de l'eau chaude [°C] : Cette valeur doit être numérique"});
+        // Needs the method cannot calculate with are refused at Ok, month named.
+        for (const char* besoin : {"-50", "0", "9999999"}) {
+            notif.messages.clear();
+            Taper(f.txtConso(3), QString::fromLatin1(besoin));
+            QTest::mouseClick(f.cmdOk(), Qt::LeftButton);
+            QVERIFY(f.isVisible());
+            QCOMPARE(notif.messages,
+                     std::vector<std::string>{"Consommation journalière [l/j] (mars) : Cette "
+                                              "valeur doit être comprise entre 1 et 100000"});
+            QCOMPARE(f.txtConso(3)->text(), QStringLiteral("1000"));
+        }
+        QCOMPARE(e.projet.Besoin->Conso.Item(3), 1000.0);
         // Typing a sign first is allowed and gives an average of 0 meanwhile.
         notif.messages.clear();
         Taper(f.txtConso(1), QStringLiteral("-"));

@@ -113,8 +113,9 @@ private slots:
         frmDeperdition f(b);
         QVERIFY(Montrer(f));
         Taper(f.txtEit(), QStringLiteral("a"));
-        QCOMPARE(f.txtEit()->text(), QStringLiteral("0"));
-        QCOMPARE(notif.messages.size(), std::size_t(1));
+        QCOMPARE(f.txtEit()->text(), QStringLiteral("0,00"));
+        QCOMPARE(notif.messages,
+                 std::vector<std::string>{"Epaiss. isol. [mm] : Cette valeur doit être numérique"});
     }
 };
 

@@ -35,7 +35,7 @@ class TestFrmOptions : public QObject {
 private slots:
     void initTestCase() { PreparerEnvironnementTest(); }
     void init() {
-        ModeCalculAuto() = true;
+        DefinirModeCalculAuto(true);
         AfficherMessages = false;
     }
 

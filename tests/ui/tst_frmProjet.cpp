@@ -4,6 +4,7 @@
 
 #include "OutilsTest.h"
 #include "engine/modCalculORIN.h"
+#include "project/EtatApplication.h"
 #include "project/clsprojet.h"
 #include "ui/BoutonImage.h"
 #include "ui/ChampSaisie.h"
@@ -94,7 +95,7 @@ private slots:
     }
     void init() {
         InitialiserProjets();
-        CalculAuto = true;
+        Etat().DefinirCalculAuto(true);
     }
 
     void sectionsEtLibellesMotPourMot() {
@@ -167,31 +168,50 @@ private slots:
                      qPrintable(QString::number(i)));
     }
 
-    void lettreDansUnChampNumerique() {
+    void uneSaisieRefuseeLaisseLaValeurPrecedente() {
         NotificateurEnregistreur notes;
         Bureau b;
         ChampSaisie* altitude = b.C("txtAltitude");
-        const float avant = b.P().Meteo->Altitude;
+        const QString avant = altitude->text();
         Saisir(altitude, QStringLiteral("1a"), false);
-        QCOMPARE(altitude->text(), QStringLiteral("0"));
-        QCOMPARE(notes.messages, std::vector<std::string>{"Cette valeur doit être numérique"});
-        QVERIFY(altitude->Modifie());
-        // Nothing is stored before Enter.
-        QCOMPARE(b.P().Meteo->Altitude, avant);
-    }
-
-    void zeroCapteurDonneLeMessageDePlageEtEnStockeUn() {
-        NotificateurEnregistreur notes;
-        Bureau b;
-        b.SystemeCapteurBallon();
-        b.P().Capteurs->nombre(3);
-        Saisir(b.C("txtNbCapteurs"), QStringLiteral("0"));
+        QCOMPARE(altitude->text(), avant);
         QCOMPARE(notes.messages,
-                 std::vector<std::string>{"Cette valeur doit être comprise entre 1 et 999"});
-        QCOMPARE(b.P().Capteurs->nombre(), int16_t(1));
-        QCOMPARE(b.P().Enregistrement().Calcul.Nb_Capteurs, int16_t(1));
-        QCOMPARE(b.C("txtNbCapteurs")->text(), QStringLiteral("1"));
-        QVERIFY(!b.C("txtNbCapteurs")->Modifie());
+                 std::vector<std::string>{"Altitude [m] : Cette valeur doit être numérique"});
+
+        // The window's cases a user reported: each refused with the field and its range,
+        // the previous value kept, the results untouched.
+        b.SystemeCapteurBallon();
+        (void)b.P().Modifier("Type_capteur", "Plan sélectif 2,3 m²");
+        const float couverture = b.P().Enregistrement().Calcul.Fecs_an;
+        const struct {
+            const char* champ;
+            const char* saisie;
+            const char* message;
+        } cas[] = {
+            {"txtNbCapteurs", "0", "Nombre : Cette valeur doit être comprise entre 1 et 999"},
+            // Whole collectors: from one to 999 of them.
+            {"txtSurfaceTotale", "-4",
+             "Surf.totale [m²] : Cette valeur doit être comprise entre "
+             "2,3 et 2297,7"},
+            {"txtSurfaceTotale", "100000",
+             "Surf.totale [m²] : Cette valeur doit être comprise "
+             "entre 2,3 et 2297,7"},
+            {"txtAltitude", "99999",
+             "Altitude [m] : Cette valeur doit être comprise entre -100 "
+             "et 5000"},
+            {"txtOrientation", "99999",
+             "Orientation [°] : Cette valeur doit être comprise entre "
+             "-180 et 180"},
+        };
+        for (const auto& c : cas) {
+            notes.messages.clear();
+            const QString precedent = b.C(c.champ)->text();
+            Saisir(b.C(c.champ), QString::fromLatin1(c.saisie));
+            QCOMPARE(notes.messages, std::vector<std::string>{c.message});
+            QCOMPARE(b.C(c.champ)->text(), precedent);
+            QVERIFY(!b.C(c.champ)->Modifie());
+        }
+        QCOMPARE(b.P().Enregistrement().Calcul.Fecs_an, couverture);
     }
 
     void surfaceValideeArrondieAuNombreEntierDeCapteurs() {
@@ -241,7 +261,7 @@ private slots:
         QVERIFY(!b.Visible("fAppoint"));
         QCOMPARE(b.P().Appoint->TypeAppoint, std::string("Sans appoint"));
         // Classe_Systeme of the last run follows the type.
-        QCOMPARE(b.P().Enregistrement().Calcul.Classe_Systeme, int16_t(3));
+        QCOMPARE(b.P().Enregistrement().Calcul.Classe_Systeme, ClasseSysteme::ChauffeEauMonobloc);
         QVERIFY(!b.F().Bouton(14)->Enfonce());
     }
 
@@ -260,7 +280,7 @@ private slots:
         QVERIFY(!b.Visible("fDetailEchangeur"));
         b.Cliquer(27);
         QCOMPARE(b.C("txtSituationEchangeur")->text(), QStringLiteral("Incorporé"));
-        QCOMPARE(b.P().Enregistrement().Calcul.Classe_Systeme, int16_t(1));
+        QCOMPARE(b.P().Enregistrement().Calcul.Classe_Systeme, ClasseSysteme::EchangeurIncorpore);
         // The exchanger's choice is forced or simple, never detailed.
         ChoisirDansLePopup(QStringLiteral("Calc. détaillé"));
         b.Cliquer(13);
@@ -332,7 +352,7 @@ private slots:
         Bureau b;
         const QStringList plein = Resultats(*b.F().Grille());
         QVERIFY(!plein.front().isEmpty());
-        CalculAuto = false;
+        Etat().DefinirCalculAuto(false);
         Saisir(b.C("txtAltitude"), QStringLiteral("800"));
         QCOMPARE(b.P().Meteo->Altitude, 800.0f);
         for (const QString& cellule : Resultats(*b.F().Grille()))
@@ -340,7 +360,7 @@ private slots:
         QCOMPARE(b.F().Grille()->Texte(1, 0), QStringLiteral("Couverture [%]"));
         QCOMPARE(b.F().Grille()->Texte(0, 13), QStringLiteral("Annuel"));
         Action(b.principal, "mnuCalculer")->trigger();
-        QVERIFY(!CalculAuto);
+        QVERIFY(!Etat().CalculAuto());
         const QStringList calcule = Resultats(*b.F().Grille());
         QVERIFY(!calcule.front().isEmpty());
         // Higher and colder: another result than before the change.

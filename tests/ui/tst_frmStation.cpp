@@ -6,6 +6,7 @@
 #include "ProjetEssai.h"
 #include "data/modCopieUtilisateur.h"
 #include "data/modStations.h"
+#include "project/EtatApplication.h"
 #include "ui/ChampSaisie.h"
 #include "ui/Dialogues.h"
 #include "ui/frmChoix.h"
@@ -123,7 +124,7 @@ private slots:
         ProjetEssai e(ProjetEssai::Donnees::CopieReference);
         ChoisirStationUtilisateur(e.projet);
         e.projet.Meteo->Altitude = 1237;
-        QVERIFY(e.projet.SimulerORIN(false));
+        QVERIFY(e.projet.SimulerORIN(false).Complet());
         QCOMPARE(float(e.projet.Meteo->Text.Item(12)), 3.8f - 4.5f);
         frmStation f(e.projet);
         QCOMPARE(f.txtText(12)->text(), QStringLiteral("3,8"));

@@ -1,0 +1,103 @@
+#include "project/LectureSaisie.h"
+
+#include "data/modDonnees.h"
+#include "data/modLibelles.h"
+#include "data/modTexte.h"
+#include "project/ReglesSaisie.h"
+#include "project/ValeursFichier.h"
+
+#include <cmath>
+
+std::string Guillemets(const std::string& texte) {
+    std::string cite;
+    std::size_t caracteres = 0;
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        const auto octet = static_cast<unsigned char>(texte[i]);
+        // A continuation byte belongs to the character before it.
+        if ((octet & 0xC0) != 0x80 && ++caracteres > 60) {
+            cite += "…";
+            break;
+        }
+        if (octet < 0x20 || octet == 0x7F) {
+            char echappe[8];
+            std::snprintf(echappe, sizeof echappe, "\\x%02X", octet);
+            cite += echappe;
+        } else {
+            cite += texte[i];
+        }
+    }
+    return "« " + cite + " »";
+}
+
+std::vector<double> LireValeurs(const std::string& texte, std::size_t maximum) {
+    std::string reste = texte;
+    for (char& c : reste) {
+        if (c == ';' || c == '\t')
+            c = ' ';
+    }
+    std::vector<double> valeurs;
+    for (std::string mot; !(mot = LireMot(reste, " ")).empty();) {
+        const auto v = LireNombreStrict(mot);
+        if (!v)
+            throw ErreurParametre(Guillemets(mot) + " n'est pas un nombre");
+        valeurs.push_back(*v);
+    }
+    if (valeurs.empty() || valeurs.size() > maximum)
+        throw ErreurParametre("il faut de 1 à " + std::to_string(maximum) + " valeurs");
+    if (maximum == 12 && valeurs.size() != 1 && valeurs.size() != 12)
+        throw ErreurParametre("il faut une valeur pour tous les mois, ou douze");
+    return valeurs;
+}
+
+void LireSerie(const std::string& texte, std::size_t maximum, CollectionNombres& serie) {
+    std::vector<double> valeurs = LireValeurs(texte, maximum);
+    if (maximum == 12 && valeurs.size() == 1)
+        valeurs.assign(12, valeurs[0]);
+    serie.Clear();
+    for (double v : valeurs)
+        serie.Add(v);
+}
+
+int16_t LireEntierArrondi(const std::string& texte) {
+    return LireEntier(texte);
+}
+
+std::vector<std::string> ItemsListe(int liste) {
+    std::vector<std::string> items;
+    if (liste < 0 || liste > LibelleListeMax)
+        return items;
+    for (const std::string& item : Libelles[static_cast<std::size_t>(liste)]) {
+        if (item.empty())
+            break;
+        items.push_back(item);
+    }
+    return items;
+}
+
+std::string LibelleChoix(const std::string& texte) {
+    const auto items = ItemsListe(Liste::ChoixCalcul);
+    for (const std::string& item : items) {
+        if (item == texte)
+            return item;
+    }
+    const std::string t = Rogner(texte);
+    if (t.empty())
+        return LibelleTypeDeCalcul(0);
+    const auto code = LireNombreStrict(t);
+    if (code && (*code == 0 || *code == 1 || *code == 2))
+        return LibelleTypeDeCalcul(static_cast<int>(*code));
+    throw ErreurParametre(Guillemets(texte) +
+                          " n'est ni un choix de calcul (« Calc. simple », « "
+                          "Calc. détaillé », « Val. forcée ») ni son code 0, 1 ou 2");
+}
+
+std::optional<double> NombreDuLibelle(int liste, const std::string& libelle) {
+    const Table* table = liste == Liste::Inclinaisons   ? &TableInclinaisons
+                         : liste == Liste::Orientations ? &TableOrientations
+                                                        : nullptr;
+    if (!table || IndiceEntree(*table, libelle) == 0)
+        return std::nullopt;
+    double valeur = 0;
+    LireValeursTable(*table, libelle, {&valeur});
+    return valeur;
+}
