@@ -74,7 +74,9 @@ int OuvrirProjetCli(clsprojet& projet, const OptionsProjet& options, const std::
     CalculPermis = false;
     projet.Activer();
     CalculPermis = true;
-    projet.Fichier = std::filesystem::absolute(options.positionnels.at(0)).string();
+    // An empty path has no absolute form; the reader then says the name is empty.
+    std::error_code ec;
+    projet.Fichier = std::filesystem::absolute(options.positionnels.at(0), ec).string();
     try {
         projet.WithDataDo(1);
     } catch (const ErreurExecution& e) {

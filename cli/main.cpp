@@ -2,6 +2,7 @@
 // Each subcommand lives in its own file and is listed in the table below.
 
 #include "cli/Commandes.h"
+#include "common/Erreurs.h"
 
 #include <iostream>
 #include <string>
@@ -59,8 +60,15 @@ int main(int argc, char** argv) {
         return 0;
     }
     for (const Commande& c : kCommandes) {
-        if (nom == c.nom)
+        if (nom != c.nom)
+            continue;
+        // The commands report what they expect; anything else still ends in French.
+        try {
             return c.executer(Arguments(arguments.begin() + 1, arguments.end()));
+        } catch (const std::exception& e) {
+            std::cerr << "varquin-cli " << nom << " : " << TexteException(e) << '\n';
+            return 1;
+        }
     }
     std::cerr << "varquin-cli : commande inconnue « " << nom << " ».\n";
     AfficherAide(std::cerr);

@@ -1,5 +1,6 @@
 #include "engine/modCalculMeteo.h"
 
+#include "common/Citation.h"
 #include "common/Erreurs.h"
 #include "common/Texte.h"
 #include "data/modMessages.h"
@@ -14,7 +15,7 @@ void ChargerSerie(const char* nom, int messageVide, TableauMois& cible) {
     const SerieSoleil* serie = LireSerieSoleil(fichier);
     if (!serie) {
         AfficherMessage(44, {fichier.chemin});
-        throw ErreurFichier("Impossible d'ouvrir le fichier « " + fichier.chemin + " ».");
+        throw ErreurFichier("Impossible d'ouvrir le fichier " + CiterChemin(fichier.chemin) + ".");
     }
     if (serie->premiereLigneVide)
         AfficherMessage(messageVide);

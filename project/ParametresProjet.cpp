@@ -1,5 +1,6 @@
 #include "project/ParametresProjet.h"
 
+#include "common/Citation.h"
 #include "common/Texte.h"
 #include "data/modDonnees.h"
 #include "data/modLibelles.h"
@@ -21,7 +22,7 @@ struct Parametre {
 };
 
 std::string Guillemets(const std::string& t) {
-    return "« " + t + " »";
+    return Citer(t);
 }
 
 float Simple(const std::string& v) {
@@ -347,7 +348,7 @@ void DefinirParametre(clsprojet& projet, const std::string& cle, const std::stri
 void DefinirParametre(clsprojet& projet, const std::string& affectation) {
     const std::size_t egal = affectation.find('=');
     if (egal == std::string::npos)
-        throw ErreurParametre("« " + affectation + " » n'est pas de la forme CLÉ=VALEUR.");
+        throw ErreurParametre(Citer(affectation) + " n'est pas de la forme CLÉ=VALEUR.");
     DefinirParametre(projet, affectation.substr(0, egal), affectation.substr(egal + 1));
 }
 

@@ -1,5 +1,6 @@
 #include "project/ProjetFichier.h"
 
+#include "common/Citation.h"
 #include "common/Erreurs.h"
 #include "common/Fichiers.h"
 #include "data/modTexte.h"
@@ -49,7 +50,9 @@ private:
 
 class Lecteur : public VisiteurElements {
 public:
-    explicit Lecteur(const std::string& contenu) : tampon_(contenu) {}
+    explicit Lecteur(std::string contenu) : contenu_(std::move(contenu)), tampon_(contenu_) {}
+    Lecteur(const Lecteur&) = delete; // tampon_ points into contenu_
+    Lecteur& operator=(const Lecteur&) = delete;
 
     int ligne = 0;             // number of the last line taken
     const char* cle = nullptr; // key of the item being read
@@ -70,7 +73,7 @@ private:
         if (tampon_.empty())
             throw ErreurExecution("le fichier s'arrête avant la fin du projet");
         ++ligne;
-        return LireLigne(tampon_);
+        return std::string(LireLigneVue(tampon_));
     }
     std::string ValeurSimple(const char* c) {
         cle = c;
@@ -90,12 +93,10 @@ private:
         }
     }
 
-    std::string tampon_;
+    std::string contenu_;
+    std::string_view tampon_; // the lines not read yet
 };
 
-std::string Guillemets(const std::string& texte) {
-    return "« " + texte + " »";
-}
 } // namespace
 
 std::string TexteProjet(const EnregistrementProjet& projet, const std::string& fichier) {
@@ -114,9 +115,9 @@ void LireTexteProjet(const std::string& contenu, const std::string& chemin,
     try {
         ParcourirElements(brouillon, fichierLu, lecteur);
     } catch (const ErreurExecution& e) {
-        throw ErreurFichier("Le fichier " + Guillemets(chemin) + " n'a pas pu être lu : ligne " +
+        throw ErreurFichier("Le fichier " + CiterChemin(chemin) + " n'a pas pu être lu : ligne " +
                             std::to_string(lecteur.ligne) + " (" +
-                            Guillemets(lecteur.cle ? lecteur.cle : "") + "), " + e.what() +
+                            Citer(lecteur.cle ? lecteur.cle : "") + "), " + e.what() +
                             ". Le projet n'a pas été modifié.");
     }
     projet = std::move(brouillon);
@@ -129,5 +130,5 @@ void EcrireFichierProjet(const std::string& chemin, const EnregistrementProjet& 
 
 void LireFichierProjet(const std::string& chemin, EnregistrementProjet& projet,
                        std::string& fichier) {
-    LireTexteProjet(LireFichierTexte(chemin), chemin, projet, fichier);
+    LireTexteProjet(LireFichierTexte(chemin, GenreFichier::Projet), chemin, projet, fichier);
 }

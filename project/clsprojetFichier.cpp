@@ -4,6 +4,7 @@
 // reference data do not know), the record, the components and the shared choice
 // lists are put back as they were, so that a failed open changes nothing.
 
+#include "common/Citation.h"
 #include "common/Erreurs.h"
 #include "data/modDonnees.h"
 #include "data/modLibelles.h"
@@ -62,8 +63,8 @@ void clsprojet::LireFichier() {
         Libelles[2] = etat.stations;
         Libelles[17] = etat.orientations;
         TableOrientations = etat.tableOrientations;
-        throw ErreurFichier("Le fichier « " + chemin + " » n'a pas pu être ouvert : " + e.what() +
-                            " Le projet n'a pas été modifié.");
+        throw ErreurFichier("Le fichier " + CiterChemin(chemin) + " n'a pas pu être ouvert : " +
+                            e.what() + " Le projet n'a pas été modifié.");
     }
 }
 

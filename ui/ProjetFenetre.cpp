@@ -28,7 +28,7 @@ template <typename Action> void Proteger(Action action) {
     try {
         action();
     } catch (const std::exception& e) {
-        Informer(e.what());
+        Informer(TexteException(e));
     }
 }
 } // namespace

@@ -169,7 +169,7 @@ TEST_F(CycleTest, ACorruptFileLeavesTheOpenProjectUnchanged) {
     EXPECT_EQ(Etat(*q), avant);
 
     // A station the reference data do not know: refused after the file was read.
-    std::string inconnue = LireFichierTexte(dossier / "bon.vqp");
+    std::string inconnue = LireFichierTexte(dossier / "bon.vqp", GenreFichier::Projet);
     inconnue.replace(inconnue.find("Station\tAmbérieu"), std::string("Station\tAmbérieu").size(),
                      "Station\tAtlantide");
     EcrireFichierTexte(dossier / "inconnue.vqp", inconnue);
