@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -37,9 +38,11 @@ const char* NomGenre(GenreFichier genre) {
     }
 }
 
+// Rounded up, so that a file just over its limit does not read as equal to it.
 std::string Mio(std::uintmax_t octets) {
     char t[32];
-    std::snprintf(t, sizeof t, "%.1f", static_cast<double>(octets) / (1 << 20));
+    std::snprintf(t, sizeof t, "%.1f",
+                  std::ceil(static_cast<double>(octets) / (1 << 20) * 10) / 10);
     std::string r = t;
     std::replace(r.begin(), r.end(), '.', ',');
     return r;
@@ -175,9 +178,12 @@ bool LecteurLignes::Suivante(std::string_view& ligne) {
         if (reste.size() > longueurMax_)
             break;
         if (!Lire()) {
-            if (position_ >= texte_.size())
+            const std::string_view derniere = texte_.substr(position_);
+            if (derniere.find_first_of("\r\n") != std::string_view::npos)
+                continue; // a final CR, now known to be one
+            if (derniere.empty())
                 return false;
-            ligne = texte_.substr(position_);
+            ligne = derniere;
             position_ = texte_.size();
             ++numero_;
             return true;
