@@ -139,7 +139,7 @@ int CommandeImportEpw(const Arguments& arguments) {
         else
             Tableau(s, std::cout);
     } catch (const std::exception& e) {
-        std::cerr << "varquin-cli import-epw : " << e.what() << '\n';
+        std::cerr << "varquin-cli import-epw : " << TexteException(e) << '\n';
         return 1;
     }
     return 0;

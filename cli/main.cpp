@@ -40,10 +40,8 @@ const Commande kCommandes[] = {
 int Executer(const Commande& c, const Arguments& arguments) {
     try {
         return c.executer(arguments);
-    } catch (const std::bad_alloc&) {
-        std::cerr << "varquin-cli " << c.nom << " : mémoire insuffisante.\n";
     } catch (const std::exception& e) {
-        std::cerr << "varquin-cli " << c.nom << " : " << MessageErreur(e) << '\n';
+        std::cerr << "varquin-cli " << c.nom << " : " << TexteException(e) << '\n';
     }
     return 1;
 }

@@ -29,7 +29,8 @@ void AjouterUtf8(std::string& s, char32_t c) {
     }
 }
 
-// Length of the UTF-8 sequence starting at i, 0 when it is not valid.
+} // namespace
+
 std::size_t LongueurSequence(std::string_view s, std::size_t i, char32_t& c) {
     const auto b0 = static_cast<std::uint8_t>(s[i]);
     std::size_t n;
@@ -61,7 +62,6 @@ std::size_t LongueurSequence(std::string_view s, std::size_t i, char32_t& c) {
         return 0;
     return n;
 }
-} // namespace
 
 bool EstUtf8Multioctet(std::string_view octets) {
     bool multi = false;

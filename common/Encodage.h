@@ -4,6 +4,9 @@
 #include <string>
 #include <string_view>
 
+// Length of the UTF-8 sequence that starts at byte i, with its code point in c; 0 when
+// the bytes there are not valid UTF-8.
+std::size_t LongueurSequence(std::string_view s, std::size_t i, char32_t& c);
 // True when the bytes are valid UTF-8 and hold at least one multi-byte sequence.
 bool EstUtf8Multioctet(std::string_view octets);
 // Windows-1252 bytes to UTF-8.

@@ -3,6 +3,7 @@
 // reachable by a unique text key. Keys are compared without regard to case, so a
 // station written "PARIS" in one file is found under "Paris" from another.
 
+#include "common/Citation.h"
 #include "common/Erreurs.h"
 #include "common/Texte.h"
 
@@ -26,7 +27,7 @@ public:
     void Add(T valeur, const std::string& cle = {}) {
         std::string normalisee = cle.empty() ? std::string() : Normaliser(cle);
         if (!cle.empty() && positions_.contains(normalisee))
-            throw ErreurExecution("La clé « " + cle + " » est déjà dans la collection.");
+            throw ErreurExecution("La clé " + Citer(cle) + " est déjà dans la collection.");
         elements_.push_back({std::move(valeur), cle});
         if (!cle.empty())
             positions_.emplace(std::move(normalisee), elements_.size() - 1);
@@ -109,7 +110,7 @@ private:
     std::size_t PositionCle(const std::string& cle) const {
         const auto it = positions_.find(Normaliser(cle));
         if (it == positions_.end())
-            throw ErreurIndice("La clé « " + cle + " » n'est pas dans la collection.");
+            throw ErreurIndice("La clé " + Citer(cle) + " n'est pas dans la collection.");
         return it->second;
     }
 };

@@ -1,5 +1,7 @@
 #include "data/ImportEpw.h"
 
+#include "common/Citation.h"
+#include "common/Encodage.h"
 #include "common/Erreurs.h"
 #include "common/Fichiers.h"
 #include "common/Texte.h"
@@ -7,17 +9,22 @@
 #include "data/modStations.h"
 #include "data/modTexte.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
 namespace {
 
-// An hourly EPW year is about 1.6 MB; anything much larger is not one.
-constexpr std::uintmax_t TailleMaximale = 64u << 20;
+// An EPW line is a few hundred characters; the header is eight lines.
+constexpr std::size_t LongueurLigneMax = 64 * 1024;
+constexpr std::size_t LignesEnTeteMax = 100;
+// What the air and the sun can give: hourly global horizontal irradiation above the
+// solar constant is impossible, and no weather station records air beyond ±60 °C.
+constexpr double RayonnementMax = 1400; // Wh/m²
+constexpr double TemperatureMin = -60, TemperatureMax = 60;
 
 // Fields of an hourly record (1-based, as the format numbers them).
 constexpr std::size_t ChampMois = 2, ChampJour = 3, ChampHeure = 4;
@@ -109,21 +116,25 @@ struct Cumul {
     }
 };
 
+bool EstBissextile(int annee) {
+    return (annee % 4 == 0 && annee % 100 != 0) || annee % 400 == 0;
+}
+
+// The file is read one line at a time: only the line being read and the sums are kept,
+// whatever the size of the file.
 class LecteurEpw {
 public:
-    // CR LF or LF line ends (the file reader turns lone CRs into CR LF).
-    LecteurEpw(std::string_view texte, const std::string& chemin)
-        : chemin_(chemin), lignes_(Decouper(texte, '\n')) {
-        for (std::string_view& l : lignes_) {
-            if (!l.empty() && l.back() == '\r')
-                l.remove_suffix(1);
-        }
-    }
+    LecteurEpw(LecteurLignes& lignes, const std::string& chemin)
+        : lignes_(lignes), chemin_(chemin) {}
 
     StationEpw Lire() {
         StationEpw s;
-        LireLocation(s);
-        LireEnregistrements(s, LigneDesPeriodes() + 1);
+        std::string_view ligne;
+        if (!lignes_.Suivante(ligne))
+            ligne = {};
+        LireLocation(DecoderTexte(ligne), s);
+        LireEnTete();
+        LireEnregistrements(s);
         for (int m = 1; m <= 12; ++m) {
             s.Gh[m] = static_cast<float>(SommeDesMoyennes(rayonnement_, m, "rayonnement") / 1000.0);
             s.Text[m] = static_cast<float>(SommeDesMoyennes(temperature_, m, "température") / 24.0);
@@ -134,114 +145,127 @@ public:
     }
 
 private:
-    [[noreturn]] void Echec(std::size_t indice, const std::string& raison) const {
-        throw ErreurFichier("Fichier météo « " + chemin_ + " », ligne " +
-                            std::to_string(indice + 1) + " : " + raison + ".");
+    [[noreturn]] void Echec(const std::string& raison) const {
+        throw ErreurFichier("Fichier météo " + CiterChemin(chemin_) + ", ligne " +
+                            std::to_string(std::max<std::size_t>(lignes_.Numero(), 1)) + " : " +
+                            raison + ".");
     }
 
     double Valeur(const std::vector<std::string_view>& champs, std::size_t numero, const char* quoi,
-                  std::size_t indice, double minimum = -HUGE_VAL, double maximum = HUGE_VAL) const {
+                  double minimum = -HUGE_VAL, double maximum = HUGE_VAL) const {
         double v = 0;
         if (!LireNombre(champs[numero - 1], v) || v < minimum || v > maximum)
-            Echec(indice, std::string(quoi) + " « " + SousTexte(champs[numero - 1], 0, 30) +
-                              " » illisible (champ " + std::to_string(numero) + ")");
+            Echec(std::string(quoi) + " " + Citer(champs[numero - 1], 30) + " illisible (champ " +
+                  std::to_string(numero) + ")");
         return v;
     }
 
-    void LireLocation(StationEpw& s) const {
-        if (!CommencePar(lignes_[0], "LOCATION"))
-            Echec(0, "un fichier météo EPW commence par la ligne « LOCATION », qui manque ici");
-        const auto champs = Decouper(lignes_[0], ',');
+    void LireLocation(const std::string& ligne, StationEpw& s) const {
+        if (!CommencePar(ligne, "LOCATION"))
+            Echec("un fichier météo EPW commence par la ligne « LOCATION », qui manque ici");
+        const auto champs = Decouper(ligne, ',');
         if (champs.size() < 10)
-            Echec(0, "la ligne LOCATION a " + std::to_string(champs.size()) +
-                         " champs ; 10 sont attendus (ville, région, pays, source, numéro OMM, "
-                         "latitude, longitude, fuseau horaire, altitude)");
+            Echec("la ligne LOCATION a " + std::to_string(champs.size()) +
+                  " champs ; 10 sont attendus (ville, région, pays, source, numéro OMM, "
+                  "latitude, longitude, fuseau horaire, altitude)");
         s.nom = NomStationEpw(std::string(champs[1]));
         if (s.nom.find_first_not_of(" -'()/.,") == std::string::npos)
             s.nom = NomStationEpw(std::filesystem::path(chemin_).stem().string());
         s.source = Rogner(champs[4]);
         s.wmo = Rogner(champs[5]);
-        s.latitude = static_cast<float>(Valeur(champs, 7, "latitude", 0, -90, 90));
-        s.longitude = static_cast<float>(Valeur(champs, 8, "longitude", 0, -180, 180));
-        Valeur(champs, 9, "fuseau horaire", 0, -12, 14);
-        s.altitude = static_cast<float>(Valeur(champs, 10, "altitude", 0, -500, 9000));
+        s.latitude = static_cast<float>(Valeur(champs, 7, "latitude", -90, 90));
+        s.longitude = static_cast<float>(Valeur(champs, 8, "longitude", -180, 180));
+        Valeur(champs, 9, "fuseau horaire", -12, 14);
+        s.altitude = static_cast<float>(Valeur(champs, 10, "altitude", -500, 9000));
         s.hemisphere = s.latitude < 0 ? "S" : "N";
     }
 
     // The header ends with the DATA PERIODS line (the eighth line of a standard file);
     // only one record per hour is read.
-    std::size_t LigneDesPeriodes() const {
-        std::size_t i = 1;
-        for (; i < lignes_.size() && !CommencePar(lignes_[i], "DATA PERIODS"); ++i) {
-            const std::string_view l = SansEspaces(lignes_[i]);
+    void LireEnTete() const {
+        std::string_view ligne;
+        for (;;) {
+            if (!lignes_.Suivante(ligne))
+                Echec("le fichier s'arrête sans la ligne « DATA PERIODS » qui termine l'en-tête");
+            if (CommencePar(ligne, "DATA PERIODS"))
+                break;
+            const std::string_view l = SansEspaces(ligne);
             if (!l.empty() && l.front() >= '0' && l.front() <= '9')
-                Echec(i, "enregistrement horaire avant la ligne « DATA PERIODS » qui termine "
-                         "l'en-tête");
+                Echec("enregistrement horaire avant la ligne « DATA PERIODS » qui termine "
+                      "l'en-tête");
+            if (lignes_.Numero() >= LignesEnTeteMax)
+                Echec("pas de ligne « DATA PERIODS » dans les " + std::to_string(LignesEnTeteMax) +
+                      " premières lignes : ce n'est pas l'en-tête d'un fichier EPW");
         }
-        if (i == lignes_.size())
-            Echec(i - 1,
-                  "le fichier s'arrête sans la ligne « DATA PERIODS » qui termine l'en-tête");
-        const auto champs = Decouper(lignes_[i], ',');
+        const auto champs = Decouper(ligne, ',');
         int parHeure = 0;
         if (champs.size() < 3 || !LireEntier(champs[2], parHeure) || parHeure != 1)
-            Echec(i, "seuls les fichiers horaires (un enregistrement par heure) sont acceptés");
-        return i;
+            Echec("seuls les fichiers horaires (un enregistrement par heure) sont acceptés");
     }
 
-    void LireEnregistrements(StationEpw& s, std::size_t premiere) {
+    void LireEnregistrements(StationEpw& s) {
         Instant attendu;
         bool bissextile = false;
-        std::size_t derniere = premiere - 1;
-        for (std::size_t i = premiere; i < lignes_.size(); ++i) {
-            if (SansEspaces(lignes_[i]).empty())
+        std::string_view ligne;
+        while (lignes_.Suivante(ligne)) {
+            if (SansEspaces(ligne).empty())
                 continue;
             if (attendu.mois == 13)
-                Echec(i, "enregistrement au-delà du 31/12 à 24 h");
-            const auto champs = Decouper(lignes_[i], ',');
-            const Instant t = LireInstant(champs, i);
+                Echec("enregistrement au-delà du 31/12 à 24 h");
+            const auto champs = Decouper(ligne, ',');
+            const Instant t = LireInstant(champs);
             if (!(t == attendu)) {
-                if (!(attendu == Instant{3, 1, 1} && t == Instant{2, 29, 1}))
-                    Echec(i, "enregistrement " + TexteInstant(t) + " trouvé, celui " +
-                                 TexteInstant(attendu) + " était attendu");
+                // One 29 February, between the 28th and the 1st of March.
+                if (bissextile || !(attendu == Instant{3, 1, 1} && t == Instant{2, 29, 1}))
+                    Echec("enregistrement " + TexteInstant(t) + " trouvé, celui " +
+                          TexteInstant(attendu) + " était attendu");
+                VerifierAnneeBissextile(champs);
                 bissextile = true;
             }
-            LireValeurs(s, champs, t, i);
+            LireValeurs(s, champs, t);
             attendu = Suivant(t, bissextile);
-            derniere = i;
             ++s.heures;
         }
         if (attendu.mois != 13)
-            Echec(derniere, "le fichier s'arrête après " + std::to_string(s.heures) +
-                                " enregistrements horaires ; une année complète de 8760 heures "
-                                "(8784 en année bissextile) est attendue");
+            Echec("le fichier s'arrête après " + std::to_string(s.heures) +
+                  " enregistrements horaires ; une année complète de 8760 heures "
+                  "(8784 en année bissextile) est attendue");
     }
 
-    Instant LireInstant(const std::vector<std::string_view>& champs, std::size_t i) const {
+    void VerifierAnneeBissextile(const std::vector<std::string_view>& champs) const {
+        int annee = 0;
+        if (!LireEntier(champs[0], annee))
+            Echec("année " + Citer(champs[0], 12) + " illisible pour un 29 février (champ 1)");
+        if (!EstBissextile(annee))
+            Echec("29 février d'une année qui n'est pas bissextile (" + std::to_string(annee) +
+                  ")");
+    }
+
+    Instant LireInstant(const std::vector<std::string_view>& champs) const {
         if (champs.size() < ChampsMinimum || champs.size() > ChampsMaximum)
-            Echec(i, std::to_string(champs.size()) + " champs au lieu de 35 dans un "
-                                                     "enregistrement horaire");
+            Echec(std::to_string(champs.size()) + " champs au lieu de 35 dans un "
+                                                  "enregistrement horaire");
         Instant t;
         if (!LireEntier(champs[ChampMois - 1], t.mois) ||
             !LireEntier(champs[ChampJour - 1], t.jour) ||
             !LireEntier(champs[ChampHeure - 1], t.heure))
-            Echec(i, "date « " + SousTexte(champs[ChampJour - 1], 0, 12) + "/" +
-                         SousTexte(champs[ChampMois - 1], 0, 12) + " " +
-                         SousTexte(champs[ChampHeure - 1], 0, 12) +
-                         " h » illisible (champs 2 à 4)");
+            Echec("date « " + Echapper(champs[ChampJour - 1], 12) + "/" +
+                  Echapper(champs[ChampMois - 1], 12) + " " + Echapper(champs[ChampHeure - 1], 12) +
+                  " h » illisible (champs 2 à 4)");
         return t;
     }
 
-    // The format's missing-value codes (99.9 °C, 9999 Wh/m²) and values outside its
-    // ranges count as missing; text that is not a number is an error.
-    void LireValeurs(StationEpw& s, const std::vector<std::string_view>& champs, const Instant& t,
-                     std::size_t i) {
-        const double temperature = Valeur(champs, ChampTemperature, "température sèche", i);
-        const double rayonnement = Valeur(champs, ChampRayonnement, "rayonnement global", i);
-        if (temperature > -70 && temperature < 70)
+    // The format's missing-value codes (99.9 °C, 9999 Wh/m²) and values beyond what
+    // the air or the sun can give count as missing: an hour of 9998 Wh/m² or of 69.9 °C
+    // is a damaged record, not weather. Text that is not a number is an error.
+    void LireValeurs(StationEpw& s, const std::vector<std::string_view>& champs, const Instant& t) {
+        const double temperature = Valeur(champs, ChampTemperature, "température sèche");
+        const double rayonnement = Valeur(champs, ChampRayonnement, "rayonnement global");
+        if (temperature >= TemperatureMin && temperature <= TemperatureMax)
             temperature_.Ajouter(t, temperature);
         else
             ++s.manquantesText;
-        if (rayonnement >= 0 && rayonnement < 9999)
+        if (rayonnement >= 0 && rayonnement <= RayonnementMax)
             rayonnement_.Ajouter(t, rayonnement);
         else
             ++s.manquantesGh;
@@ -251,15 +275,16 @@ private:
         double somme = 0;
         for (int h = 1; h <= 24; ++h) {
             if (c.nombre[mois][h] == 0)
-                throw ErreurFichier("Fichier météo « " + chemin_ + " » : aucune valeur de " + quoi +
-                                    " en " + NomsMois[mois] + " à " + std::to_string(h) + " h.");
+                throw ErreurFichier("Fichier météo " + CiterChemin(chemin_) +
+                                    " : aucune valeur de " + quoi + " en " + NomsMois[mois] +
+                                    " à " + std::to_string(h) + " h.");
             somme += c.somme[mois][h] / c.nombre[mois][h];
         }
         return somme;
     }
 
+    LecteurLignes& lignes_;
     std::string chemin_;
-    std::vector<std::string_view> lignes_; // into the caller's text
     Cumul rayonnement_, temperature_;
 };
 
@@ -295,14 +320,11 @@ std::string NomStationEpw(const std::string& ville) {
 }
 
 StationEpw ImporterEpwTexte(const std::string& texte, const std::string& chemin) {
-    return LecteurEpw(texte, chemin).Lire();
+    LecteurLignes lignes(texte, chemin, LongueurLigneMax);
+    return LecteurEpw(lignes, chemin).Lire();
 }
 
 StationEpw ImporterEpw(const std::string& chemin) {
-    std::error_code ec;
-    const std::uintmax_t taille = std::filesystem::file_size(chemin, ec);
-    if (!ec && taille > TailleMaximale)
-        throw ErreurFichier("Le fichier « " + chemin + " » (" + std::to_string(taille >> 20) +
-                            " Mo) est trop grand pour une année météo horaire au format EPW.");
-    return ImporterEpwTexte(LireFichierTexte(chemin), chemin);
+    LecteurLignes lignes(chemin, GenreFichier::Meteo, LongueurLigneMax);
+    return LecteurEpw(lignes, chemin).Lire();
 }

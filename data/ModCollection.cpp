@@ -1,5 +1,6 @@
 #include "data/ModCollection.h"
 
+#include "common/Citation.h"
 #include "common/Fichiers.h"
 #include "data/modTexte.h"
 
@@ -64,12 +65,12 @@ struct Groupe {
 };
 
 std::string Lieu(const std::string& chemin, int ligne) {
-    return " (fichier " + chemin + ", ligne " + std::to_string(ligne) + ")";
+    return " (fichier " + EchapperChemin(chemin) + ", ligne " + std::to_string(ligne) + ")";
 }
 
 void AjouterGroupe(Groupe& groupe, Collection<clsDonnees>& collection, const std::string& chemin) {
     if (collection.Contient(groupe.cle))
-        throw ErreurExecution("La clé « " + groupe.cle + " » revient après d'autres clés" +
+        throw ErreurExecution("La clé " + Citer(groupe.cle) + " revient après d'autres clés" +
                               Lieu(chemin, groupe.ligne) + ".");
     collection.Add(std::move(groupe.objet), groupe.cle);
     groupe = Groupe{};
@@ -79,7 +80,7 @@ void AjouterValeur(Groupe& groupe, const std::string& valeur,
                    const std::vector<std::string>& colonnes, const std::string& chemin, int ligne) {
     const auto n = static_cast<std::size_t>(groupe.objet.donnees.Count());
     if (n >= colonnes.size())
-        throw ErreurIndice("« " + groupe.cle + " » a plus de " + std::to_string(colonnes.size()) +
+        throw ErreurIndice(Citer(groupe.cle) + " a plus de " + std::to_string(colonnes.size()) +
                            " lignes" + Lieu(chemin, ligne) + ".");
     groupe.objet.donnees.Add(valeur, colonnes[n]);
 }
@@ -88,21 +89,22 @@ void AjouterValeur(Groupe& groupe, const std::string& valeur,
 void ChargerCollection(const std::string& chemin, Collection<clsDonnees>& collection,
                        const std::vector<std::string>& colonnes) {
     collection.Clear();
-    ChargerCollectionDepuisTexte(LireFichierTexte(chemin), chemin, collection, colonnes);
+    ChargerCollectionDepuisTexte(LireFichierTexte(chemin, GenreFichier::Donnees), chemin,
+                                 collection, colonnes);
 }
 
 void ChargerCollectionDepuisTexte(const std::string& contenu, const std::string& chemin,
                                   Collection<clsDonnees>& collection,
                                   const std::vector<std::string>& colonnes) {
     collection.Clear();
-    std::string tampon = contenu;
+    std::string_view tampon = contenu;
     Groupe groupe;
     for (int numero = 1; !tampon.empty(); ++numero) {
-        const std::string ligne = Rogner(LireLigne(tampon));
+        const std::string_view ligne = LireLigneVue(tampon);
         const std::size_t diese = ligne.find('#');
         if (diese == std::string::npos)
             continue;
-        const std::string cle = ligne.substr(diese + 1);
+        const std::string cle(ligne.substr(diese + 1));
         if (groupe.objet.donnees.empty()) {
             groupe.cle = cle;
             groupe.ligne = numero;

@@ -1,5 +1,6 @@
 #include "data/modCatalogues.h"
 
+#include "common/Citation.h"
 #include "common/Encodage.h"
 #include "common/Erreurs.h"
 #include "common/Fichiers.h"
@@ -9,9 +10,9 @@
 #include "data/modTexte.h"
 
 #include <cstdio>
-#include <fstream>
+#include <filesystem>
 #include <optional>
-#include <sstream>
+#include <system_error>
 
 namespace {
 // One line of the file as bytes: its content [debut, fin) and its line end after it.
@@ -38,13 +39,13 @@ std::vector<LigneBrute> DecouperLignes(const std::string& octets) {
     return lignes;
 }
 
+// The file's bytes; nullopt when there is no such file. A file that exists but cannot
+// be read throws ErreurFichier.
 std::optional<std::string> LireOctets(const std::string& chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    if (!f)
+    std::error_code ec;
+    if (!std::filesystem::exists(chemin, ec))
         return std::nullopt;
-    std::ostringstream contenu;
-    contenu << f.rdbuf();
-    return contenu.str();
+    return LireOctetsFichier(chemin, GenreFichier::Donnees);
 }
 
 // The name of a data line: after the first "#", trailing spaces removed; nullopt for
@@ -78,8 +79,8 @@ void VerifierValeurs(const std::vector<std::string>& valeurs) {
     for (std::size_t i = 0; i < valeurs.size(); ++i) {
         const bool diese = i > 0 && valeurs[i].find('#') != std::string::npos;
         if (diese || valeurs[i].find_first_of("\r\n") != std::string::npos)
-            throw ErreurExecution("Valeur « " + valeurs[i] +
-                                  " » impossible à enregistrer : elle contient un « # » ou "
+            throw ErreurExecution("Valeur " + Citer(valeurs[i]) +
+                                  " impossible à enregistrer : elle contient un « # » ou "
                                   "un saut de ligne.");
     }
 }

@@ -1,6 +1,7 @@
 #include "data/modCopieUtilisateur.h"
 
 #include "common/Chemins.h"
+#include "common/Citation.h"
 #include "common/Erreurs.h"
 #include "common/Fichiers.h"
 #include "common/Notificateur.h"
@@ -9,7 +10,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <system_error>
 #include <unistd.h>
@@ -31,7 +31,7 @@ std::string Variable(const char* nom) {
 }
 
 std::string Guillemets(const std::string& texte) {
-    return "« " + texte + " »";
+    return CiterChemin(texte);
 }
 
 fs::path Normal(const std::string& chemin) {
@@ -131,7 +131,7 @@ std::string PreparerCopie() {
             // Another instance may have finished the same copy in the meantime.
             if (!fs::exists(cible, ec))
                 throw ErreurFichier(prefixe + " et sa copie dans " + Guillemets(cible) +
-                                    " a échoué : " + e.what());
+                                    " a échoué : " + TexteException(e));
         }
     }
     if (!MemeDossier(OrigineCopieUtilisateur(), source))
@@ -170,10 +170,16 @@ std::string OrigineCopieUtilisateur() {
     const std::string copie = DossierCopieUtilisateur();
     if (copie.empty())
         return {};
-    std::ifstream f(fs::path(copie) / FichierOrigine);
-    std::string ligne;
-    std::getline(f, ligne);
-    return ligne;
+    std::error_code ec;
+    const std::string origine = (fs::path(copie) / FichierOrigine).string();
+    if (!fs::exists(origine, ec))
+        return {};
+    try {
+        const std::string octets = LireOctetsFichier(origine, GenreFichier::Donnees);
+        return octets.substr(0, octets.find('\n'));
+    } catch (const ErreurFichier&) {
+        return {};
+    }
 }
 
 std::string SuivreCopieUtilisateur(const std::string& dossier) {

@@ -1,5 +1,6 @@
 #include "data/modLibelles.h"
 
+#include "common/Citation.h"
 #include "common/Erreurs.h"
 #include "common/Notificateur.h"
 #include "common/Texte.h"
@@ -60,11 +61,10 @@ void RemplirListe(int liste, const Table& table) {
     ListeLibelles& items = ListeNumero(liste);
     for (std::size_t i = 1; i < table.size(); ++i) {
         if (i > items.size())
-            throw ErreurIndice("Le fichier " + table[0].Commentaire + " a plus de " +
+            throw ErreurIndice("Le fichier " + CiterChemin(table[0].Commentaire) + " a plus de " +
                                std::to_string(items.size()) + " entrées (entrée " +
-                               std::to_string(i) + ", « " + RognerFin(table[i].Commentaire) +
-                               " ») : la liste " + std::to_string(liste) +
-                               " ne peut les contenir.");
+                               std::to_string(i) + ", " + Citer(RognerFin(table[i].Commentaire)) +
+                               ") : la liste " + std::to_string(liste) + " ne peut les contenir.");
         items[i - 1] = RognerFin(table[i].Commentaire);
     }
 }

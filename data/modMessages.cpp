@@ -1,6 +1,7 @@
 #include "data/modMessages.h"
 
 #include "common/Chemins.h"
+#include "common/Citation.h"
 #include "common/Erreurs.h"
 #include "common/Fichiers.h"
 #include "common/Notificateur.h"
@@ -13,24 +14,25 @@ bool AfficherMessages = false;
 
 void ChargerMessages() {
     const std::string chemin = CheminInstall("\\MESSAGES.TXT");
-    ChargerMessagesDepuisTexte(LireFichierTexte(chemin), chemin);
+    ChargerMessagesDepuisTexte(LireFichierTexte(chemin, GenreFichier::Donnees), chemin);
 }
 
 void ChargerMessagesDepuisTexte(const std::string& contenu, const std::string& chemin) {
-    std::string tampon = contenu;
+    std::string_view tampon = contenu;
     int numeroLigne = 1;
-    std::string ligne = Rogner(LireLigne(tampon));
+    std::string_view ligne = LireLigneVue(tampon);
     if (ligne.empty() || ligne[0] != '#')
         return;
     while (!tampon.empty()) {
         const int ligneEntete = numeroLigne;
         const double valeur = ConvertirNombre(SousTexte(ligne, 1, 3));
         std::string texte;
-        ligne = Rogner(LireLigne(tampon));
+        ligne = LireLigneVue(tampon);
         ++numeroLigne;
         while (true) {
-            texte += ligne + " ";
-            ligne = Rogner(LireLigne(tampon));
+            texte += ligne;
+            texte += ' ';
+            ligne = LireLigneVue(tampon);
             ++numeroLigne;
             if ((!ligne.empty() && ligne[0] == '#') || tampon.empty())
                 break;
@@ -40,8 +42,9 @@ void ChargerMessagesDepuisTexte(const std::string& contenu, const std::string& c
                 c = '\r';
         }
         if (!(valeur >= 0 && valeur < MessageMax + 0.5))
-            throw ErreurIndice("Numéro de message hors limites (0 à 650) dans " + chemin +
-                               ", ligne " + std::to_string(ligneEntete) + ".");
+            throw ErreurIndice("Numéro de message hors limites (0 à 650) dans " +
+                               CiterChemin(chemin) + ", ligne " + std::to_string(ligneEntete) +
+                               ".");
         Messages[static_cast<std::size_t>(VersEntier16(valeur))] = texte;
     }
 }

@@ -1,5 +1,6 @@
 #include "data/modStationUtilisateur.h"
 
+#include "common/Citation.h"
 #include "common/Encodage.h"
 #include "common/Erreurs.h"
 #include "common/Texte.h"
@@ -22,7 +23,7 @@ std::string RefusNomStation(const std::string& nom, const std::string& nomCouran
         return "Le nom de la station contient un caractère que les fichiers des stations ne "
                "peuvent pas enregistrer.";
     if (!EgalSansCasse(n, nomCourant) && Stations.Contient(n))
-        return "La station « " + n + " » existe déjà.";
+        return "La station " + Citer(n) + " existe déjà.";
     return {};
 }
 
@@ -31,7 +32,8 @@ namespace {
 std::string Valeur(const std::string& texte) {
     const std::string v = Rogner(texte);
     if (v.find_first_of(" #\r\n\t") != std::string::npos)
-        throw ErreurExecution("Valeur « " + v + " » impossible à enregistrer dans les fichiers " +
+        throw ErreurExecution("Valeur " + Citer(v) +
+                              " impossible à enregistrer dans les fichiers " +
                               "des stations : elle contient une espace ou un « # ».");
     return v.empty() ? "0" : v;
 }
@@ -46,7 +48,7 @@ std::string Serie(const std::array<std::string, 12>& mois) {
 std::vector<std::string> LignesClimat(const StationUtilisateur& s) {
     const std::string zone = Rogner(s.zone);
     if (zone.find_first_of("#\r\n") != std::string::npos)
-        throw ErreurExecution("Zone « " + zone + " » impossible à enregistrer.");
+        throw ErreurExecution("Zone " + Citer(zone) + " impossible à enregistrer.");
     const std::string nom = Rogner(s.nom);
     const std::string hemisphere = Rogner(s.hemisphere) == "S" ? "S" : "N";
     return {LigneEntree({nom, Valeur(s.latitude) + "°" + hemisphere}), LigneEntree({nom, zone}),

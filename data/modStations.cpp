@@ -1,5 +1,6 @@
 #include "data/modStations.h"
 
+#include "common/Citation.h"
 #include "common/Erreurs.h"
 #include "common/Texte.h"
 #include "data/modDonnees.h"
@@ -14,8 +15,9 @@ void AjouterStation(const std::string& station) {
     ListeLibelles& liste = Libelles[2];
     if (gCompteurStations >= liste.size())
         throw ErreurIndice("Plus de " + std::to_string(liste.size()) +
-                           " stations pour un département dans " + TableVilles[0].Commentaire +
-                           " (« " + station + " »).");
+                           " stations pour un département dans " +
+                           CiterChemin(TableVilles.empty() ? "" : TableVilles[0].Commentaire) +
+                           " (" + Citer(station) + ").");
     liste[gCompteurStations++] = station;
 }
 
@@ -33,8 +35,9 @@ void RemplirDepartements(const std::string& pays) {
         if (e.Texte.find(pays) == std::string::npos)
             continue;
         if (n >= liste.size())
-            throw ErreurIndice("Plus de " + std::to_string(liste.size()) + " départements pour « " +
-                               pays + " » dans " + TableDepartements[0].Commentaire + ".");
+            throw ErreurIndice("Plus de " + std::to_string(liste.size()) + " départements pour " +
+                               Citer(pays) + " dans " +
+                               CiterChemin(TableDepartements[0].Commentaire) + ".");
         liste[n++] = e.Commentaire;
     }
     TerminerListe(liste, n);
@@ -82,12 +85,12 @@ void LireStation(const std::string& station, float& latitude, std::string& hemis
                  CollectionNombres& Tef) {
     const clsDonnees* donnees = Stations.Chercher(station);
     if (!donnees)
-        throw ErreurIndice("Station « " + station + " » inconnue.");
+        throw ErreurIndice("Station " + Citer(station) + " inconnue.");
     const std::string& texteLatitude = donnees->Colonne("Latitude");
     const std::size_t n = NbCaracteres(texteLatitude);
     if (n < 2)
-        throw ErreurExecution("Latitude « " + texteLatitude + " » illisible pour la station « " +
-                              station + " ».");
+        throw ErreurExecution("Latitude " + Citer(texteLatitude) + " illisible pour la station " +
+                              Citer(station) + ".");
     latitude = static_cast<float>(ConvertirNombre(SousTexte(texteLatitude, 0, n - 2)));
     hemisphere = texteLatitude.find('N') != std::string::npos ? "N" : "S";
     zone = donnees->Colonne("Zone");

@@ -1,22 +1,26 @@
 #include "data/modTables.h"
 
+#include "common/Citation.h"
 #include "common/Erreurs.h"
 #include "common/Fichiers.h"
 #include "common/Texte.h"
 #include "data/modMessages.h"
 #include "data/modTexte.h"
 
-#include <cstdio>
+#include <fcntl.h>
+#include <string_view>
 #include <sys/stat.h>
+#include <unistd.h>
 
 bool FichierExiste(const std::string& chemin) {
-    std::FILE* f = std::fopen(Rogner(chemin).c_str(), "rb");
-    if (!f)
+    // Without O_NONBLOCK, opening a pipe would wait for a writer. A folder, a device or
+    // a pipe opens but is no file to read.
+    const int fd = ::open(Rogner(chemin).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return false;
-    // A folder opens here but cannot be read as a file.
     struct stat etat {};
-    const bool fichier = ::fstat(::fileno(f), &etat) == 0 && !S_ISDIR(etat.st_mode);
-    std::fclose(f);
+    const bool fichier = ::fstat(fd, &etat) == 0 && S_ISREG(etat.st_mode);
+    ::close(fd);
     return fichier;
 }
 
@@ -29,29 +33,31 @@ void LireTable(const std::string& chemin, Table& table) {
     table.assign(1, TableLigne{});
     table[0].Commentaire = chemin;
     VerifierFichier(chemin);
-    LireTableDepuisTexte(LireFichierTexte(chemin), chemin, table);
+    LireTableDepuisTexte(LireFichierTexte(chemin, GenreFichier::Donnees), chemin, table);
 }
 
 void LireTableDepuisTexte(const std::string& contenu, const std::string& chemin, Table& table) {
     table.assign(1, TableLigne{});
     table[0].Commentaire = chemin;
-    std::string tampon = contenu;
-    LireLigne(tampon);
-    LireLigne(tampon);
+    std::string_view tampon = contenu;
+    LireLigneVue(tampon);
+    LireLigneVue(tampon);
     int16_t compteur = 0;
     for (int numero = 3; !tampon.empty(); ++numero) {
-        const std::string ligne = Rogner(LireLigne(tampon));
+        const std::string_view ligne = LireLigneVue(tampon);
         const std::size_t p = ligne.find('#');
         if (p == std::string::npos) {
             AfficherMessage(Messages[33], ParametresMessage);
             continue;
         }
         if (compteur == INT16_MAX)
-            throw ErreurIndice("Trop de lignes dans le fichier " + chemin + " (ligne " +
-                               std::to_string(numero) + ").");
+            throw ErreurIndice("Trop de lignes dans le fichier " + CiterChemin(chemin) +
+                               " (ligne " + std::to_string(numero) +
+                               ") : une table compte au plus " + std::to_string(INT16_MAX) +
+                               " entrées.");
         TableLigne entree;
         entree.Texte = Rogner(ligne.substr(0, p));
-        entree.Commentaire = ligne.substr(p + 1);
+        entree.Commentaire = std::string(ligne.substr(p + 1));
         entree.Indice = ++compteur;
         table.push_back(std::move(entree));
     }

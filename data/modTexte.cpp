@@ -1,5 +1,6 @@
 #include "data/modTexte.h"
 
+#include "common/Citation.h"
 #include "common/Erreurs.h"
 #include "common/Notificateur.h"
 #include "common/Texte.h"
@@ -15,6 +16,25 @@ std::string LireLigne(std::string& tampon) {
     if (tampon.empty())
         return {};
     return LireMot(tampon, CRLF);
+}
+
+namespace {
+std::string_view SansEspaces(std::string_view s) {
+    const std::size_t debut = s.find_first_not_of(' ');
+    if (debut == std::string_view::npos)
+        return {};
+    return s.substr(debut, s.find_last_not_of(' ') - debut + 1);
+}
+} // namespace
+
+std::string_view LireLigneVue(std::string_view& tampon) {
+    // LireMot's rules: the buffer trimmed, the line before the first CR LF trimmed, the
+    // rest trimmed.
+    tampon = SansEspaces(tampon);
+    const std::size_t p = tampon.find(CRLF);
+    std::string_view ligne = tampon.substr(0, p);
+    tampon = p == std::string_view::npos ? std::string_view() : SansEspaces(tampon.substr(p + 2));
+    return SansEspaces(ligne);
 }
 
 namespace {
@@ -129,7 +149,7 @@ double ConvertirNombre(std::string& valeur, std::string& erreur) {
     if (valeur.empty())
         return 0;
     if (!EstNumerique(valeur))
-        erreur = "Erreur de conversion de " + valeur + ".";
+        erreur = "Erreur de conversion de " + Echapper(valeur) + ".";
     return ValeurEnTete(valeur);
 }
 

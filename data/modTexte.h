@@ -4,11 +4,16 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 inline constexpr const char* CRLF = "\r\n";
 
 // Takes one line (up to CR LF) off the front of the buffer; empty when the buffer is.
 std::string LireLigne(std::string& tampon);
+// The same on a view of the buffer, which is advanced past the line: the line is a view
+// into the buffer, and reading a whole file this way takes time in proportion to its
+// length (LireLigne moves the rest of the buffer at every line).
+std::string_view LireLigneVue(std::string_view& tampon);
 // Trims the text, returns the trimmed part before the first separator and leaves the
 // trimmed rest in the text (or returns it all and empties the text).
 std::string LireMot(std::string& texte, const std::string& separateur);

@@ -52,7 +52,8 @@ public:
         entrees_.erase(chemin);
         // The signature is taken before the read: a change during the read shows
         // at the next look-up.
-        Entree entree{signature, SignatureStable(signature), analyseur_(LireFichierTexte(chemin))};
+        Entree entree{signature, SignatureStable(signature),
+                      analyseur_(LireFichierTexte(chemin, GenreFichier::Donnees))};
         return &entrees_.insert_or_assign(chemin, std::move(entree)).first->second.valeur;
     }
 

@@ -60,10 +60,7 @@ void ViderParametres(ListeParametres& parametres) {
 float VersSimple(double valeur, const char* quoi) {
     VerifierFini(valeur, quoi);
     if (std::fabs(valeur) > FLT_MAX) {
-        std::string texte = "Dépassement de capacité dans le calcul de ";
-        texte += quoi;
-        texte += '.';
-        throw ErreurArithmetique(texte);
+        throw ErreurArithmetique("Dépassement de capacité dans le calcul " + De(quoi) + ".");
     }
     return static_cast<float>(valeur);
 }

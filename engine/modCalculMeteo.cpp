@@ -1,5 +1,6 @@
 #include "engine/modCalculMeteo.h"
 
+#include "common/Citation.h"
 #include "common/Erreurs.h"
 #include "common/Texte.h"
 #include "engine/modCalcul.h"
@@ -14,7 +15,7 @@ void ChargerSerie(const char* nom, NumeroMessage messageVide, TableauMois& cible
     const SerieSoleil* serie = LireSerieSoleil(fichier);
     if (!serie) {
         rapport.Numerote(NumeroMessage::FichierIntrouvable, {fichier.chemin});
-        throw ErreurFichier("Impossible d'ouvrir le fichier « " + fichier.chemin + " ».");
+        throw ErreurFichier("Impossible d'ouvrir le fichier " + CiterChemin(fichier.chemin) + ".");
     }
     if (serie->premiereLigneVide)
         rapport.Numerote(messageVide);

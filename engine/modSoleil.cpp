@@ -7,15 +7,36 @@
 namespace {
 long analyses = 0;
 
+// The lines of a file's text, counted.
+class Lignes {
+public:
+    explicit Lignes(const std::string& contenu) : reste_(contenu) {}
+    std::string Prendre() {
+        ++numero_;
+        return std::string(LireLigneVue(reste_));
+    }
+    void Sauter(int n) {
+        for (int i = 0; i < n; ++i)
+            Prendre();
+    }
+    int Numero() const { return numero_; }
+
+private:
+    std::string_view reste_;
+    int numero_ = 0;
+};
+
 // Tokens premier..premier+11 of the line (LireMot with " "), as LireDouzeValeurs
 // takes them, each converted by ConvertirNombre.
-ValeursLues LireValeurs(const std::string& ligne, int premier) {
+ValeursLues LireValeurs(const std::string& ligne, int premier, int numero) {
     ValeursLues lues;
+    lues.ligne = numero;
     std::string reste = Rogner(ligne);
     for (int i = 1; i < premier; ++i)
         LireMot(reste, " ");
     for (int m = 1; m <= 12; ++m) {
         std::string mot = LireMot(reste, " ");
+        lues.presentes += mot.empty() ? 0 : 1;
         std::string erreur;
         lues.valeurs[m] = static_cast<float>(ConvertirNombre(mot, erreur));
         if (!erreur.empty())
@@ -24,14 +45,10 @@ ValeursLues LireValeurs(const std::string& ligne, int premier) {
     return lues;
 }
 
-void SauterLignes(std::string& tampon, int n) {
-    for (int i = 0; i < n; ++i)
-        LireLigne(tampon);
-}
-
 // A G_ row is held as a text of 60 characters: a longer line loses its end.
-ValeursLues LireRangeeG(std::string& tampon) {
-    return LireValeurs(CompacterEspaces(TexteFixe(LireLigne(tampon), 60)), 2);
+ValeursLues LireRangeeG(Lignes& lignes) {
+    const std::string ligne = lignes.Prendre();
+    return LireValeurs(CompacterEspaces(TexteFixe(ligne, 60)), 2, lignes.Numero());
 }
 } // namespace
 
@@ -41,36 +58,38 @@ long AnalysesSoleil() {
 
 SerieSoleil AnalyserSerieSoleil(const std::string& contenu) {
     ++analyses;
-    std::string tampon = contenu;
-    const std::string ligne = LireLigne(tampon);
+    Lignes lignes(contenu);
+    const std::string ligne = lignes.Prendre();
     SerieSoleil serie;
     serie.premiereLigneVide = ligne.empty();
-    serie.ligne = LireValeurs(CompacterEspaces(ligne), 1);
+    serie.ligne = LireValeurs(CompacterEspaces(ligne), 1, 1);
     return serie;
 }
 
 FichierG AnalyserFichierG(const std::string& contenu) {
     ++analyses;
-    std::string tampon = contenu;
+    Lignes lignes(contenu);
     FichierG fichier;
     for (auto& bloc : fichier.blocs) {
-        SauterLignes(tampon, 3);
+        lignes.Sauter(3);
         for (std::size_t r = 1; r <= 18; ++r)
-            bloc[r] = LireRangeeG(tampon);
+            bloc[r] = LireRangeeG(lignes);
     }
     return fichier;
 }
 
 MatriceAlpha AnalyserMatriceAlpha(const std::string& contenu) {
     ++analyses;
-    std::string tampon = contenu;
+    Lignes lignes(contenu);
     MatriceAlpha matrice;
-    SauterLignes(tampon, 3);
+    lignes.Sauter(3);
     for (std::size_t l = 0; l < 3; ++l) {
         if (l > 0)
-            SauterLignes(tampon, 2);
-        for (auto& rangee : matrice.rangees[l])
-            rangee = LireValeurs(LireLigne(tampon), 1);
+            lignes.Sauter(2);
+        for (auto& rangee : matrice.rangees[l]) {
+            const std::string ligne = lignes.Prendre();
+            rangee = LireValeurs(ligne, 1, lignes.Numero());
+        }
     }
     return matrice;
 }

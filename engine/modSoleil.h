@@ -15,10 +15,13 @@
 #include <vector>
 
 // Twelve monthly values of one line, with the conversion messages of the tokens that
-// were not numbers (month, text).
+// were not numbers (month, text), the number of the line in its file and how many of
+// the twelve values it held (a missing one reads as 0, without a message).
 struct ValeursLues {
     TableauMois valeurs{};
     std::vector<std::pair<int, std::string>> conversions;
+    int ligne = 0;
+    int presentes = 0;
 };
 
 // The first line of a monthly series file.

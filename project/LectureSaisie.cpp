@@ -1,5 +1,6 @@
 #include "project/LectureSaisie.h"
 
+#include "common/Citation.h"
 #include "data/modDonnees.h"
 #include "data/modLibelles.h"
 #include "data/modTexte.h"
@@ -9,24 +10,7 @@
 #include <cmath>
 
 std::string Guillemets(const std::string& texte) {
-    std::string cite;
-    std::size_t caracteres = 0;
-    for (std::size_t i = 0; i < texte.size(); ++i) {
-        const auto octet = static_cast<unsigned char>(texte[i]);
-        // A continuation byte belongs to the character before it.
-        if ((octet & 0xC0) != 0x80 && ++caracteres > 60) {
-            cite += "…";
-            break;
-        }
-        if (octet < 0x20 || octet == 0x7F) {
-            char echappe[8];
-            std::snprintf(echappe, sizeof echappe, "\\x%02X", octet);
-            cite += echappe;
-        } else {
-            cite += texte[i];
-        }
-    }
-    return "« " + cite + " »";
+    return Citer(texte);
 }
 
 std::vector<double> LireValeurs(const std::string& texte, std::size_t maximum) {

@@ -1,5 +1,6 @@
 #include "project/ProjetFichier.h"
 
+#include "common/Citation.h"
 #include "common/Erreurs.h"
 #include "common/Fichiers.h"
 #include "data/modTexte.h"
@@ -9,10 +10,6 @@
 namespace {
 const std::string Asterisques(59, '*');
 const std::string Tab = "\t";
-
-std::string Guillemets(const std::string& texte) {
-    return "« " + texte + " »";
-}
 
 std::string TexteSection(const char* nom) {
     return Asterisques + CRLF + "**  " + nom + CRLF + Asterisques + CRLF;
@@ -55,7 +52,9 @@ private:
 
 class Lecteur : public VisiteurElements {
 public:
-    explicit Lecteur(const std::string& contenu) : tampon_(contenu) {}
+    explicit Lecteur(std::string contenu) : contenu_(std::move(contenu)), tampon_(contenu_) {}
+    Lecteur(const Lecteur&) = delete; // tampon_ points into contenu_
+    Lecteur& operator=(const Lecteur&) = delete;
 
     int ligne = 0;             // number of the last line taken
     const char* cle = nullptr; // key of the item being read
@@ -75,7 +74,7 @@ private:
         if (tampon_.empty())
             throw ErreurExecution("le fichier s'arrête avant la fin du projet");
         ++ligne;
-        return LireLigne(tampon_);
+        return std::string(LireLigneVue(tampon_));
     }
     std::string ValeurSimple(const char* c) {
         cle = c;
@@ -101,21 +100,22 @@ public:
         const std::string attendu = std::string("**  ") + nom;
         for (const std::string& ligneAttendue : {Asterisques, attendu, Asterisques}) {
             if (Rogner(Prendre()) != ligneAttendue)
-                throw ErreurExecution("l'en-tête de section " + Guillemets(attendu) +
-                                      " est attendu");
+                throw ErreurExecution("l'en-tête de section " + Citer(attendu) + " est attendu");
         }
     }
     // Blank lines are skipped; false at the end of the text.
     bool LigneSuivante(std::string& ligneLue) {
         while (!tampon_.empty()) {
+            avant_ = tampon_;
             ligneLue = Prendre();
             if (!Rogner(ligneLue).empty())
                 return true;
         }
         return false;
     }
-    void Remettre(const std::string& ligneLue) {
-        tampon_ = ligneLue + CRLF + tampon_;
+    // The line LigneSuivante took is read again next.
+    void Remettre() {
+        tampon_ = avant_;
         --ligne;
     }
 
@@ -125,11 +125,13 @@ private:
     void Cle(std::string& reste, const char* attendue) {
         const std::string lue = LireMot(reste, Tab);
         if (lue != attendue)
-            throw ErreurExecution("la clé " + Guillemets(attendue) + " est attendue, " +
-                                  Guillemets(lue) + " est lue");
+            throw ErreurExecution("la clé " + Citer(attendue) + " est attendue, " + Citer(lue) +
+                                  " est lue");
     }
 
-    std::string tampon_;
+    std::string contenu_;
+    std::string_view tampon_; // the lines not read yet
+    std::string_view avant_;  // the same before the last line LigneSuivante took
 };
 
 // What follows the last item: nothing but blank lines, or the extension section.
@@ -138,7 +140,7 @@ Extension LireExtension(Lecteur& lecteur) {
     std::string ligne;
     if (!lecteur.LigneSuivante(ligne))
         return extension;
-    lecteur.Remettre(ligne);
+    lecteur.Remettre();
     lecteur.cle = SectionExtension;
     lecteur.EnTete(SectionExtension);
     if (!lecteur.LigneSuivante(ligne))
@@ -160,7 +162,7 @@ Extension LireExtension(Lecteur& lecteur) {
         v.ligne = lecteur.ligne;
         lecteur.cle = nullptr;
         if (!Rogner(reste).empty())
-            throw ErreurExecution("une seule valeur est attendue après " + Guillemets(v.cle));
+            throw ErreurExecution("une seule valeur est attendue après " + Citer(v.cle));
         extension.push_back(std::move(v));
     }
     return extension;
@@ -194,9 +196,9 @@ void LireTexteProjet(const std::string& contenu, const std::string& chemin,
         ParcourirElements(brouillon, fichierLu, lecteur);
         extensionLue = LireExtension(lecteur);
     } catch (const ErreurExecution& e) {
-        throw ErreurFichier("Le fichier " + Guillemets(chemin) + " n'a pas pu être lu : ligne " +
+        throw ErreurFichier("Le fichier " + CiterChemin(chemin) + " n'a pas pu être lu : ligne " +
                             std::to_string(lecteur.ligne) + " (" +
-                            Guillemets(lecteur.cle ? lecteur.cle : "") + "), " + e.what() +
+                            Citer(lecteur.cle ? lecteur.cle : "") + "), " + e.what() +
                             ". Le projet n'a pas été modifié.");
     }
     projet = std::move(brouillon);
@@ -211,5 +213,6 @@ void EcrireFichierProjet(const std::string& chemin, const EnregistrementProjet& 
 
 void LireFichierProjet(const std::string& chemin, EnregistrementProjet& projet,
                        std::string& fichier, Extension& extension) {
-    LireTexteProjet(LireFichierTexte(chemin), chemin, projet, fichier, extension);
+    LireTexteProjet(LireFichierTexte(chemin, GenreFichier::Projet), chemin, projet, fichier,
+                    extension);
 }

@@ -1,5 +1,6 @@
 #include "project/ValeursFichier.h"
 
+#include "common/Citation.h"
 #include "common/Erreurs.h"
 #include "common/Texte.h"
 #include "data/modTexte.h"
@@ -118,19 +119,19 @@ std::optional<double> LireNombreStrict(const std::string& texte) {
 float LireSimple(const std::string& texte) {
     const auto valeur = LireNombreStrict(texte);
     if (!valeur)
-        throw ErreurExecution("« " + texte + " » n'est pas un nombre");
+        throw ErreurExecution(Citer(texte) + " n'est pas un nombre");
     // Half a step above the largest Single already rounds to infinity.
     if (std::fabs(*valeur) >= 0x1.ffffffp+127)
-        throw ErreurExecution("« " + texte + " » est trop grand");
+        throw ErreurExecution(Citer(texte) + " est trop grand");
     return static_cast<float>(*valeur);
 }
 
 int16_t LireEntier(const std::string& texte) {
     const auto valeur = LireNombreStrict(texte);
     if (!valeur)
-        throw ErreurExecution("« " + texte + " » n'est pas un nombre");
+        throw ErreurExecution(Citer(texte) + " n'est pas un nombre");
     const double arrondi = std::nearbyint(*valeur); // halves to even
     if (!(arrondi >= -32768.0 && arrondi <= 32767.0))
-        throw ErreurExecution("« " + texte + " » ne tient pas dans un entier");
+        throw ErreurExecution(Citer(texte) + " ne tient pas dans un entier");
     return static_cast<int16_t>(arrondi);
 }

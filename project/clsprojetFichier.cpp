@@ -4,6 +4,7 @@
 // reference data do not know), the record, the components and the shared choice
 // lists are put back as they were, so that a failed open changes nothing.
 
+#include "common/Citation.h"
 #include "common/Erreurs.h"
 #include "common/Texte.h"
 #include "data/modDonnees.h"
@@ -37,8 +38,6 @@ bool AppointIntegre(const std::string& categorie) {
 } // namespace
 
 void clsprojet::Ouvrir(const std::string& chemin) {
-    if (Rogner(chemin).empty())
-        throw ErreurFichier("Aucun fichier de projet n'est donné.");
     std::error_code ec;
     const std::filesystem::path absolu = std::filesystem::absolute(chemin, ec);
     LireFichier(ec ? chemin : absolu.string());
@@ -87,8 +86,8 @@ void clsprojet::LireFichier(const std::string& chemin) {
         Libelles[Liste::Stations] = etat.stations;
         Libelles[Liste::Orientations] = etat.orientations;
         TableOrientations = etat.tableOrientations;
-        throw ErreurFichier("Le fichier « " + chemin + " » n'a pas pu être ouvert : " + e.what() +
-                            " Le projet n'a pas été modifié.");
+        throw ErreurFichier("Le fichier " + CiterChemin(chemin) + " n'a pas pu être ouvert : " +
+                            e.what() + " Le projet n'a pas été modifié.");
     }
     Fichier = chemin;
     resultatsCalcules_ = false;

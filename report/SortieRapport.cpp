@@ -1,5 +1,6 @@
 // The report page onto paper and into PDF files.
 
+#include "common/Citation.h"
 #include "common/Erreurs.h"
 #include "project/clsprojet.h"
 #include "report/PageRapport.h"
@@ -10,6 +11,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <cerrno>
 
 bool ImprimerRapport(QPagedPaintDevice& support, const ContenuRapport& contenu) {
     // The whole sheet is the painter's: the page keeps its own margins, wider than
@@ -24,12 +26,36 @@ bool ImprimerRapport(QPagedPaintDevice& support, const ContenuRapport& contenu) 
     return p.end();
 }
 
+namespace {
+// Why the file could not be written, in French: Qt's own texts are English. The
+// system's error is the precise one when the failing call left it.
+std::string Raison(const QFileDevice& fichier, int erreurSysteme) {
+    if (erreurSysteme != 0)
+        return TexteErreurSysteme(erreurSysteme);
+    switch (fichier.error()) {
+    case QFileDevice::PermissionsError:
+        return TexteErreurSysteme(EACCES);
+    case QFileDevice::ResourceError:
+        return "ressources insuffisantes (disque plein ou mémoire)";
+    case QFileDevice::OpenError:
+        return "le fichier ne peut pas être ouvert";
+    case QFileDevice::RenameError:
+        return "le fichier temporaire n'a pas pu remplacer le fichier";
+    case QFileDevice::AbortError:
+        return "écriture abandonnée";
+    default:
+        return "erreur d'écriture";
+    }
+}
+} // namespace
+
 void EcrirePdf(clsprojet& projet, const std::string& chemin) {
     const QString nom = QString::fromStdString(chemin);
-    const std::string echec = "Impossible d'écrire le fichier « " + chemin + " »";
+    const std::string echec = "Impossible d'écrire le fichier " + CiterChemin(chemin);
     QSaveFile fichier(nom);
+    errno = 0;
     if (!fichier.open(QIODevice::WriteOnly))
-        throw ErreurFichier(echec + " : " + fichier.errorString().toStdString() + ".");
+        throw ErreurFichier(echec + " : " + Raison(fichier, errno) + ".");
     {
         QPdfWriter pdf(&fichier);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -39,8 +65,9 @@ void EcrirePdf(clsprojet& projet, const std::string& chemin) {
         if (!ImprimerRapport(pdf, LireContenuRapport(projet, DateCourteDuJour())))
             throw ErreurFichier(echec + ".");
     }
+    errno = 0;
     if (!fichier.commit())
-        throw ErreurFichier(echec + " : " + fichier.errorString().toStdString() + ".");
+        throw ErreurFichier(echec + " : " + Raison(fichier, errno) + ".");
 }
 
 std::string DateCourteDuJour() {

@@ -70,7 +70,8 @@ std::string LireValeurConfiguration(const std::vector<std::string>& fichiers,
                                     const std::string& cle, const std::string& nomValeur) {
     for (const std::string& f : fichiers) {
         try {
-            const std::string valeur = ValeurIni(LireFichierTexte(f), cle, nomValeur);
+            const std::string valeur =
+                ValeurIni(LireFichierTexte(f, GenreFichier::Donnees), cle, nomValeur);
             if (!valeur.empty())
                 return valeur;
         } catch (const ErreurFichier&) {

@@ -10,6 +10,7 @@
 #include "project/EtatApplication.h"
 #include "project/modStructures.h"
 #include "startup/ModRegistry.h"
+#include "startup/VerificationDonnees.h"
 #include "startup/modAPI.h"
 
 #include <cstdlib>
@@ -36,7 +37,7 @@ bool Etape(const std::function<void()>& etape) {
         etape();
         return true;
     } catch (const std::exception& e) {
-        notificateur().Message(e.what(), TitreApplication);
+        notificateur().Message(TexteException(e), TitreApplication);
         return false;
     }
 }
@@ -73,5 +74,14 @@ bool ChargementInitial(const std::string& dossierDonnees) {
     reussi &= Etape(ChargerMessages);
     reussi &= Etape(ChargerDonnees);
     reussi &= Etape(RemplirLibelles);
+    // What was loaded is checked only when everything could be: a failed step has
+    // already said which file is missing.
+    if (reussi) {
+        reussi = Etape([] {
+            const std::vector<std::string> defauts = VerifierDossierDonnees();
+            if (!defauts.empty())
+                throw ErreurFichier(TexteVerification(defauts));
+        });
+    }
     return reussi;
 }

@@ -19,10 +19,12 @@ std::string InstallDirParDefaut();
 // that the person's entries are found again at the next start.
 std::string TrouverInstallDir();
 
-// The loading steps of the program's start that need no window: the calculation mode
-// (automatic), the separator, InstallDir (`dossierDonnees` when not empty, else
-// TrouverInstallDir), the messages, the reference data and the choice lists. Each step runs even
-// when an earlier one failed; the error of a failed step is shown once through the notifier with
-// the application's title, so that a broken data folder is seen. The busy cursor is on during the
-// load and off after it. Returns true when every step succeeded.
+// The loading steps of the program's start that need no window: the calculation mode, the
+// separator, InstallDir (`dossierDonnees` when not empty, else TrouverInstallDir),
+// the messages, the reference data and the choice lists. Each step runs even when
+// an earlier one failed; the error of a failed step is shown once through the
+// notifier with the application's title, so that a broken data folder is seen. When
+// every step succeeded, the folder is checked (VerificationDonnees.h) and its faults
+// are shown in one message. The busy cursor is on during the load and off after it.
+// Returns true when every step succeeded and the folder can be used to calculate.
 bool ChargementInitial(const std::string& dossierDonnees = {});

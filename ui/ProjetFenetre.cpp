@@ -16,7 +16,7 @@ template <typename Action> void Proteger(Action action, const std::string& avant
     try {
         action();
     } catch (const std::exception& e) {
-        Informer(avant + MessageErreur(e));
+        Informer(avant + TexteException(e));
     }
 }
 } // namespace

@@ -1,6 +1,7 @@
 #include "ui/frmMain.h"
 
 #include "common/Chemins.h"
+#include "common/Erreurs.h"
 #include "common/Notificateur.h"
 #include "ui/FondPrincipal.h"
 #include "ui/frmOptions.h"
@@ -131,7 +132,7 @@ ProjetUI* frmMain::LoadNewDoc() {
     try {
         projet = fabrique_.NouveauProjet();
     } catch (const std::exception& e) {
-        notificateur().Message(e.what(), TitreApplication);
+        notificateur().Message(TexteException(e), TitreApplication);
         return nullptr;
     }
     ProjetUI* p = projet.get();

@@ -1,5 +1,6 @@
 #include "ui/frmProjet.h"
 
+#include "common/Erreurs.h"
 #include "common/Notificateur.h"
 #include "data/modMessages.h"
 #include "ui/BoutonImage.h"
@@ -87,7 +88,7 @@ void frmProjet::Proteger(const std::function<void()>& action) {
     try {
         action();
     } catch (const std::exception& e) {
-        notificateur().Message(e.what(), TitreApplication);
+        notificateur().Message(TexteException(e), TitreApplication);
     }
 }
 

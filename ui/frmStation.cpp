@@ -246,7 +246,7 @@ bool frmStation::ImporterFichier(const QString& chemin) {
         SablierActif sablier;
         s = ImporterEpw(chemin.toStdString());
     } catch (const std::exception& e) {
-        Informer(e.what());
+        Informer(TexteException(e));
         return false;
     }
     if (!s.nom.empty())
@@ -303,7 +303,7 @@ bool frmStation::Enregistrer(const std::string& nom) {
         Informer("La station « " + meteo.station() +
                  " » est introuvable dans le fichier des stations : rien n'a été enregistré.");
     } catch (const std::exception& e) {
-        Informer(e.what());
+        Informer(TexteException(e));
     }
     return false;
 }
@@ -328,7 +328,7 @@ void frmStation::accept() {
         RemplirStations(projet_.Meteo->Departement(), true);
         projet_.Meteo->station(nom);
     } catch (const std::exception& e) {
-        Informer(e.what());
+        Informer(TexteException(e));
     }
     MontrerAvisCopieUtilisateur(this);
     QDialog::accept();

@@ -7,6 +7,7 @@ import csv
 import io
 import json
 import os
+import shutil
 import subprocess
 import sys
 
@@ -106,6 +107,32 @@ for arguments, quoi in [((), "no command"),
     code, _, erreur = lancer(*arguments)
     verifier(code == 2 and erreur, f"{quoi}: code {code}")
 verifier(lancer("calc", "--help")[0] == 0, "calc --help")
+
+# What is not a project file, and a data folder that cannot serve a calculation: a
+# French message naming the file and status 1, from info as from calc and new.
+for chemin_projet, attendu in [("/dev/zero", "« /dev/zero » : ce n'est pas un fichier ordinaire"),
+                               ("", "le nom du fichier est vide")]:
+    code, _, erreur = lancer("calc", chemin_projet, "--data", donnees)
+    verifier(code == 1 and attendu in erreur, f"calc {chemin_projet!r}: {code} {erreur}")
+
+
+def orientations(dossier):
+    return os.path.join(dossier, "Systeme", "Capteurs", "ORIENTAN.DON")
+
+
+for nom, abimer, attendu in [
+        ("stati_vide", lambda d: open(os.path.join(d, "Pays", "Stati_Fr.TXT"), "wb").close(),
+         "Stati_Fr.TXT » : le fichier est vide"),
+        ("sans_orientan", lambda d: os.remove(orientations(d)), "ORIENTAN.DON » : Fichier ou"),
+        ("orientan_dossier", lambda d: os.remove(orientations(d)) or os.mkdir(orientations(d)),
+         "ORIENTAN.DON » : c'est un dossier")]:
+    copie = chemin(nom)
+    shutil.rmtree(copie, ignore_errors=True)
+    shutil.copytree(donnees, copie)
+    abimer(copie)
+    for commande in (("info",), ("calc", projet), ("new", "-o", chemin(nom + ".vqp"))):
+        code, _, erreur = lancer(*commande, "--data", copie)
+        verifier(code == 1 and attendu in erreur, f"{nom} {commande[0]}: {code} {erreur}")
 verifier(lancer("--version")[0] == 0, "--version")
 
 for e in echecs:

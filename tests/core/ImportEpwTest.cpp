@@ -36,8 +36,9 @@ struct Annee {
 };
 
 std::string Enregistrement(const Annee& a, int m, int d, int h) {
-    std::string l = "2001," + std::to_string(m) + "," + std::to_string(d) + "," +
-                    std::to_string(h) + ",60,A7A7E8E8*0?9?9?9?9?9?9?9A7A7A7A7A7A7*0E8*0*0";
+    std::string l = (a.bissextile ? "2004," : "2001,") + std::to_string(m) + "," +
+                    std::to_string(d) + "," + std::to_string(h) +
+                    ",60,A7A7E8E8*0?9?9?9?9?9?9?9A7A7A7A7A7A7*0E8*0*0";
     for (int champ = 7; champ <= a.champs; ++champ) {
         l += ",";
         l += champ == 7 ? a.temperature(m, d, h) : champ == 14 ? a.rayonnement(m, d, h) : "0";
@@ -278,4 +279,46 @@ TEST(ImportEpw, FichiersReelsReproduisentLeTableauMensuel) {
     }
     EXPECT_GE(importes, 20);
     EXPECT_GE(refuses, 2); // the other formats of the folder (ESP-r, RT2012)
+}
+
+TEST(ImportEpw, UnSeul29FevrierEtSeulementEnAnneeBissextile) {
+    Annee a;
+    a.bissextile = true;
+    const std::string bissextile = Texte(a);
+    const std::string mars = "\r\n2004,3,1,1,";
+    std::string double29 = bissextile;
+    std::string jour;
+    for (int h = 1; h <= 24; ++h)
+        jour += Enregistrement(a, 2, 29, h);
+    double29.insert(double29.find(mars) + 2, jour);
+    EXPECT_NE(Erreur(double29).find("du 29/2 à 1 h trouvé, celui du 1/3 à 1 h"), std::string::npos);
+    EXPECT_NE(Erreur(Remplacer(bissextile, "2004,", "2001,"))
+                  .find("ligne 1425 : 29 février d'une "
+                        "année qui n'est pas bissextile"),
+              std::string::npos);
+}
+
+TEST(ImportEpw, ValeursImpossiblesComptentCommeManquantes) {
+    Annee a;
+    a.rayonnement = [base = a.rayonnement](int m, int d, int h) {
+        return m == 5 && d == 2 && h == 12 ? std::string("9998") : base(m, d, h);
+    };
+    a.temperature = [base = a.temperature](int m, int d, int h) {
+        return m == 7 && d <= 2 && h == 15 ? std::string(d == 1 ? "69.9" : "-60.1") : base(m, d, h);
+    };
+    const StationEpw s = ImporterEpwTexte(Texte(a), "essai.epw");
+    EXPECT_EQ(s.manquantesGh, 1);
+    EXPECT_EQ(s.manquantesText, 2);
+    VerifierSeries(s); // filled from the same hour of the month's other days
+}
+
+TEST(ImportEpw, FichierLuLigneALigneAvecDesFinsCR) {
+    Annee a;
+    a.fin = "\r";
+    const std::string chemin = ::testing::TempDir() + "import_cr.epw";
+    { std::ofstream(chemin, std::ios::binary) << Texte(a); }
+    const StationEpw s = ImporterEpw(chemin);
+    EXPECT_EQ(s.heures, 8760);
+    VerifierSeries(s);
+    std::filesystem::remove(chemin);
 }

@@ -162,7 +162,7 @@ TEST_F(CycleTest, UnFichierAvecUneValeurHorsLimitesSOuvreMaisNeSeCalculePas) {
     DossierTemporaire dossier;
     auto p = Nouveau();
     p->EnregistrerSous(dossier / "bon.vqp");
-    std::string texte = LireFichierTexte(dossier / "bon.vqp");
+    std::string texte = LireFichierTexte(dossier / "bon.vqp", GenreFichier::Projet);
     const std::size_t ligne = texte.find("KsurB\t");
     texte.replace(ligne, texte.find("\r\n", ligne) - ligne, "KsurB\t0");
     EcrireFichierTexte(dossier / "zero.vqp", texte);
@@ -219,7 +219,7 @@ TEST_F(CycleTest, UnFichierAbimeLaisseLeProjetOuvertIntact) {
     cle.replace(cle.find("Tref\t"), 4, "Conso");
     refuse("cle.vqp", cle, "la clé « Tref » est attendue");
     refuse("suite.vqp", bon + "du texte qui n'est pas une section\r\n", "l'en-tête de section");
-    std::string inconnue = LireFichierTexte(dossier / "bon.vqp");
+    std::string inconnue = LireFichierTexte(dossier / "bon.vqp", GenreFichier::Projet);
     inconnue.replace(inconnue.find("Station\tAmbérieu"), std::string("Station\tAmbérieu").size(),
                      "Station\tAtlantide");
     EcrireFichierTexte(dossier / "inconnue.vqp", inconnue);
