@@ -7,6 +7,7 @@
 #include "ui/ChampSaisie.h"
 #include "ui/ControleSaisie.h"
 #include "ui/Dialogues.h"
+#include "ui/frmBesoinsFoyer.h"
 #include "ui/modAffichages.h"
 #include "ui/modDialogues.h"
 
@@ -50,6 +51,12 @@ frmBesoins::frmBesoins(clsBesoin& besoin, QWidget* parent) : QDialog(parent), be
 
     const BoutonsDialogue boutons = CreerBoutons(this, "cmdAnnuler");
     ok_ = boutons.ok;
+    // The household assistant fills the consumptions from the occupants.
+    auto* foyer = new QPushButton(QStringLiteral("Besoins d'un foyer..."), this);
+    foyer->setObjectName(QStringLiteral("cmdFoyer"));
+    foyer->setAutoDefault(false);
+    boutons.rangee->insertWidget(0, foyer);
+    connect(foyer, &QPushButton::clicked, this, [this] { OuvrirBesoinsFoyer(*this, besoin_); });
     auto* disposition = new QVBoxLayout(this);
     disposition->addWidget(cadre);
     disposition->addLayout(boutons.rangee);

@@ -5,14 +5,17 @@
 #include "ui/GraphiqueBilan.h"
 #include "ui/GraphiqueStatistique.h"
 #include "ui/ResultatsGrille.h"
+#include "ui/frmCapteursCertifies.h"
 #include "ui/frmProjet.h"
 #include "ui/modAffichages.h"
+#include "ui/modDialogues.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -272,6 +275,15 @@ QWidget* frmProjet::CreerCapteurs() {
     QGroupBox* fCapteurs = Cadre("fCapteurs", "Capteurs");
     QGridLayout* g = GrilleDe(fCapteurs);
     AjouterChamp(g, "txtCapteur", "Type", NomElement, Largeur::Nom, 15);
+    // The library of certified collectors, after the catalogue's own choice button.
+    QToolButton* certifies =
+        CreerBoutonChoix("cmdCapteursCertifies", QStringLiteral("Capteurs certifiés..."));
+    static_cast<QHBoxLayout*>(g->itemAtPosition(g->rowCount() - 1, 1)->layout())
+        ->insertWidget(2, certifies, 0, Qt::AlignVCenter);
+    connect(certifies, &QToolButton::clicked, this, [this] {
+        if (projet != nullptr && projet->Actif())
+            OuvrirDialogue(OuvrirCapteursCertifies);
+    });
     AjouterChamp(g, "TxtAc", "Ac [m²]", Numerique, Largeur::Nombre);
     AjouterChamp(g, "txtBc", "Bc", Numerique, Largeur::Nombre);
     AjouterChamp(g, "txtKc", "Kc [W/(m².K)]", Numerique, Largeur::Nombre);

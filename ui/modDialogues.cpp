@@ -66,7 +66,10 @@ double ValeurSaisie(const QString& texte) {
 }
 
 void MontrerAvisCopieUtilisateur(QWidget* depuis) {
-    const std::string avis = AvisCopieUtilisateur();
+    MontrerAvisCopieUtilisateur(depuis, AvisCopieUtilisateur());
+}
+
+void MontrerAvisCopieUtilisateur(QWidget* depuis, const std::string& avis) {
     if (avis.empty())
         return;
     // A dialog is a window of its own: its parents lead to the main window.

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <array>
+#include <string>
 
 class QDialog;
 class QHBoxLayout;
@@ -57,3 +58,6 @@ private:
 // in the status bar of the main window (the one holding `depuis`, else the one
 // shown), else in a message box.
 void MontrerAvisCopieUtilisateur(QWidget* depuis);
+// The same for a notice already taken (EnregistrerElementUtilisateur returns it); ""
+// shows nothing.
+void MontrerAvisCopieUtilisateur(QWidget* depuis, const std::string& avis);

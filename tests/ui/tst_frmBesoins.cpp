@@ -6,6 +6,7 @@
 #include "ui/ChampSaisie.h"
 #include "ui/Dialogues.h"
 #include "ui/frmBesoins.h"
+#include "ui/frmBesoinsFoyer.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -121,6 +122,28 @@ private slots:
         });
         OuvrirBesoins(e.projet, nullptr);
         QCOMPARE(e.projet.Enregistrement().Calcul.Conso[5], 200.0f);
+    }
+
+    // The household assistant through its button: 3 occupants at 56 l/j and 40 °C,
+    // cold water at 10 °C, hot water at 50 °C: 168 × 30 / 40 = 126 l/j, August half
+    // occupied 63 l/j; the fields are filled, the project changes only with Ok.
+    void assistantFoyerRemplitLesMoisSansEnregistrer() {
+        ProjetEssai e;
+        RemplirCollection(e.projet.Meteo->Tef, 10.0, 12);
+        frmBesoins f(*e.projet.Besoin);
+        QVERIFY(Montrer(f));
+        PlusTard([] {
+            auto* a = qobject_cast<frmBesoinsFoyer*>(FenetreModale());
+            QVERIFY(a != nullptr);
+            Taper(a->txtOccupants(), QStringLiteral("3"));
+            Taper(a->txtOccupation(8), QStringLiteral("50"));
+            QTest::keyClick(a->txtOccupants(), Qt::Key_Return);
+        });
+        QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("cmdFoyer")), Qt::LeftButton);
+        QCOMPARE(f.txtConso(1)->text(), QStringLiteral("126"));
+        QCOMPARE(f.txtConso(8)->text(), QStringLiteral("63"));
+        QCOMPARE(f.txtMoyConso()->text(), QStringLiteral("121"));
+        QCOMPARE(e.projet.Besoin->Conso.Item(1), 1000.0);
     }
 };
 
