@@ -221,7 +221,7 @@ std::vector<FicheCapteur> LireBibliothequeCapteurs() {
     if (!std::filesystem::exists(chemin, ec))
         return {};
     try {
-        return LireCsvCapteurs(LireFichierTexte(chemin));
+        return LireCsvCapteurs(LireFichierTexte(chemin, GenreFichier::Donnees));
     } catch (const ErreurFichier&) {
         throw;
     } catch (const ErreurExecution& e) {
@@ -233,7 +233,7 @@ std::vector<FicheCapteur> LireBibliothequeCapteurs() {
 std::size_t ImporterCapteurs(const std::string& cheminCsv) {
     std::vector<FicheCapteur> nouvelles;
     try {
-        nouvelles = LireCsvCapteurs(LireFichierTexte(cheminCsv));
+        nouvelles = LireCsvCapteurs(LireFichierTexte(cheminCsv, GenreFichier::Donnees));
     } catch (const ErreurExecution& e) {
         throw ErreurExecution("Le fichier " + Guillemets(cheminCsv) + " n'a pas été importé.\n" +
                               e.what());

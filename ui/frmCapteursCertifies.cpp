@@ -326,5 +326,5 @@ void frmCapteursCertifies::accept() {
 void OuvrirCapteursCertifies(clsprojet& projet, QWidget* parent) {
     frmCapteursCertifies dialogue(projet, parent);
     dialogue.exec();
-    projet.SimulerORIN(true);
+    (void)projet.SimulerORIN(true);
 }
