@@ -10,6 +10,7 @@
 #include "project/clsBoucle.h"
 #include "project/clsCapteurs.h"
 #include "project/clsEchangeur.h"
+#include "project/clsEconomie.h"
 #include "project/clsMasque.h"
 #include "project/clsMeteo.h"
 #include "project/clsOrin.h"
@@ -59,6 +60,8 @@ public:
     std::unique_ptr<clsEchangeur> Echangeur;
     std::unique_ptr<clsAppoint> Appoint;
     std::unique_ptr<clsOrin> Systeme;
+    // The economic inputs, beside the method, which never reads them.
+    clsEconomie Economie;
 
     // A new, empty project: components with their defaults, the free record with the
     // highest index (or a new one), the name "Projet" + four digits, the file of that
