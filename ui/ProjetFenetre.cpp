@@ -83,6 +83,14 @@ void ProjetFenetre::Ouvrir(const QString& chemin) {
         Proteger([this] { fenetre_->AfficherProjet(); });
 }
 
+void ProjetFenetre::OuvrirExemple(const QString& chemin) {
+    const std::string nouveau = projet_->Fichier; // the name "&Nouveau" gave it
+    Ouvrir(chemin);
+    projet_->Fichier = nouveau;
+    if (fenetre_)
+        fenetre_->DefinirLegende(nouveau);
+}
+
 bool ProjetFenetre::Ecrire() {
     try {
         projet_->WithDataDo(2);
