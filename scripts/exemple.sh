@@ -10,10 +10,11 @@ exemple=$racine/examples/lyon-maison-4-personnes.vqp
 sans_affichage=0
 [ "${1:-}" = --sans-affichage ] && sans_affichage=1
 
-if [ $sans_affichage = 0 ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x "$build/varquin" ]; then
+if [ $sans_affichage = 0 ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] &&
+    [ -x "$build/ui/varquin" ]; then
     # From the build folder: the example names no folder, so a save lands there.
     cd "$build"
-    exec ./varquin "$exemple"
+    exec ui/varquin "$exemple"
 fi
 
 echo "Pas d'affichage : l'exemple de Lyon est calculé par varquin-cli."
