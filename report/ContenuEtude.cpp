@@ -157,7 +157,8 @@ void LireEconomie(const clsprojet& p, ContenuEtude& c) {
     }
     std::string investissement = Nombre(x.investissement);
     if (etude.investissementEstime)
-        investissement += " (estimé d'après le type de système et la surface)";
+        investissement += etude.surface > 0 ? " (estimé d'après le type de système et la surface)"
+                                            : " (estimé d'après le type de système)";
     c.hypotheses = {
         {"Énergie remplacée", etude.energie},
         {"Rendement de l'énergie remplacée", Nombre(x.rendement, 2)},
