@@ -4,6 +4,7 @@
 #include "data/modTexte.h"
 #include "engine/RapportCalcul.h"
 #include "project/clsprojet.h"
+#include "project/modEconomie.h"
 
 #include <algorithm>
 #include <charconv>
@@ -28,6 +29,46 @@ std::string AGauche(const std::string& texte, std::size_t largeur) {
 
 std::string NombreJson(const std::optional<double>& v) {
     return v ? FormatEntier(*v) : "null";
+}
+
+// A value with its decimals; JSON wants a point where the French text has a comma.
+std::string Decimal(const LigneEconomie& l, bool json) {
+    if (!l.valeur || !std::isfinite(*l.valeur))
+        return json ? "null" : "—";
+    std::string texte =
+        l.decimales == 0 ? FormatEntier(*l.valeur) : FormatDecimales(*l.valeur, l.decimales);
+    if (json)
+        std::replace(texte.begin(), texte.end(), ',', '.');
+    return texte;
+}
+
+void EcrireEconomieTableau(std::ostream& sortie, const EtudeEconomique& etude) {
+    sortie << "\nÉconomie : " << etude.energie << '\n';
+    if (!etude.resultats) {
+        sortie << etude.erreur << '\n';
+        return;
+    }
+    const std::vector<LigneEconomie> lignes = LignesEconomie(*etude.resultats);
+    std::size_t largeur = 0;
+    for (const LigneEconomie& l : lignes)
+        largeur = std::max(largeur, NbCaracteres(l.libelle));
+    for (const LigneEconomie& l : lignes)
+        sortie << AGauche(l.libelle, largeur) << "  " << Decimal(l, false) << '\n';
+}
+
+void EcrireEconomieJson(std::ostream& sortie, const EtudeEconomique& etude) {
+    sortie << ",\n  \"economie\": {\"energie\": " << ChaineJson(etude.energie);
+    if (!etude.resultats) {
+        sortie << ", \"erreur\": " << ChaineJson(etude.erreur) << "}";
+        return;
+    }
+    const LigneEconomie investissement{"", "", 0, etude.entrees.investissement};
+    const LigneEconomie aides{"", "", 0, etude.entrees.aides};
+    sortie << ", \"investissement_eur\": " << Decimal(investissement, true)
+           << ", \"aides_eur\": " << Decimal(aides, true);
+    for (const LigneEconomie& l : LignesEconomie(*etude.resultats))
+        sortie << ",\n    " << ChaineJson(l.cle) << ": " << Decimal(l, true);
+    sortie << "}";
 }
 } // namespace
 
@@ -154,15 +195,20 @@ void EcrireResultats(std::ostream& sortie, const std::string& format, const clsp
                      const RapportCalcul& rapport) {
     const EnTeteResultats e{projet.Nom, projet.Fichier, projet.Meteo->station()};
     const TableauResultats t = CalculerTableauResultats(projet);
+    if (format == "csv") {
+        EcrireCsv(sortie, t);
+        return;
+    }
+    const EtudeEconomique etude = EvaluerEconomie(projet);
     if (format == "json") {
-        // After the grid: the stored values behind it and the run's messages.
+        // After the grid: the stored values behind it, the run's messages, the study.
         EcrireJson(sortie, e, t, [&](std::ostream& s) {
             EcrireValeurs(s, projet.Enregistrement().Calcul);
             EcrireMessages(s, rapport);
+            EcrireEconomieJson(s, etude);
         });
-    } else if (format == "csv") {
-        EcrireCsv(sortie, t);
     } else {
         EcrireTableau(sortie, e, t);
+        EcrireEconomieTableau(sortie, etude);
     }
 }

@@ -22,8 +22,9 @@ void EcrireJson(std::ostream& sortie, const EnTeteResultats& e, const TableauRes
 
 class clsprojet;
 class RapportCalcul;
-// The project's results in the format "table", "csv" or "json"; the JSON also holds
-// the stored values behind the cells and every message of the run's report.
+// The project's results in the format "table", "csv" or "json"; the table and the JSON
+// add the economic study (under "economie"), and the JSON the stored values behind
+// the cells and every message of the run's report.
 void EcrireResultats(std::ostream& sortie, const std::string& format, const clsprojet& projet,
                      const RapportCalcul& rapport);
 

@@ -1,7 +1,7 @@
 # Installation and the Debian package.
 #
-#   cmake --install build [--prefix DIR]   programs in bin/, data in share/varquin/,
-#                                          desktop entry, icon and MIME type
+#   cmake --install build [--prefix DIR]   programs in bin/, data and example projects in
+#                                          share/varquin/, desktop entry, icon and MIME type
 #   cpack --config build/CPackConfig.cmake -G DEB
 #
 # Included at the end of the top-level CMakeLists.txt, once every program target is
@@ -14,6 +14,9 @@ if(TARGET varquin)
 endif()
 
 install(DIRECTORY ${VARQUIN_REFERENCE_DIR}/ DESTINATION share/varquin)
+# The example projects the main window's "Ouvrir un exemple" lists.
+install(DIRECTORY ${CMAKE_CURRENT_LIST_DIR}/../examples/ DESTINATION share/varquin/examples
+        FILES_MATCHING PATTERN "*.vqp")
 
 set(VARQUIN_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR}/../packaging)
 install(FILES ${VARQUIN_PACKAGING_DIR}/varquin.desktop DESTINATION share/applications)

@@ -49,6 +49,7 @@ void clsprojet::CreerComposants() {
     Echangeur->TypeEchangeur(Libelles[Liste::TypesEchangeur][0]);
     Appoint = std::make_unique<clsAppoint>();
     Systeme = std::make_unique<clsOrin>();
+    Economie = clsEconomie{};
     Besoin->Projet = Boucle->Projet = Ballon->Projet = Capteurs->Projet = Meteo->Projet =
         Masque->Projet = Echangeur->Projet = Appoint->Projet = Systeme->Projet = this;
 }

@@ -12,6 +12,7 @@
 #include "project/clsBoucle.h"
 #include "project/clsCapteurs.h"
 #include "project/clsEchangeur.h"
+#include "project/clsEconomie.h"
 #include "project/clsMasque.h"
 #include "project/clsMeteo.h"
 #include "project/clsOrin.h"
@@ -63,6 +64,8 @@ public:
     std::unique_ptr<clsEchangeur> Echangeur;
     std::unique_ptr<clsAppoint> Appoint;
     std::unique_ptr<clsOrin> Systeme;
+    // The economic inputs, beside the method, which never reads them.
+    clsEconomie Economie;
 
     // --- The lifecycle. The window, the command line, the tests and the benchmarks
     // go through these; each does every step in order and sets and restores the run
@@ -80,6 +83,10 @@ public:
     // so that saving writes where the person chose. Throws ErreurFichier and leaves
     // the project as it was.
     void Ouvrir(const std::string& chemin);
+    // The file read into this new project as a starting point (an example): the
+    // project keeps its own new name and file, so that saving never writes over the
+    // file it came from.
+    void OuvrirCommeNouveau(const std::string& chemin);
     // One input changed, by its key in the table of input rules ("Section:cle" where a
     // key is shared): checked against its rule, stored through its component, then
     // the project recalculated and redisplayed as after any change in the window.

@@ -43,6 +43,14 @@ void clsprojet::Ouvrir(const std::string& chemin) {
     LireFichier(ec ? chemin : absolu.string());
 }
 
+void clsprojet::OuvrirCommeNouveau(const std::string& chemin) {
+    const std::string nouveau = Fichier;
+    Ouvrir(chemin);
+    Fichier = nouveau;
+    if (Fenetre)
+        Fenetre->DefinirLegende(Fichier);
+}
+
 void clsprojet::LireFichier(const std::string& chemin) {
     EnregistrementProjet& enregistrement = Enregistrement();
     const EnregistrementProjet avant = enregistrement;

@@ -4,6 +4,7 @@
 // sharp at any resolution and reads the same everywhere.
 
 #include "report/ContenuRapport.h"
+#include "report/DocumentRapport.h"
 
 #include <string>
 
@@ -16,17 +17,20 @@ class clsprojet;
 inline constexpr double LargeurFeuilleMm = 210;
 inline constexpr double HauteurFeuilleMm = 297;
 
-// Draws the page into `feuille`, the whole sheet in the painter's coordinates; the A4
-// layout is scaled to fit it, centred, keeping its proportions.
-void DessinerRapport(QPainter& p, const QRectF& feuille, const ContenuRapport& contenu);
+// Draws the summary page into `feuille`, the whole sheet in the painter's coordinates;
+// the A4 layout is scaled to fit it, centred, keeping its proportions. Its footer
+// numbers it `numero` of `total`.
+void DessinerRapport(QPainter& p, const QRectF& feuille, const ContenuRapport& contenu,
+                     int numero = 1, int total = 1);
 
-// The page on one sheet of a printer or PDF writer, drawn from the paper's edge (the
-// layout keeps its own margins) on the paper the device has. False when the device
-// cannot be painted on (a file that cannot be opened, a printer that refuses).
-bool ImprimerRapport(QPagedPaintDevice& support, const ContenuRapport& contenu);
+// Every page of the report, one per sheet of a printer or PDF writer, drawn from the
+// paper's edge (the layout keeps its own margins) on the paper the device has. False
+// when the device cannot be painted on (a file that cannot be opened, a printer that
+// refuses).
+bool ImprimerRapport(QPagedPaintDevice& support, const DocumentRapport& document);
 
-// Writes the project's report as a one-page A4 PDF. The file is replaced only once it
-// has been written whole; throws ErreurFichier when it cannot be.
+// Writes the project's report as an A4 PDF: the summary, then the study. The file is
+// replaced only once it has been written whole; throws ErreurFichier when it cannot be.
 void EcrirePdf(clsprojet& projet, const std::string& chemin);
 
 // Today's date as the program writes a short date (day/month/year, French).

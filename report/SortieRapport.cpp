@@ -1,4 +1,4 @@
-// The report page onto paper and into PDF files.
+// The report's pages onto paper and into PDF files.
 
 #include "common/Citation.h"
 #include "common/Erreurs.h"
@@ -13,7 +13,7 @@
 #include <QSaveFile>
 #include <cerrno>
 
-bool ImprimerRapport(QPagedPaintDevice& support, const ContenuRapport& contenu) {
+bool ImprimerRapport(QPagedPaintDevice& support, const DocumentRapport& document) {
     // The whole sheet is the painter's: the page keeps its own margins, wider than
     // any printer's unprintable border.
     QPageLayout mise = support.pageLayout();
@@ -22,7 +22,11 @@ bool ImprimerRapport(QPagedPaintDevice& support, const ContenuRapport& contenu) 
     QPainter p;
     if (!p.begin(&support))
         return false;
-    DessinerRapport(p, QRectF(0, 0, support.width(), support.height()), contenu);
+    for (int page = 0; page < NbPages(document); ++page) {
+        if (page > 0 && !support.newPage())
+            return false;
+        DessinerPage(p, QRectF(0, 0, support.width(), support.height()), document, page);
+    }
     return p.end();
 }
 
@@ -62,7 +66,7 @@ void EcrirePdf(clsprojet& projet, const std::string& chemin) {
                                       QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
         pdf.setTitle(QString::fromStdString(projet.Nom));
         pdf.setCreator(QStringLiteral("VARQUIN"));
-        if (!ImprimerRapport(pdf, LireContenuRapport(projet, DateCourteDuJour())))
+        if (!ImprimerRapport(pdf, LireDocumentRapport(projet, DateCourteDuJour())))
             throw ErreurFichier(echec + ".");
     }
     errno = 0;

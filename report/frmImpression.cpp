@@ -23,32 +23,40 @@ ApercuPage::ApercuPage(QWidget* parent) : QWidget(parent) {
     setMinimumWidth(320);
 }
 
-void ApercuPage::DefinirContenu(const ContenuRapport& contenu) {
-    contenu_ = contenu;
+void ApercuPage::DefinirContenu(const DocumentRapport& document) {
+    document_ = document;
+    updateGeometry();
     update();
 }
 
 int ApercuPage::heightForWidth(int largeur) const {
-    return static_cast<int>((largeur - 2 * MargeBureau) * Proportion) + 2 * MargeBureau;
+    const int feuille = static_cast<int>((largeur - 2 * MargeBureau) * Proportion);
+    return NbFeuilles() * (feuille + MargeBureau) + MargeBureau;
 }
 
 QSize ApercuPage::sizeHint() const {
     return {760, heightForWidth(760)};
 }
 
-QRectF ApercuPage::Feuille() const {
-    const double largeur =
-        std::min<double>(width() - 2 * MargeBureau, (height() - 2 * MargeBureau) / Proportion);
-    return {(width() - largeur) / 2, MargeBureau, largeur, largeur * Proportion};
+QRectF ApercuPage::Feuille(int page) const {
+    const int n = std::max(1, NbFeuilles());
+    const double hauteur = (height() - MargeBureau) / static_cast<double>(n) - MargeBureau;
+    const double largeur = std::min<double>(width() - 2 * MargeBureau, hauteur / Proportion);
+    return {(width() - largeur) / 2, MargeBureau + page * (largeur * Proportion + MargeBureau),
+            largeur, largeur * Proportion};
 }
 
-void ApercuPage::paintEvent(QPaintEvent*) {
+void ApercuPage::paintEvent(QPaintEvent* evenement) {
     QPainter p(this);
     p.fillRect(rect(), QColor(128, 132, 140));
-    const QRectF feuille = Feuille();
-    p.fillRect(feuille.translated(3, 3), QColor(70, 72, 78));
-    p.fillRect(feuille, Qt::white);
-    DessinerRapport(p, feuille, contenu_);
+    for (int page = 0; page < NbFeuilles(); ++page) {
+        const QRectF feuille = Feuille(page);
+        if (!feuille.adjusted(0, 0, 3, 3).intersects(evenement->rect()))
+            continue;
+        p.fillRect(feuille.translated(3, 3), QColor(70, 72, 78));
+        p.fillRect(feuille, Qt::white);
+        DessinerPage(p, feuille, document_, page);
+    }
 }
 
 frmImpression::frmImpression(const clsprojet& projet, QWidget* parent) : QDialog(parent) {
@@ -78,8 +86,8 @@ frmImpression::frmImpression(const clsprojet& projet, QWidget* parent) : QDialog
 }
 
 void frmImpression::Go(const clsprojet& projet) {
-    contenu_ = LireContenuRapport(projet, DateCourteDuJour());
-    page_->DefinirContenu(contenu_);
+    document_ = LireDocumentRapport(projet, DateCourteDuJour());
+    page_->DefinirContenu(document_);
 }
 
 bool frmImpression::DemanderImpression() {
@@ -89,7 +97,7 @@ bool frmImpression::DemanderImpression() {
                         QAbstractPrintDialog::PrintShowPageSize);
     if (dialogue.exec() != QDialog::Accepted)
         return false;
-    if (!ImprimerRapport(imprimante_, contenu_)) {
+    if (!ImprimerRapport(imprimante_, document_)) {
         const QString cible = imprimante_.outputFileName().isEmpty() ? imprimante_.printerName()
                                                                      : imprimante_.outputFileName();
         notificateur().Message("L'impression n'a pas pu se faire sur « " + cible.toStdString() +

@@ -1,7 +1,8 @@
 #pragma once
-// The report window "Aperçu avant impression": the report page of a project exactly
-// as it prints, and the commands to print it or close the window. The page is drawn
-// by DessinerRapport (PageRapport.h) here, on the printer and into PDF files alike.
+// The report window "Aperçu avant impression": the report's pages of a project exactly
+// as they print, one under the other, and the commands to print them or close the
+// window. The pages are drawn by DessinerPage (DocumentRapport.h) here, on the printer
+// and into PDF files alike.
 
 #include "report/PageRapport.h"
 
@@ -11,13 +12,14 @@
 class clsprojet;
 class QPushButton;
 
-// The page drawn across the width of its view, on a grey desk.
+// The pages drawn across the width of their view, one under the other, on a grey desk.
 class ApercuPage : public QWidget {
 public:
     explicit ApercuPage(QWidget* parent = nullptr);
-    void DefinirContenu(const ContenuRapport& contenu);
-    // Where the sheet lies in the widget.
-    QRectF Feuille() const;
+    void DefinirContenu(const DocumentRapport& document);
+    // Where sheet `page` (0 the summary) lies in the widget.
+    QRectF Feuille(int page = 0) const;
+    int NbFeuilles() const { return NbPages(document_); }
 
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int largeur) const override;
@@ -27,7 +29,7 @@ protected:
     void paintEvent(QPaintEvent* evenement) override;
 
 private:
-    ContenuRapport contenu_;
+    DocumentRapport document_;
 };
 
 class frmImpression : public QDialog {
@@ -38,19 +40,20 @@ public:
     // the project afterwards, so it may outlive it.
     explicit frmImpression(const clsprojet& projet, QWidget* parent = nullptr);
 
-    // Fills the date, the characteristics and the results from the project.
+    // Fills the date, the characteristics, the results and the study from the project.
     void Go(const clsprojet& projet);
-    const ContenuRapport& Contenu() const { return contenu_; }
+    const ContenuRapport& Contenu() const { return document_.resume; }
+    const DocumentRapport& Document() const { return document_; }
     ApercuPage* Page() const { return page_; }
     // The printer the print command uses (A4 until the person chooses otherwise).
     QPrinter& Imprimante() { return imprimante_; }
 
-    // The printer dialog "Imprimer"; once a printer is chosen, the page printed on it
+    // The printer dialog "Imprimer"; once a printer is chosen, the pages printed on it
     // and the window closed. Cancelling leaves the window open. True when printed.
     bool DemanderImpression();
 
 private:
-    ContenuRapport contenu_;
+    DocumentRapport document_;
     ApercuPage* page_ = nullptr;
     QPushButton* cmdImprimer_ = nullptr;
     QPrinter imprimante_{QPrinter::HighResolution};

@@ -35,8 +35,10 @@ done
 if [ "$bureau" = 1 ]; then
     [ -x "$prefix/bin/varquin" ] || echec "bin/varquin n'est pas installé"
 fi
-diff -r "$reference" "$prefix/share/varquin" >/dev/null ||
+diff -r -x examples "$reference" "$prefix/share/varquin" >/dev/null ||
     echec "share/varquin diffère du dossier des données de référence"
+exemple=$prefix/share/varquin/examples/lyon-maison-4-personnes.vqp
+[ -f "$exemple" ] || echec "les projets d'exemple ne sont pas installés"
 grep -qx 'Exec=varquin %f' "$prefix/share/applications/varquin.desktop" ||
     echec "la ligne Exec de l'entrée de bureau"
 grep -q 'pattern="\*.vqp"' "$prefix/share/mime/packages/varquin.xml" ||
@@ -90,3 +92,4 @@ besoins=$(annuel "Besoins [kWh]")
     echec "couverture annuelle « $couverture »"
 [[ "$besoins" =~ ^[0-9]+$ ]] && [ "$besoins" -gt 0 ] || echec "besoins annuels « $besoins »"
 echo "Calcul vérifié : couverture annuelle $couverture %, besoins $besoins kWh."
+installe calc "$exemple" >/dev/null || echec "l'exemple installé ne se calcule pas"

@@ -64,6 +64,16 @@ void ProjetFenetre::Ouvrir(const QString& chemin) {
     Proteger([this] { (void)projet_->SimulerORIN(true); });
 }
 
+void ProjetFenetre::OuvrirExemple(const QString& chemin) {
+    projet_->DevenirActif();
+    try {
+        projet_->OuvrirCommeNouveau(chemin.toStdString());
+    } catch (const ErreurExecution& e) {
+        Informer(std::string("L'exemple n'a pas pu être ouvert.\n") + e.what());
+    }
+    Proteger([this] { (void)projet_->SimulerORIN(true); });
+}
+
 void ProjetFenetre::Enregistrer() {
     Proteger([this] { projet_->Enregistrer(); }, "Le projet n'a pas été enregistré.\n");
 }

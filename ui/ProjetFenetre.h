@@ -21,6 +21,7 @@ public:
     QWidget* Fenetre() override;
     void Activee() override;
     void Ouvrir(const QString& chemin) override;
+    void OuvrirExemple(const QString& chemin) override;
     void Enregistrer() override;
     void EnregistrerSous(const QString& chemin) override;
     void Annuler() override;

@@ -25,6 +25,9 @@ public:
     // Open: the project's file becomes `chemin`, the file is read into the project
     // and its window redisplayed.
     virtual void Ouvrir(const QString& chemin) = 0;
+    // An example: read like Ouvrir, but the project keeps the name it was given as a
+    // new project, so that saving it never writes over the example.
+    virtual void OuvrirExemple(const QString& chemin) { Ouvrir(chemin); }
     // Save: the project is written to its current file, without a dialog.
     virtual void Enregistrer() = 0;
     // Save as: the project's file becomes `chemin`, then the project is written.

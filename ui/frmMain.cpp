@@ -3,6 +3,7 @@
 #include "common/Chemins.h"
 #include "common/Erreurs.h"
 #include "common/Notificateur.h"
+#include "ui/Exemples.h"
 #include "ui/FondPrincipal.h"
 #include "ui/frmOptions.h"
 #include "ui/frmSplash.h"
@@ -66,6 +67,11 @@ void frmMain::CreerMenus() {
     QAction* ouvrir =
         Commande(fichier, "mnuFileOpen", QStringLiteral("&Ouvrir"), &frmMain::mnuFileOpen_Click);
     ouvrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    QMenu* exemples = fichier->addMenu(QStringLiteral("Ouvrir un e&xemple"));
+    exemples->setObjectName(QStringLiteral("mnuFileExemples"));
+    for (const Exemple& e : ListerExemples())
+        exemples->addAction(e.titre, this, [this, chemin = e.chemin] { OuvrirExemple(chemin); });
+    exemples->setEnabled(!exemples->isEmpty());
     QAction* fermer =
         Commande(fichier, "mnuFileClose", QStringLiteral("&Fermer"), &frmMain::mnuFileClose_Click);
     fichier->addSeparator()->setObjectName(QStringLiteral("mnuFileBar0"));
@@ -155,6 +161,13 @@ ProjetUI* frmMain::OuvrirFichier(const QString& chemin) {
     ProjetUI* p = LoadNewDoc();
     if (p != nullptr)
         p->Ouvrir(chemin);
+    return p;
+}
+
+ProjetUI* frmMain::OuvrirExemple(const QString& chemin) {
+    ProjetUI* p = LoadNewDoc();
+    if (p != nullptr)
+        p->OuvrirExemple(chemin);
     return p;
 }
 

@@ -29,6 +29,9 @@ public:
     // The steps of "&Ouvrir" after the dialog: a new project whose file is `chemin`.
     // Returns the new project (null when it could not be created).
     ProjetUI* OuvrirFichier(const QString& chemin);
+    // "Ouvrir un exemple": a new project read from the example `chemin`, under its own
+    // new name. Returns the new project (null when it could not be created).
+    ProjetUI* OuvrirExemple(const QString& chemin);
 
     // The project of the active child window, or null when none.
     ProjetUI* ProjetActif() const;

@@ -3,15 +3,19 @@
 #include "common/Erreurs.h"
 #include "common/Notificateur.h"
 #include "data/modMessages.h"
+#include "project/modEconomie.h"
+#include "report/ContenuEtude.h"
 #include "ui/BoutonImage.h"
 #include "ui/Dialogues.h"
 #include "ui/GraphiqueBilan.h"
 #include "ui/GraphiqueStatistique.h"
 #include "ui/ResultatsGrille.h"
+#include "ui/frmEconomie.h"
 #include "ui/modAffichages.h"
 
 #include <QEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLayout>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -206,6 +210,28 @@ void frmProjet::AfficherResultats() {
     // Only what a run of this project computed; never an earlier run's values.
     flxResultats_->AfficherResultats(r, projet->ResultatsCalcules());
     bilan_->Afficher(r, projet->ResultatsCalcules());
+    AfficherEconomie();
+}
+
+void frmProjet::AfficherEconomie() {
+    const EtudeEconomique etude = EvaluerEconomie(*projet);
+    QString texte = QString::fromStdString(etude.erreur);
+    if (etude.resultats) {
+        const ResultatsEconomie& r = *etude.resultats;
+        texte = QStringLiteral("%1 €/an économisés, %2 kg de CO2 évités par an, retour en %3")
+                    .arg(QString::fromStdString(FormatFrancais(r.economieAnnuelle, 0)),
+                         QString::fromStdString(FormatFrancais(r.co2An, 0)),
+                         r.tempsRetour ? QStringLiteral("%1 ans").arg(*r.tempsRetour)
+                                       : QStringLiteral("plus de %1 ans").arg(etude.entrees.duree));
+    }
+    lblEconomie_->setText(texte);
+}
+
+void frmProjet::cmdEconomie_Click() {
+    if (projet == nullptr)
+        return;
+    Proteger([this] { OuvrirEconomie(*projet, this); });
+    AfficherEconomie();
 }
 
 void frmProjet::Basculer(std::initializer_list<QWidget*> contenus, BoutonImage* bascule) {

@@ -24,6 +24,8 @@ class GraphiqueStatistique;
 class IndicateurCalcul;
 class QGridLayout;
 class QGroupBox;
+class QLabel;
+class QPushButton;
 class QScrollArea;
 class ResultatsGrille;
 
@@ -57,6 +59,8 @@ public:
     void AfficherEchangeur();
     void AfficherSysteme();
     void AfficherResultats();
+    // The summary of the economic study under the results.
+    void AfficherEconomie();
 
     // What a click on picture button `index` does: the pressed look, the button's
     // action, the recalculation and redisplay, the normal look again.
@@ -65,6 +69,8 @@ public:
     void picResultats_Click();
     void picSBesoin_Click();
     void picSSysteme_Click();
+    // "Économie...": the economic study of the project, then its summary redisplayed.
+    void cmdEconomie_Click();
 
     // The controls, for the program's own use and for the tests.
     ChampSaisie* Champ(const std::string& nom) const;
@@ -139,4 +145,6 @@ private:
     BoutonImage* picResultats_ = nullptr;
     BoutonImage* picSBesoin_ = nullptr;
     BoutonImage* picSSysteme_ = nullptr;
+    QPushButton* cmdEconomie_ = nullptr;
+    QLabel* lblEconomie_ = nullptr;
 };

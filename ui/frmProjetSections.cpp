@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -401,6 +402,17 @@ QWidget* frmProjet::CreerResultats() {
     bilan_->setFixedSize(flxResultats_->width(), PixelsY(2800));
     pile->addWidget(flxResultats_, 0, Qt::AlignLeft);
     pile->addWidget(bilan_, 0, Qt::AlignLeft);
+    // What the results are worth: a summary and the dialog that sets its hypotheses.
+    auto* economie = new QHBoxLayout;
+    cmdEconomie_ = new QPushButton(QStringLiteral("Économie..."));
+    cmdEconomie_->setObjectName(QStringLiteral("cmdEconomie"));
+    cmdEconomie_->setAutoDefault(false);
+    connect(cmdEconomie_, &QPushButton::clicked, this, &frmProjet::cmdEconomie_Click);
+    lblEconomie_ = new QLabel;
+    lblEconomie_->setObjectName(QStringLiteral("lblEconomie"));
+    economie->addWidget(cmdEconomie_);
+    economie->addWidget(lblEconomie_, 1);
+    pile->addLayout(economie);
     colonne->addWidget(contenu);
     return fResultats;
 }

@@ -35,6 +35,9 @@ const std::vector<std::string> TablesTexte = {
     "\\Systeme\\ISBallon.DON",
     "\\Systeme\\ISTuyaux.txt",
     "\\Systeme\\Echange.TXT",
+    "\\Systeme\\Energies.TXT",
+    "\\Systeme\\CoutsSolaires.TXT",
+    "\\Systeme\\Aides.TXT",
 };
 
 // The path under the folder, exactly as named (no case-insensitive look-up).

@@ -85,8 +85,8 @@ struct Mot {
     QRectF cadre; // in points
 };
 
-// Every word of the page with its box, by pdftotext -bbox.
-QList<Mot> MotsPdf(const QString& pdf, QSizeF* page) {
+// Every word of each page with its box, by pdftotext -bbox.
+QList<QList<Mot>> MotsPdf(const QString& pdf, QSizeF* page) {
     QProcess outil;
     outil.start(QStringLiteral(VARQUIN_PDFTOTEXT), {"-bbox", "-enc", "UTF-8", pdf, "-"});
     outil.waitForFinished(30000);
@@ -95,16 +95,20 @@ QList<Mot> MotsPdf(const QString& pdf, QSizeF* page) {
     const auto p = pageRe.match(html);
     if (p.hasMatch())
         *page = QSizeF(p.captured(1).toDouble(), p.captured(2).toDouble());
-    QList<Mot> mots;
+    QList<QList<Mot>> pages;
     const QRegularExpression motRe(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" )re"
                                    R"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    for (auto it = motRe.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        mots.push_back(
-            {m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+    for (const QString& texte : html.split(QStringLiteral("<page ")).mid(1)) {
+        QList<Mot> mots;
+        for (auto it = motRe.globalMatch(texte); it.hasNext();) {
+            const auto m = it.next();
+            mots.push_back({m.captured(5),
+                            QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
                                    QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+        }
+        pages.push_back(mots);
     }
-    return mots;
+    return pages;
 }
 } // namespace
 
@@ -274,20 +278,23 @@ void tst_Rapport::miseEnPageSurA4() {
     const QString pdf = Pdf(
         *p, QStringLiteral("mise-en-page-%1.pdf").arg(QTest::currentDataTag()).replace(' ', '-'));
     QSizeF page;
-    const QList<Mot> mots = MotsPdf(pdf, &page);
+    const QList<QList<Mot>> pages = MotsPdf(pdf, &page);
     QCOMPARE(qRound(page.width()), 595); // A4 in points
     QCOMPARE(qRound(page.height()), 842);
-    QVERIFY(mots.size() > 100);
+    QVERIFY(pages.size() >= 4);
+    QVERIFY(pages[0].size() > 100);
     const double mm = 72 / 25.4;
     const QRectF utile(15 * mm, 10 * mm, 180 * mm, 277 * mm);
-    for (const Mot& m : mots)
-        QVERIFY2(utile.contains(m.cadre), qPrintable(m.texte));
-    for (int i = 0; i < mots.size(); ++i) {
-        for (int j = i + 1; j < mots.size(); ++j) {
-            // Boxes of words on one line touch at their ends: allow a hair.
-            const QRectF a = mots[i].cadre.adjusted(0.3, 0.3, -0.3, -0.3);
-            QVERIFY2(!a.intersects(mots[j].cadre),
-                     qPrintable(mots[i].texte + " / " + mots[j].texte));
+    for (const QList<Mot>& mots : pages) {
+        for (const Mot& m : mots)
+            QVERIFY2(utile.contains(m.cadre), qPrintable(m.texte));
+        for (int i = 0; i < mots.size(); ++i) {
+            for (int j = i + 1; j < mots.size(); ++j) {
+                // Boxes of words on one line touch at their ends: allow a hair.
+                const QRectF a = mots[i].cadre.adjusted(0.3, 0.3, -0.3, -0.3);
+                QVERIFY2(!a.intersects(mots[j].cadre),
+                         qPrintable(mots[i].texte + " / " + mots[j].texte));
+            }
         }
     }
     const QString texte = TextePdf(pdf);

@@ -7,10 +7,12 @@
 #include "ui/frmBesoins.h"
 #include "ui/frmDebitEnergetique.h"
 #include "ui/frmDeperdition.h"
+#include "ui/frmEconomie.h"
 #include "ui/frmMasques.h"
 #include "ui/frmStation.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -110,6 +112,37 @@ private slots:
         frmMasques vingt(m);
         Enregistrer(vingt, "dialogue-masques-20.png");
         VerifierTextesEntiers(vingt);
+    }
+
+    // The economic study on the real tables: an energy brings its values, a refused
+    // value names its field and is not kept, an aid of the table is deducted.
+    void economie() {
+        ProjetEssai e(ProjetEssai::Donnees::CopieReference);
+        QVERIFY(e.Charge());
+        NotificateurEnregistreur notes;
+        frmEconomie f(e.projet);
+        QVERIFY(f.lblErreur()->text().isEmpty());
+        f.ChoisirEnergie(f.cmbEnergie()->findText(QStringLiteral("Gaz naturel")));
+        QCOMPARE(f.Champ("Prix")->text(), QStringLiteral("0,1345"));
+        const QString retour = f.Resultat("temps_retour_ans");
+        f.AjouterAide(1);
+        QVERIFY(f.Resultat("temps_retour_ans") != retour);
+        Enregistrer(f, "dialogue-economie.png");
+        VerifierTextesEntiers(f);
+
+        f.Champ("Prix")->setText(QStringLiteral("-1"));
+        QVERIFY(f.lblErreur()->text().startsWith(QStringLiteral("Prix de l'énergie")));
+        QCOMPARE(f.Resultat("co2_evite_kg_an"), QStringLiteral("—"));
+        f.accept();
+        QCOMPARE(notes.messages.size(), std::size_t(1));
+        QVERIFY(e.projet.Economie.ParDefaut());
+
+        f.Champ("Prix")->setText(QStringLiteral("0,1345"));
+        f.accept();
+        QCOMPARE(f.result(), int(QDialog::Accepted));
+        QCOMPARE(e.projet.Economie.Energie, std::string("Gaz naturel"));
+        QVERIFY(!e.projet.Economie.Prix); // the table's price, left to the table
+        QCOMPARE(e.projet.Economie.TotalAides(), 3000.0);
     }
 };
 

@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -166,6 +167,36 @@ private slots:
         QFile::remove(chemin);
         b.Action("mnuFileSave")->trigger();
         QVERIFY(QFile::exists(chemin));
+    }
+
+    // An example opens as a new project of its own name: saving it leaves the example.
+    void exempleOuvertSousUnNomNeuf() {
+        QTemporaryDir dossier;
+        const QString avant = QDir::currentPath();
+        QDir::setCurrent(dossier.path());
+        Bureau b;
+        const auto* menu = b.principal.findChild<QMenu*>(QStringLiteral("mnuFileExemples"));
+        QVERIFY(menu && menu->actions().size() == 4);
+        QAction* lyon = menu->actions().value(0);
+        QCOMPARE(lyon->text(), QStringLiteral("Lyon : maison de 4 personnes, capteurs plans"));
+        const QString exemple =
+            QStringLiteral(VARQUIN_REFERENCE_DIR "/../examples/lyon-maison-4-personnes.vqp");
+        QFile f(exemple);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray octets = f.readAll();
+        lyon->trigger();
+        ProjetFenetre* p = b.Actif();
+        QVERIFY(p != nullptr);
+        QCOMPARE(p->Projet().Meteo->station(), std::string("Lyon"));
+        QCOMPARE(p->Formulaire()->Grille()->Texte(1, 13), QStringLiteral("62"));
+        const QString nom = dossier.filePath(QStringLiteral("Projet0001.vqp"));
+        QCOMPARE(QString::fromStdString(p->Projet().Fichier), nom);
+        QCOMPARE(b.principal.Zone()->currentSubWindow()->windowTitle(), nom);
+        b.Action("mnuFileSave")->trigger();
+        QVERIFY(QFile::exists(nom));
+        QVERIFY(f.seek(0));
+        QCOMPARE(f.readAll(), octets);
+        QDir::setCurrent(avant);
     }
 
     void fichierIlliblePuisEnregistrementImpossible() {

@@ -97,8 +97,8 @@ private slots:
             return f.findChild<QMenu*>(QString::fromLatin1(nom));
         };
         QCOMPARE(Entrees(menu("mnuFile")),
-                 (QStringList{"&Nouveau|Ctrl+N", "&Ouvrir|Ctrl+O", "&Fermer|", "-",
-                              "&Enregistrer|Ctrl+S", "Enregistrer &sous...|", "-",
+                 (QStringList{"&Nouveau|Ctrl+N", "&Ouvrir|Ctrl+O", "Ouvrir un e&xemple|",
+                              "&Fermer|", "-", "&Enregistrer|Ctrl+S", "Enregistrer &sous...|", "-",
                               "&Aperçu avant impression|", "&Imprimer...|Ctrl+P", "-",
                               "&Quitter|Ctrl+Q"}));
         QCOMPARE(Entrees(menu("mnuEdit")), QStringList{"&Annuler|"});
