@@ -94,6 +94,11 @@ struct RegleSaisie {
     // Puts back a value read from a file, where it differs from `definir` (a model
     // name whose catalogue values the file already holds).
     std::function<void(clsprojet&, const std::string&)> restaurer{};
+    // An empty text is accepted and means "follow the data folder's default".
+    bool facultative = false;
+    // A check of its own, for a value no bound or list describes (a list of aids):
+    // the reason of the refusal, or nothing.
+    std::function<std::optional<std::string>(const std::string&)> verifier{};
 
     // "Section:cle".
     std::string Nom() const;

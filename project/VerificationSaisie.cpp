@@ -169,6 +169,12 @@ std::string MessageRefus(const RegleSaisie& regle, const std::string& raison,
 
 std::optional<std::string> VerifierValeur(const RegleSaisie& regle, const std::string& valeur,
                                           const clsprojet* projet, const std::string& precision) {
+    if (regle.facultative && Rogner(valeur).empty())
+        return std::nullopt;
+    if (regle.verifier) {
+        if (const auto raison = regle.verifier(valeur))
+            return MessageRefus(regle, *raison, precision);
+    }
     switch (regle.genre) {
     case GenreSaisie::Nombre:
     case GenreSaisie::Entier:
