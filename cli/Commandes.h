@@ -19,3 +19,5 @@ int CommandeImportEpw(const Arguments& arguments);
 // varquin-cli report PROJECT.vqp -o FILE.pdf [--set KEY=VALUE]... [--data DIR]: the
 // printed report of the calculated project as a PDF, drawn offscreen.
 int CommandeRapport(const Arguments& arguments);
+// varquin-cli regles [--data DIR]: the table of input rules in Markdown.
+int CommandeRegles(const Arguments& arguments);

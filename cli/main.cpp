@@ -34,6 +34,8 @@ const Commande kCommandes[] = {
      "report PROJET.vqp -o RAPPORT.pdf [--set CLÉ=VALEUR]... [--data DOSSIER]\n"
      "                          écrit le rapport imprimé du projet calculé en PDF",
      CommandeRapport},
+    {"regles", "regles [--data DOSSIER]  la table des données modifiables et de leurs limites",
+     CommandeRegles},
 };
 
 // What the core throws past a command ends it with a French message, never an abort.

@@ -105,7 +105,8 @@ Regles ReglesEconomie() {
                      } catch (const ErreurExecution& e) {
                          return e.what();
                      }
-                 }});
+                 },
+                 .admises = "une énergie de la table Systeme\\Energies.TXT"});
     // Efficiencies above 1 are those of heat pumps.
     Optionnel<&clsEconomie::Rendement>(t, "Rendement", "Rendement de l'énergie remplacée", "",
                                        Bornes{0.01, 10});
@@ -132,7 +133,9 @@ Regles ReglesEconomie() {
              } catch (const ErreurParametre& e) {
                  return e.what();
              }
-         }});
+         },
+         .admises = "des « libellé:montant » séparés par « ; », chaque montant de "
+                    "0 à 100000000"});
     Valeur<&clsEconomie::Maintenance>(t, "Maintenance", "Entretien annuel [€/an]", "€/an",
                                       Bornes{0, 1e7}, "0");
     Valeur<&clsEconomie::DureeVie>(t, "DureeVie", "Durée de vie [ans]", "ans", Bornes{1, 100},
