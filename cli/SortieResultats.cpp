@@ -194,7 +194,14 @@ void EcrireMessages(std::ostream& sortie, const RapportCalcul& rapport) {
 void EcrireResultats(std::ostream& sortie, const std::string& format, const clsprojet& projet,
                      const RapportCalcul& rapport) {
     const EnTeteResultats e{projet.Nom, projet.Fichier, projet.Meteo->station()};
-    const TableauResultats t = CalculerTableauResultats(projet);
+    TableauResultats t = CalculerTableauResultats(projet);
+    // A run that did not go through computed none of the values the record holds.
+    if (!rapport.Complet()) {
+        for (LigneResultats& l : t.lignes) {
+            l.mois.fill(std::nullopt);
+            l.annuel.reset();
+        }
+    }
     if (format == "csv") {
         EcrireCsv(sortie, t);
         return;
@@ -203,7 +210,10 @@ void EcrireResultats(std::ostream& sortie, const std::string& format, const clsp
     if (format == "json") {
         // After the grid: the stored values behind it, the run's messages, the study.
         EcrireJson(sortie, e, t, [&](std::ostream& s) {
-            EcrireValeurs(s, projet.Enregistrement().Calcul);
+            if (rapport.Complet())
+                EcrireValeurs(s, projet.Enregistrement().Calcul);
+            else
+                s << "  \"valeurs\": null,\n";
             EcrireMessages(s, rapport);
             EcrireEconomieJson(s, etude);
         });
