@@ -25,8 +25,8 @@ bool EstSeparateur(const QString& texte) {
     return texte.startsWith(QLatin1String("--"));
 }
 
-// Beyond this many entries the list scrolls, and a search field helps.
-constexpr int EntreesSansRecherche = 8;
+// Beyond this many entries (a catalogue, the departments) a search field helps.
+constexpr int EntreesSansRecherche = 5;
 } // namespace
 
 frmChoix::frmChoix(QWidget* parent)

@@ -1,10 +1,10 @@
 #pragma once
 // The list-choice popup that every choice button opens: the entries of one choice
 // list in a small list beside the button. A click on an entry chooses it (a "--"
-// separator cannot be chosen); Escape, or a click outside, cancels. A list too long to
-// be seen at once gets a search field above it: typing any part of a name (case and
-// accents ignored) keeps only the entries that hold it, the arrows move in what is
-// left and Enter chooses.
+// separator cannot be chosen); Escape, or a click outside, cancels. A list of more
+// than a handful of entries (a catalogue, the departments) gets a search field above
+// it: typing any part of a name (case and accents ignored) keeps only the entries
+// that hold it, the arrows move in what is left and Enter chooses.
 
 #include <QDialog>
 #include <string>

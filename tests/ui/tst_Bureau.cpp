@@ -59,7 +59,6 @@ private slots:
         QCOMPARE(DansEcran(QRect(0, 0, 1600, 1000), ecran), ecran);
         QCOMPARE(DansEcran(QRect(900, 500, 800, 600), ecran), QRect(480, 200, 800, 600));
         QCOMPARE(DansEcran(QRect(-50, -20, 400, 300), ecran), QRect(0, 0, 400, 300));
-        // On a second screen to the right.
         QCOMPARE(DansEcran(QRect(100, 100, 400, 300), QRect(1280, 0, 1920, 1080)),
                  QRect(1280, 100, 400, 300));
     }
