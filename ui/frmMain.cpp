@@ -5,18 +5,19 @@
 #include "common/Notificateur.h"
 #include "ui/Exemples.h"
 #include "ui/FondPrincipal.h"
+#include "ui/frmAide.h"
 #include "ui/frmOptions.h"
 #include "ui/frmSplash.h"
 
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
-#include <QUrl>
+#include <algorithm>
 
 namespace {
 const QString CleGeometrie = QStringLiteral("frmMain/geometrie");
@@ -41,8 +42,31 @@ frmMain::frmMain(FabriqueProjets& fabrique, QWidget* parent)
         setmenu(true);
     });
     QSettings reglages;
-    if (!restoreGeometry(reglages.value(CleGeometrie).toByteArray()))
+    if (!restoreGeometry(reglages.value(CleGeometrie).toByteArray())) {
         resize(1100, 760);
+        premiereFois_ = true;
+    }
+    // Saved on a larger screen, the window would open partly out of sight.
+    if (const QScreen* ecran = screen())
+        setGeometry(DansEcran(geometry(), ecran->availableGeometry()));
+}
+
+QRect DansEcran(const QRect& fenetre, const QRect& disponible) {
+    QRect r(fenetre.topLeft(), fenetre.size().boundedTo(disponible.size()));
+    r.moveLeft(std::clamp(r.left(), disponible.left(), disponible.right() - r.width() + 1));
+    r.moveTop(std::clamp(r.top(), disponible.top(), disponible.bottom() - r.height() + 1));
+    return r;
+}
+
+void frmMain::Montrer() {
+    if (!premiereFois_) {
+        show();
+        return;
+    }
+    // The whole free area even where no window manager maximises.
+    if (const QScreen* ecran = screen())
+        setGeometry(ecran->availableGeometry());
+    showMaximized();
 }
 
 frmMain::~frmMain() {
@@ -146,10 +170,12 @@ ProjetUI* frmMain::LoadNewDoc() {
     fenetre->setAttribute(Qt::WA_DeleteOnClose);
     fenetre->installEventFilter(this);
     projets_[fenetre] = std::move(projet);
-    // As large as the project asks, within the frame's free area.
+    // As wide as the project asks and as high as the frame's free area: a change of
+    // system type that makes the project longer then needs no scroll bar where the
+    // screen has room for it.
     const QSize zone = zone_->viewport()->size();
     if (zone.width() > 100 && zone.height() > 100)
-        fenetre->resize(fenetre->sizeHint().boundedTo(zone));
+        fenetre->resize(QSize(fenetre->sizeHint().width(), zone.height()).boundedTo(zone));
     fenetre->show();
     zone_->setActiveSubWindow(fenetre);
     p->Activee();
@@ -279,10 +305,23 @@ void frmMain::mnuToolsOptions_Click() {
         p->Calculer();
 }
 
+frmAide* frmMain::Aide() const {
+    return aide_;
+}
+
 void frmMain::mnuHelpSearchForHelpOn_Click() {
     const std::string aide = CheminInstall("\\help\\index.htm");
     const QString page = QFileInfo(QString::fromStdString(aide)).absoluteFilePath();
-    QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+    if (aide_ == nullptr)
+        aide_ = new frmAide(this);
+    if (!aide_->Ouvrir(page)) {
+        notificateur().Message("La page d'aide est introuvable : « " + page.toStdString() + " ».",
+                               TitreApplication);
+        return;
+    }
+    aide_->show();
+    aide_->raise();
+    aide_->activateWindow();
 }
 
 void frmMain::mnuHelpAbout_Click() {

@@ -6,18 +6,27 @@
 #include "ui/ProjetUI.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <map>
 #include <memory>
 
 class QMdiArea;
 class QMdiSubWindow;
+class frmAide;
+
+// The window's rectangle brought within the screen's free area: no larger than it,
+// and moved inside it when it lies partly off it.
+QRect DansEcran(const QRect& fenetre, const QRect& disponible);
 
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmMain(FabriqueProjets& fabrique, QWidget* parent = nullptr);
     ~frmMain() override;
+
+    // Shows the window where and as large as it was closed, maximised the first time.
+    void Montrer();
 
     // Enables or disables exactly the eight project commands: Save, Save As, Close,
     // Print Preview, Print, "&Calculer", the Edit menu and the Tools menu.
@@ -37,6 +46,8 @@ public:
     ProjetUI* ProjetActif() const;
     QMdiArea* Zone() const { return zone_; }
     int NbProjets() const { return static_cast<int>(projets_.size()); }
+    // The help window, once "A&ide sur..." has opened it.
+    frmAide* Aide() const;
 
     // The menu commands.
     void mnuFileNew_Click();
@@ -76,4 +87,6 @@ private:
     QMdiArea* zone_;
     std::map<QMdiSubWindow*, std::unique_ptr<ProjetUI>> projets_;
     std::array<QAction*, 8> commandesProjet_{};
+    QPointer<frmAide> aide_;
+    bool premiereFois_ = false;
 };

@@ -8,6 +8,7 @@
 #include "ui/BoutonImage.h"
 #include "ui/Dialogues.h"
 #include "ui/GraphiqueBilan.h"
+#include "ui/GraphiqueMasque.h"
 #include "ui/GraphiqueStatistique.h"
 #include "ui/ResultatsGrille.h"
 #include "ui/frmEconomie.h"
@@ -41,7 +42,7 @@ void frmProjet::Init() {
     // system, and it keeps it, so that changing the system type does not reflow the
     // window or bring a horizontal scroll bar.
     feuille_->layout()->activate();
-    feuille_->setMinimumWidth(feuille_->sizeHint().width());
+    feuille_->setMinimumWidth(feuille_->minimumSizeHint().width());
     // Folded, the meteorology keeps its width beside the needs.
     QWidget* meteo = Section("fMeteo");
     meteo->setMinimumWidth(meteo->sizeHint().width());
@@ -49,7 +50,13 @@ void frmProjet::Init() {
 }
 
 QSize frmProjet::sizeHint() const {
-    // The sheet's layout may not have taken the styled fonts into account yet.
+    // Before the window is first shown, the layouts have not yet taken in the styled
+    // fonts nor the sections the display hid: each is settled, the innermost first.
+    const QList<QWidget*> interieurs = feuille_->findChildren<QWidget*>();
+    for (auto it = interieurs.crbegin(); it != interieurs.crend(); ++it) {
+        if (QLayout* disposition = (*it)->layout())
+            disposition->activate();
+    }
     feuille_->layout()->activate();
     const QSize feuille = feuille_->sizeHint();
     const int barre = defilement_->verticalScrollBar()->sizeHint().width();
@@ -158,7 +165,7 @@ void frmProjet::AfficherCapteur() {
 }
 
 void frmProjet::AfficherMasque() {
-    Montrer("fMasque", Afficher(*projet->Masque, champs_, *picMasque_));
+    Montrer("fMasque", Afficher(*projet->Masque, champs_, *picMasque_, projet->Meteo->latitude));
 }
 
 void frmProjet::AfficherMeteo() {

@@ -20,6 +20,7 @@
 
 class BoutonImage;
 class GraphiqueBilan;
+class GraphiqueMasque;
 class GraphiqueStatistique;
 class IndicateurCalcul;
 class QGridLayout;
@@ -27,6 +28,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QScrollArea;
+class RechercheCommune;
 class ResultatsGrille;
 
 class frmProjet : public QWidget, public FenetreProjet {
@@ -65,6 +67,10 @@ public:
     // What a click on picture button `index` does: the pressed look, the button's
     // action, the recalculation and redisplay, the normal look again.
     void pic_Click(int index);
+    // A commune was found by the search beside the station: its department's stations
+    // are proposed; the one chosen becomes the site's station (with its department,
+    // and its country when the department lies in another).
+    void ChoisirStationDeCommune(const std::string& departement);
     // The section toggles: fold or unfold their sections.
     void picResultats_Click();
     void picSBesoin_Click();
@@ -78,6 +84,7 @@ public:
     IndicateurCalcul* Indicateur(int index) const;
     ResultatsGrille* Grille() const { return flxResultats_; }
     GraphiqueBilan* Bilan() const { return bilan_; }
+    RechercheCommune* Commune() const { return rechercheCommune_; }
     QScrollArea* Defilement() const { return defilement_; }
 
     QSize sizeHint() const override;
@@ -139,9 +146,10 @@ private:
     QWidget* feuille_ = nullptr;
     GraphiqueStatistique* picConso_ = nullptr;
     GraphiqueStatistique* picTeau_ = nullptr;
-    GraphiqueStatistique* picMasque_ = nullptr;
+    GraphiqueMasque* picMasque_ = nullptr;
     ResultatsGrille* flxResultats_ = nullptr;
     GraphiqueBilan* bilan_ = nullptr;
+    RechercheCommune* rechercheCommune_ = nullptr;
     BoutonImage* picResultats_ = nullptr;
     BoutonImage* picSBesoin_ = nullptr;
     BoutonImage* picSSysteme_ = nullptr;

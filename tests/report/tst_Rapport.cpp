@@ -15,7 +15,9 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTimer>
@@ -229,7 +231,7 @@ void tst_Rapport::capteurBallon() {
              QString::fromStdString(FormatDeuxDecimales(p->Boucle->Etap)));
     QCOMPARE(Valeur(texte, "Type de ballon:"), QStringLiteral("Ballon 300 l"));
     // The simple rule: 1 % of the solar volume.
-    QCOMPARE(Valeur(texte, "Déperdition thermique du ballon [W/(m².K)]:"),
+    QCOMPARE(Valeur(texte, "Déperdition thermique du ballon [W/K]:"),
              QString::fromStdString(FormatDeuxDecimales(p->Ballon->Vs * 0.01)));
     QCOMPARE(Valeur(texte, "Besoin journalier moyen en eau chaude [l/j]:"), QStringLiteral("300"));
     QCOMPARE(Valeur(texte, "Température de référence moyenne [°C]:"), QStringLiteral("51"));
@@ -359,15 +361,19 @@ void tst_Rapport::apercuEtImpression() {
     const QString reference = TextePdf(Pdf(*p, QStringLiteral("reference.pdf")));
 
     // Cancelling the printer dialog leaves the window open.
-    QString titre;
-    QTimer::singleShot(0, [&titre] {
+    QString titre, propose;
+    QTimer::singleShot(0, [&] {
         auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
         QVERIFY(d);
         titre = d->windowTitle();
+        propose = d->findChild<QLineEdit*>(QStringLiteral("filename"))->text();
         d->reject();
     });
     QVERIFY(!Imprimer(*p, nullptr));
     QCOMPARE(titre, QStringLiteral("Imprimer"));
+    // The file proposed lies beside the project, under its name.
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        QCOMPARE(propose, QStringLiteral("/dossier/Apercu.pdf"));
     frmImpression* fenetre = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
         fenetre = fenetre ? fenetre : qobject_cast<frmImpression*>(w);

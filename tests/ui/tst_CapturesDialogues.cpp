@@ -97,7 +97,8 @@ private slots:
     }
 
     void masques() {
-        clsMasque m;
+        ProjetEssai e;
+        clsMasque& m = *e.projet.Masque;
         frmMasques deux(m);
         Enregistrer(deux, "dialogue-masques-2.png");
         VerifierTextesEntiers(deux);

@@ -2,6 +2,8 @@
 // the project windows.
 
 #include "OutilsTest.h"
+#include "common/Chemins.h"
+#include "ui/frmAide.h"
 #include "ui/frmMain.h"
 #include "ui/frmOptions.h"
 #include "ui/frmSplash.h"
@@ -9,6 +11,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -16,6 +19,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QUrl>
 
 namespace {
@@ -223,7 +227,7 @@ private slots:
         {
             frmMain f(fabrique);
             f.show();
-            f.setGeometry(40, 50, 900, 640);
+            f.setGeometry(40, 50, 700, 540);
             f.LoadNewDoc();
             f.LoadNewDoc();
             Action(f, "mnuFileExit")->trigger();
@@ -233,7 +237,7 @@ private slots:
             QCOMPARE(fabrique.detruits, 2);
         }
         frmMain suivant(fabrique);
-        QCOMPARE(suivant.size(), QSize(900, 640));
+        QCOMPARE(suivant.size(), QSize(700, 540));
     }
 
     void dialoguesDeFichiersTitresEtFiltres() {
@@ -259,16 +263,31 @@ private slots:
         QVERIFY(fabrique.journal.isEmpty());
     }
 
-    void aideOuvreLaPageDuDossierInstalle() {
+    void aideOuvreLaPageDuDossierInstalleDansLeProgramme() {
         CapteurUrl capteur;
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &capteur, "ouvrir");
+        const std::string avant = InstallDir;
+        InstallDir = VARQUIN_REFERENCE_DIR;
         FabriqueEnregistreuse fabrique;
         frmMain f(fabrique);
         Action(f, "mnuHelpSearchForHelpOn")->trigger();
+        InstallDir = avant;
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        QCOMPARE(capteur.urls.size(), 1);
-        QVERIFY(capteur.urls.front().isLocalFile());
-        QVERIFY(capteur.urls.front().toLocalFile().endsWith(QStringLiteral("/help/index.htm")));
+        // No browser needed: the page is in the program's own window.
+        QVERIFY(capteur.urls.isEmpty());
+        frmAide* aide = f.Aide();
+        QVERIFY(aide != nullptr && aide->isVisible());
+        QVERIFY(aide->Page()->source().toLocalFile().endsWith(QStringLiteral("/help/index.htm")));
+        QVERIFY(aide->Page()->toPlainText().contains(QStringLiteral("Guide d'utilisation")));
+        // A link of the contents leads to its section, within the window.
+        emit aide->Page()->anchorClicked(QUrl(QStringLiteral("#masques")));
+        QCOMPARE(aide->Page()->source().fragment(), QStringLiteral("masques"));
+        aide->Recherche()->setText(QStringLiteral("calcul sur demande"));
+        QVERIFY(aide->Chercher());
+        QCOMPARE(aide->Page()->textCursor().selectedText().toLower(),
+                 QStringLiteral("calcul sur demande"));
+        aide->Recherche()->setText(QStringLiteral("xyzzy introuvable"));
+        QVERIFY(!aide->Chercher());
     }
 };
 
