@@ -26,6 +26,10 @@ RapportCalcul clsprojet::SimulerORIN(bool afficher) {
     }
     resultatsCalcules_ = rapport.Complet() && etendu == EtenduCalcul::Complet;
     ConvertStruct2Obj();
+    if (referenceApresCalcul_) {
+        texteReference_ = TexteFichier();
+        referenceApresCalcul_ = false;
+    }
     if (Fenetre) {
         Fenetre->MontrerRapport(rapport);
         if (afficher)

@@ -14,6 +14,8 @@
 #include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
@@ -22,7 +24,16 @@
 namespace {
 const QString CleGeometrie = QStringLiteral("frmMain/geometrie");
 const QString CleDossier = QStringLiteral("frmMain/dernierDossier");
+const QString CleRecents = QStringLiteral("frmMain/fichiersRecents");
 const QString ExtensionProjet = QStringLiteral(".vqp");
+constexpr int NombreRecents = 8;
+
+// A name typed without the project's extension gets it, as the dialog's default
+// suffix gives it; a file without it would hide behind the dialog's filter.
+QString AvecExtension(const QString& chemin) {
+    return chemin.endsWith(ExtensionProjet, Qt::CaseInsensitive) ? chemin
+                                                                 : chemin + ExtensionProjet;
+}
 } // namespace
 
 frmMain::frmMain(FabriqueProjets& fabrique, QWidget* parent)
@@ -96,6 +107,9 @@ void frmMain::CreerMenus() {
     for (const Exemple& e : ListerExemples())
         exemples->addAction(e.titre, this, [this, chemin = e.chemin] { OuvrirExemple(chemin); });
     exemples->setEnabled(!exemples->isEmpty());
+    recents_ = fichier->addMenu(QStringLiteral("Fichiers &récents"));
+    recents_->setObjectName(QStringLiteral("mnuFileRecents"));
+    RemplirRecents();
     QAction* fermer =
         Commande(fichier, "mnuFileClose", QStringLiteral("&Fermer"), &frmMain::mnuFileClose_Click);
     fichier->addSeparator()->setObjectName(QStringLiteral("mnuFileBar0"));
@@ -185,8 +199,11 @@ ProjetUI* frmMain::LoadNewDoc() {
 
 ProjetUI* frmMain::OuvrirFichier(const QString& chemin) {
     ProjetUI* p = LoadNewDoc();
-    if (p != nullptr)
+    if (p != nullptr) {
         p->Ouvrir(chemin);
+        if (!p->JamaisEnregistre())
+            RetenirRecent(p->Chemin());
+    }
     return p;
 }
 
@@ -199,17 +216,101 @@ ProjetUI* frmMain::OuvrirExemple(const QString& chemin) {
 
 bool frmMain::eventFilter(QObject* objet, QEvent* evenement) {
     if (evenement->type() == QEvent::Close) {
-        if (auto* fenetre = qobject_cast<QMdiSubWindow*>(objet))
+        if (auto* fenetre = qobject_cast<QMdiSubWindow*>(objet)) {
+            if (!PeutFermer(fenetre)) {
+                evenement->ignore();
+                return true;
+            }
             ProjetFerme(fenetre);
+        }
     }
     return QMainWindow::eventFilter(objet, evenement);
 }
 
+bool frmMain::PeutFermer(QMdiSubWindow* fenetre) {
+    const auto it = projets_.find(fenetre);
+    if (it == projets_.end() || !it->second->Modifie())
+        return true;
+    zone_->setActiveSubWindow(fenetre);
+    switch (DemanderEnregistrement(it->second->NomAffiche())) {
+    case Reponse::Enregistrer:
+        return Sauver(*it->second);
+    case Reponse::NePasEnregistrer:
+        return true;
+    default:
+        return false;
+    }
+}
+
+frmMain::Reponse frmMain::DemanderEnregistrement(const QString& nom) {
+    QMessageBox question(QMessageBox::Question, QStringLiteral("VARQUIN"),
+                         QStringLiteral("Enregistrer les modifications de « %1 » ?").arg(nom),
+                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    question.button(QMessageBox::Save)->setText(QStringLiteral("Enregistrer"));
+    question.button(QMessageBox::Discard)->setText(QStringLiteral("Ne pas enregistrer"));
+    question.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
+    question.setDefaultButton(QMessageBox::Save);
+    switch (question.exec()) {
+    case QMessageBox::Save:
+        return Reponse::Enregistrer;
+    case QMessageBox::Discard:
+        return Reponse::NePasEnregistrer;
+    default:
+        return Reponse::Annuler;
+    }
+}
+
 void frmMain::ProjetFerme(QMdiSubWindow* fenetre) {
-    // Closing releases the project, never asks and never saves.
     if (projets_.erase(fenetre) == 0)
         return;
     setmenu(false);
+}
+
+bool frmMain::Sauver(ProjetUI& projet) {
+    if (projet.JamaisEnregistre())
+        return SauverSous(projet);
+    if (!projet.Enregistrer())
+        return false;
+    RetenirRecent(projet.Chemin());
+    return true;
+}
+
+bool frmMain::SauverSous(ProjetUI& projet) {
+    const QString choisi = DialogueEnregistrerSous();
+    if (choisi.isEmpty())
+        return false;
+    const QString chemin = AvecExtension(choisi);
+    RetenirDossier(chemin);
+    if (!projet.EnregistrerSous(chemin))
+        return false;
+    RetenirRecent(chemin);
+    return true;
+}
+
+QStringList frmMain::FichiersRecents() const {
+    return QSettings().value(CleRecents).toStringList();
+}
+
+void frmMain::RetenirRecent(const QString& fichier) {
+    QStringList recents = FichiersRecents();
+    const QString chemin = QFileInfo(fichier).absoluteFilePath();
+    recents.removeAll(chemin);
+    recents.prepend(chemin);
+    QSettings().setValue(CleRecents, recents.mid(0, NombreRecents));
+    RemplirRecents();
+}
+
+void frmMain::RemplirRecents() {
+    recents_->clear();
+    int numero = 1;
+    for (const QString& chemin : FichiersRecents()) {
+        QAction* a = recents_->addAction(
+            QStringLiteral("&%1 %2").arg(numero++).arg(QFileInfo(chemin).fileName()));
+        a->setToolTip(chemin);
+        a->setStatusTip(chemin);
+        connect(a, &QAction::triggered, this, [this, chemin] { OuvrirFichier(chemin); });
+    }
+    recents_->setEnabled(!recents_->isEmpty());
 }
 
 QString frmMain::DernierDossier() const {
@@ -226,9 +327,15 @@ QString frmMain::DialogueOuvrir() {
 }
 
 QString frmMain::DialogueEnregistrerSous() {
-    return QFileDialog::getSaveFileName(
-        this, QStringLiteral("Enregistrer sous"), DernierDossier(),
-        QStringLiteral("Tous les fichiers (*%1)").arg(ExtensionProjet));
+    QFileDialog dialogue(this, QStringLiteral("Enregistrer sous"), DernierDossier(),
+                         QStringLiteral("Tous les fichiers (*%1)").arg(ExtensionProjet));
+    dialogue.setAcceptMode(QFileDialog::AcceptSave);
+    dialogue.setDefaultSuffix(ExtensionProjet.mid(1));
+    // Replacing a file is asked first (the dialog's own question).
+    dialogue.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return {};
+    return dialogue.selectedFiles().front();
 }
 
 void frmMain::MontrerOptions() {
@@ -260,18 +367,12 @@ void frmMain::mnuFileClose_Click() {
 
 void frmMain::mnuFileSave_Click() {
     if (ProjetUI* p = ProjetActif())
-        p->Enregistrer();
+        Sauver(*p);
 }
 
 void frmMain::mnuFileSaveAs_Click() {
-    ProjetUI* p = ProjetActif();
-    if (p == nullptr)
-        return;
-    const QString chemin = DialogueEnregistrerSous();
-    if (chemin.isEmpty())
-        return;
-    RetenirDossier(chemin);
-    p->EnregistrerSous(chemin);
+    if (ProjetUI* p = ProjetActif())
+        SauverSous(*p);
 }
 
 void frmMain::mnuFilePrintPreview_Click() {
@@ -329,7 +430,13 @@ void frmMain::mnuHelpAbout_Click() {
 }
 
 void frmMain::closeEvent(QCloseEvent* evenement) {
-    zone_->closeAllSubWindows();
+    // Each project in turn: one whose closing is cancelled keeps the program open.
+    for (QMdiSubWindow* fenetre : zone_->subWindowList()) {
+        if (!fenetre->close()) {
+            evenement->ignore();
+            return;
+        }
+    }
     QSettings().setValue(CleGeometrie, saveGeometry());
     evenement->accept();
 }

@@ -64,10 +64,18 @@ public:
     void mnuHelpSearchForHelpOn_Click();
     void mnuHelpAbout_Click();
 
+    // The last eight projects opened or saved, the most recent first.
+    QStringList FichiersRecents() const;
+
+    // The answer to « Enregistrer les modifications de « NOM » ? ».
+    enum class Reponse { Enregistrer, NePasEnregistrer, Annuler };
+
 protected:
     // The file dialogs; an empty path means cancelled.
     virtual QString DialogueOuvrir();
     virtual QString DialogueEnregistrerSous();
+    // Asks whether to save the changes of the project named `nom` before closing it.
+    virtual Reponse DemanderEnregistrement(const QString& nom);
     // The modal dialogs of the Tools and Help menus.
     virtual void MontrerOptions();
     virtual void MontrerAPropos();
@@ -82,6 +90,15 @@ private:
     QString DernierDossier() const;
     void RetenirDossier(const QString& fichier);
     void ProjetFerme(QMdiSubWindow* fenetre);
+    // Saves the project, asking where when it was never saved; false when it was not
+    // saved (cancelled, or the write failed).
+    bool Sauver(ProjetUI& projet);
+    bool SauverSous(ProjetUI& projet);
+    // Before a project's window closes: its changes saved, dropped or the closing
+    // cancelled (false).
+    bool PeutFermer(QMdiSubWindow* fenetre);
+    void RetenirRecent(const QString& fichier);
+    void RemplirRecents();
 
     FabriqueProjets& fabrique_;
     QMdiArea* zone_;
@@ -89,4 +106,5 @@ private:
     std::array<QAction*, 8> commandesProjet_{};
     QPointer<frmAide> aide_;
     bool premiereFois_ = false;
+    class QMenu* recents_ = nullptr;
 };

@@ -36,9 +36,13 @@ public:
     }
     QWidget* Fenetre() override { return fenetre_; }
     void Ouvrir(const QString& chemin) override { Noter(QStringLiteral("Ouvrir ") + chemin); }
-    void Enregistrer() override { Noter(QStringLiteral("Enregistrer")); }
-    void EnregistrerSous(const QString& chemin) override {
+    bool Enregistrer() override {
+        Noter(QStringLiteral("Enregistrer"));
+        return true;
+    }
+    bool EnregistrerSous(const QString& chemin) override {
         Noter(QStringLiteral("EnregistrerSous ") + chemin);
+        return true;
     }
     void Annuler() override { Noter(QStringLiteral("Annuler")); }
     void Calculer() override { Noter(QStringLiteral("Calculer")); }

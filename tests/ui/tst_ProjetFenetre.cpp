@@ -17,6 +17,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -24,6 +25,7 @@
 #include <QTest>
 #include <algorithm>
 #include <map>
+#include <vector>
 
 namespace {
 const char* const HuitCommandes[] = {
@@ -36,10 +38,19 @@ public:
     using frmMain::frmMain;
     QString reponseOuvrir;
     QString reponseEnregistrer;
+    std::vector<Reponse> reponses; // to « Enregistrer les modifications de ... ? », in turn
+    QStringList questions;
 
 protected:
     QString DialogueOuvrir() override { return reponseOuvrir; }
     QString DialogueEnregistrerSous() override { return reponseEnregistrer; }
+    Reponse DemanderEnregistrement(const QString& nom) override {
+        questions << nom;
+        const Reponse r = reponses.empty() ? Reponse::Annuler : reponses.front();
+        if (!reponses.empty())
+            reponses.erase(reponses.begin());
+        return r;
+    }
 };
 
 struct Bureau {
@@ -169,6 +180,58 @@ private slots:
         QVERIFY(QFile::exists(chemin));
     }
 
+    // Closing asks about unsaved changes; "Annuler" keeps the project open and modified,
+    // "Ne pas enregistrer" closes it and leaves the file as it was.
+    void fermerUnProjetModifieDemande() {
+        QTemporaryDir dossier;
+        Bureau b;
+        b.Action("mnuFileNew")->trigger();
+        ProjetFenetre* p = b.Actif();
+        b.Action("mnuFileClose")->trigger(); // untouched: no question
+        QCOMPARE(b.principal.NbProjets(), 0);
+        QVERIFY(b.principal.questions.isEmpty());
+
+        b.Action("mnuFileNew")->trigger();
+        p = b.Actif();
+        b.principal.reponseEnregistrer = dossier.filePath(QStringLiteral("etude"));
+        b.Action("mnuFileSave")->trigger(); // never saved: asks where, adds ".vqp"
+        const QString chemin = dossier.filePath(QStringLiteral("etude.vqp"));
+        QVERIFY(QFile::exists(chemin));
+        QCOMPARE(b.principal.FichiersRecents().value(0), QFileInfo(chemin).absoluteFilePath());
+        // Read afresh each time: a save replaces the file with a new one.
+        const auto lire = [&chemin] {
+            QFile f(chemin);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        const QByteArray enregistre = lire();
+        QVERIFY(!p->Modifie());
+
+        Saisir(p->Formulaire()->Champ("txtAltitude"), QStringLiteral("850"));
+        QVERIFY(p->Modifie());
+        b.principal.reponses = {frmMain::Reponse::Annuler};
+        b.Action("mnuFileClose")->trigger();
+        QCOMPARE(b.principal.questions, QStringList{QStringLiteral("etude")});
+        QCOMPARE(b.principal.NbProjets(), 1);
+        QVERIFY(p->Modifie());
+
+        b.principal.reponses = {frmMain::Reponse::NePasEnregistrer};
+        b.Action("mnuFileClose")->trigger();
+        QCOMPARE(b.principal.NbProjets(), 0);
+        QCOMPARE(lire(), enregistre);
+
+        // Quitting asks for every modified project, and "Annuler" keeps the program open.
+        b.principal.reponseOuvrir = chemin;
+        b.Action("mnuFileOpen")->trigger();
+        QVERIFY(!b.Actif()->Modifie()); // opened and calculated: nothing to save yet
+        Saisir(b.Actif()->Formulaire()->Champ("txtAltitude"), QStringLiteral("900"));
+        b.principal.reponses = {frmMain::Reponse::Annuler};
+        QVERIFY(!b.principal.close());
+        QCOMPARE(b.principal.NbProjets(), 1);
+        b.principal.reponses = {frmMain::Reponse::Enregistrer};
+        QVERIFY(b.principal.close());
+        QVERIFY(lire().contains("Situation.Altitude\t900"));
+    }
+
     // An example opens as a new project of its own name: saving it leaves the example.
     void exempleOuvertSousUnNomNeuf() {
         QTemporaryDir dossier;
@@ -192,8 +255,12 @@ private slots:
         const QString nom = dossier.filePath(QStringLiteral("Projet0001.vqp"));
         QCOMPARE(QString::fromStdString(p->Projet().Fichier), nom);
         QCOMPARE(b.principal.Zone()->currentSubWindow()->windowTitle(), nom);
+        // Never saved: "Enregistrer" asks where, and a name without extension gets ".vqp".
+        b.principal.reponseEnregistrer = dossier.filePath(QStringLiteral("lyon-copie"));
         b.Action("mnuFileSave")->trigger();
-        QVERIFY(QFile::exists(nom));
+        QVERIFY(QFile::exists(dossier.filePath(QStringLiteral("lyon-copie.vqp"))));
+        QVERIFY(!QFile::exists(nom));
+        QVERIFY(!p->Modifie());
         QVERIFY(f.seek(0));
         QCOMPARE(f.readAll(), octets);
         QDir::setCurrent(avant);

@@ -102,9 +102,9 @@ private slots:
         };
         QCOMPARE(Entrees(menu("mnuFile")),
                  (QStringList{"&Nouveau|Ctrl+N", "&Ouvrir|Ctrl+O", "Ouvrir un e&xemple|",
-                              "&Fermer|", "-", "&Enregistrer|Ctrl+S", "Enregistrer &sous...|", "-",
-                              "&Aperçu avant impression|", "&Imprimer...|Ctrl+P", "-",
-                              "&Quitter|Ctrl+Q"}));
+                              "Fichiers &récents|", "&Fermer|", "-", "&Enregistrer|Ctrl+S",
+                              "Enregistrer &sous...|", "-", "&Aperçu avant impression|",
+                              "&Imprimer...|Ctrl+P", "-", "&Quitter|Ctrl+Q"}));
         QCOMPARE(Entrees(menu("mnuEdit")), QStringList{"&Annuler|"});
         QCOMPARE(Entrees(menu("mnuTools")), QStringList{"&Options...|"});
         QCOMPARE(Entrees(menu("mnuHelp")),
