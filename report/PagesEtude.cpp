@@ -155,7 +155,8 @@ double LegendeDimensionnement(QPainter& p, double y, const CourbesDimensionnemen
         p.setPen(Plume(CouleursBallons[j % std::size(CouleursBallons)], 0.5));
         p.drawLine(QPointF(x, y + Mm(2.5)), QPointF(x + Mm(5), y + Mm(2.5)));
         x += Mm(6.5);
-        texte(Q(d.courbes[j].ballon));
+        texte(Q(d.courbes[j].ballon) +
+              (j == d.courbeProjet ? QStringLiteral(" (projet)") : QString()));
     }
     p.setPen(Plume(Encre, 0.4));
     p.drawEllipse(QPointF(x + Mm(1.5), y + Mm(2.5)), Mm(1.5), Mm(1.5));
@@ -220,7 +221,9 @@ double DessinerDimensionnement(QPainter& p, double y, const ContenuEtude& c) {
         QPolygonF ligne;
         for (std::size_t i = 0; i < k.surfaces.size(); ++i)
             ligne << point(k.surfaces[i], k.couvertures[i]);
-        p.setPen(Plume(CouleursBallons[j % std::size(CouleursBallons)], 0.5));
+        // The project's tank stands out.
+        p.setPen(Plume(CouleursBallons[j % std::size(CouleursBallons)],
+                       j == d.courbeProjet ? 0.8 : 0.4));
         p.drawPolyline(ligne);
         p.setPen(Plume(CouleurSurchauffe, 0.3));
         for (std::size_t i = 0; i < k.surfaces.size(); ++i)

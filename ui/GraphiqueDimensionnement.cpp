@@ -180,8 +180,10 @@ void GraphiqueDimensionnement::TracerCourbes(QPainter& p) const {
     const std::size_t nb = balayage_->grille.ballons.size();
     for (std::size_t j = 0; j < nb; ++j) {
         QPolygonF ligne;
+        // The project's tank stands out.
+        const double epaisseur = balayage_->grille.ballons[j].projet ? 3 : 1.5;
         const auto tracer = [&] {
-            p.setPen(QPen(CouleurBallon(j), 2));
+            p.setPen(QPen(CouleurBallon(j), epaisseur));
             p.drawPolyline(ligne);
             ligne.clear();
         };
