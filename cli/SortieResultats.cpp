@@ -151,8 +151,6 @@ std::string ChaineJson(const std::string& texte) {
     return r + "\"";
 }
 
-namespace {
-// A stored Single as JSON: the shortest text that reads back to the same float.
 std::string SimpleJson(float v) {
     if (!std::isfinite(v))
         return "null";
@@ -168,6 +166,7 @@ std::string MoisJson(const TableauMois& mois) {
     return texte + "]";
 }
 
+namespace {
 // The values the cells are made from, exactly as the record holds them.
 void EcrireValeurs(std::ostream& sortie, const EnregistrementCalcul& c) {
     sortie << "  \"valeurs\": {\"Fecs\": " << MoisJson(c.Fecs) << ", \"Becs\": " << MoisJson(c.Becs)
@@ -176,6 +175,8 @@ void EcrireValeurs(std::ostream& sortie, const EnregistrementCalcul& c) {
            << ", \"Productivite_an\": " << SimpleJson(c.Productivite_an)
            << ", \"Productivite_par_m2\": " << SimpleJson(c.Productivite_par_m2) << "},\n";
 }
+
+} // namespace
 
 void EcrireMessages(std::ostream& sortie, const RapportCalcul& rapport) {
     sortie << "  \"calcul_complet\": " << (rapport.Complet() ? "true" : "false")
@@ -189,7 +190,6 @@ void EcrireMessages(std::ostream& sortie, const RapportCalcul& rapport) {
     }
     sortie << (messages.empty() ? "]" : "\n  ]");
 }
-} // namespace
 
 void EcrireResultats(std::ostream& sortie, const std::string& format, const clsprojet& projet,
                      const RapportCalcul& rapport) {

@@ -130,6 +130,9 @@ public:
 
     // The components into the record, in the ten steps and their order.
     void ConvertObj2Struct();
+    // The record a run would start from now: the components copied into a copy of the
+    // project's record, the project itself untouched (studies made beside it).
+    EnregistrementProjet EnregistrementAvantCalcul() const;
     // The record back into the components, with CalculPermis off meanwhile.
     void ConvertStruct2Obj();
     // The system section's content; also sets the window caption to the file path.
@@ -142,6 +145,7 @@ private:
     void Activer(FenetreProjet* fenetre);
     void Desactiver();
     void CreerComposants();
+    void CopierComposants(EnregistrementProjet& p) const;
     void LireFichier(const std::string& chemin);
     void EcrireFichier(const std::string& chemin);
     void RetablirSysteme();

@@ -17,8 +17,7 @@ RapportCalcul clsprojet::SimulerORIN(bool afficher) {
     if (!refus.empty()) {
         for (const std::string& r : refus)
             rapport.Direct(r);
-        rapport.Interrompre("VerifierEntrees", "Le projet ne peut pas être calculé avec ces "
-                                               "valeurs.");
+        rapport.Interrompre("VerifierEntrees", RefusEntrees);
     } else {
         TableTenue tenue;
         EnregistrementProjet& p = Enregistrement();

@@ -11,6 +11,7 @@
 #include "ui/GraphiqueMasque.h"
 #include "ui/GraphiqueStatistique.h"
 #include "ui/ResultatsGrille.h"
+#include "ui/frmDimensionnement.h"
 #include "ui/frmEconomie.h"
 #include "ui/modAffichages.h"
 
@@ -18,6 +19,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -134,6 +136,7 @@ void frmProjet::AfficherProjet() {
     AfficherEchangeur();
     AfficherSysteme();
     AfficherResultats();
+    emit projetAffiche();
 }
 
 void frmProjet::AfficherBallon() {
@@ -195,6 +198,8 @@ void frmProjet::AfficherSysteme() {
     Montrer("fCapteurs", a.ElementsSepares);
     Montrer("fBallon", a.ElementsSepares);
     boutons_[26]->setVisible(a.ElementsSepares);
+    // A one-piece water heater has neither a collector count nor a tank to vary.
+    cmdDimensionnement_->setEnabled(a.ElementsSepares);
     champs_("txtAppoint").setVisible(a.ElementsSepares);
     const bool echangeur = a.ElementsSepares && a.EfficaciteDetaillee;
     boutons_[11]->setVisible(echangeur);
@@ -239,6 +244,20 @@ void frmProjet::cmdEconomie_Click() {
         return;
     Proteger([this] { OuvrirEconomie(*projet, this); });
     AfficherEconomie();
+}
+
+void frmProjet::cmdDimensionnement_Click() {
+    if (projet == nullptr)
+        return;
+    if (!dimensionnement_) {
+        // The window's project, as long as the window has one.
+        dimensionnement_ = new frmDimensionnement([this] { return projet; }, this);
+        dimensionnement_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(this, &frmProjet::projetAffiche, dimensionnement_, &frmDimensionnement::Actualiser);
+    }
+    dimensionnement_->show();
+    dimensionnement_->raise();
+    dimensionnement_->activateWindow();
 }
 
 void frmProjet::Basculer(std::initializer_list<QWidget*> contenus, BoutonImage* bascule) {

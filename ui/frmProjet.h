@@ -11,6 +11,7 @@
 #include "ui/ChampSaisie.h"
 #include "ui/ElementsUtilisateur.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -77,6 +78,8 @@ public:
     void picSSysteme_Click();
     // "Économie...": the economic study of the project, then its summary redisplayed.
     void cmdEconomie_Click();
+    // "Dimensionnement...": the sizing study beside the window, following the project.
+    void cmdDimensionnement_Click();
 
     // The controls, for the program's own use and for the tests.
     ChampSaisie* Champ(const std::string& nom) const;
@@ -88,6 +91,10 @@ public:
     QScrollArea* Defilement() const { return defilement_; }
 
     QSize sizeHint() const override;
+
+signals:
+    // The whole project was redisplayed: a change of it, a run, an opening.
+    void projetAffiche();
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
@@ -154,5 +161,7 @@ private:
     BoutonImage* picSBesoin_ = nullptr;
     BoutonImage* picSSysteme_ = nullptr;
     QPushButton* cmdEconomie_ = nullptr;
+    QPushButton* cmdDimensionnement_ = nullptr;
+    QPointer<class frmDimensionnement> dimensionnement_;
     QLabel* lblEconomie_ = nullptr;
 };

@@ -426,6 +426,12 @@ QWidget* frmProjet::CreerResultats() {
     lblEconomie_ = new QLabel;
     lblEconomie_->setObjectName(QStringLiteral("lblEconomie"));
     economie->addWidget(cmdEconomie_);
+    // The sizing study beside the method: coverage against area for several tanks.
+    cmdDimensionnement_ = new QPushButton(QStringLiteral("Dimensionnement..."));
+    cmdDimensionnement_->setObjectName(QStringLiteral("cmdDimensionnement"));
+    cmdDimensionnement_->setAutoDefault(false);
+    connect(cmdDimensionnement_, &QPushButton::clicked, this, &frmProjet::cmdDimensionnement_Click);
+    economie->addWidget(cmdDimensionnement_);
     economie->addWidget(lblEconomie_, 1);
     pile->addLayout(economie);
     colonne->addWidget(contenu);
