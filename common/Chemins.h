@@ -5,7 +5,9 @@
 
 #include <string>
 
-// The install folder: the reference data folder in use.
+// The install folder: the reference data folder in use. A mutable global on purpose:
+// found once at start-up and shared by every project; it changes only when the
+// person's own copy of the data folder is made (modCopieUtilisateur).
 extern std::string InstallDir;
 
 // InstallDir + relatif ("\Pays\Pays.TXT"), with "/" separators and the case of the

@@ -31,6 +31,10 @@ inline constexpr const char* ISTuyaux = "\\Systeme\\ISTuyaux.txt";
 inline constexpr const char* Echange = "\\Systeme\\Echange.TXT";
 } // namespace fichier
 
+// The reference tables, mutable globals on purpose: loaded once at start-up, the same
+// for every open project, read again only when a person's catalogue entry or station
+// is written (and TableOrientations when a station of the other hemisphere is
+// chosen). Written only by ChargerDonnees and those rewrites.
 extern Table TablePays;              // countries
 extern Table TableDepartements;      // departments: countries # department
 extern Table TableVilles;            // station or "&department" # department

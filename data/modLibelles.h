@@ -43,6 +43,8 @@ enum Numero : int {
 // Libelles[list][item]; every cell starts empty and a list ends at its first empty
 // item (or at item 150).
 using ListeLibelles = std::array<std::string, LibelleItemMax + 1>;
+// A mutable global on purpose: filled at start-up, lists 1, 2 and 17 then follow the
+// active project's country, department and hemisphere (the window's pick lists).
 extern std::array<ListeLibelles, LibelleListeMax + 1> Libelles;
 
 // Fills the fixed lists and copies the catalogue names into their lists, with the

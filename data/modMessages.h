@@ -6,12 +6,15 @@
 
 inline constexpr int MessageMax = 650;
 
-// Texts by message number, 0..650; numbers absent from the file hold "".
+// Texts by message number, 0..650; numbers absent from the file hold "". Loaded once
+// at start-up and shared by everything that shows a message.
 extern std::array<std::string, MessageMax + 1> Messages;
 // Parameters 1..12 of a message (element 0 unused); shared, as in the method.
 using ListeParametres = std::array<std::string, 13>;
 extern ListeParametres ParametresMessage;
-// Numbered messages are shown only while this switch is on; off at start-up.
+// Numbered messages are shown only while this switch is on; off at start-up. A
+// display preference of the whole program, set by the options dialog; the messages
+// file and the start-up load below the project layer read it, hence a global.
 extern bool AfficherMessages;
 
 // Reads InstallDir + "\MESSAGES.TXT". Throws ErreurFichier when it cannot be opened

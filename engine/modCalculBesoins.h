@@ -3,8 +3,9 @@
 
 #include "engine/EnregistrementCalcul.h"
 
-// TLocal by tank location: outdoors, unheated room, heated room; other locations
-// leave it unchanged.
+// Temperature around the tank TLocal [°C] by its location: Text outdoors,
+// (Text + 19) / 2 in an unheated room, TLocalChauffe in a heated one; other
+// locations leave it unchanged.
 void CalculerTLocal(EnregistrementCalcul& c, const EnregistrementEntrees& e);
 // Becs = DT × 0.00116 × Conso × Nj [kWh], month by month.
 void CalculerBecs(EnregistrementCalcul& c);

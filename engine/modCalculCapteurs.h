@@ -15,7 +15,10 @@ struct GeometrieCapteur {
     TableauPoints angles{};   // mask angles [°], increasing with the point number
 };
 
-// Fills FacteurMois; a latitude of exactly 0 leaves it unchanged.
+// The month's mean daily irradiation on the plane FacteurMois [kWh/(m².j)]: beam part
+// by the closed-form ratio Rb (or the masked summation), diffuse part isotropic,
+// ground reflection at albedo 0.2, then the site corrections (altitude, town size,
+// distance to the sea) and AlphaMois. A latitude of exactly 0 leaves it unchanged.
 void CalculerCapteurs(const EnregistrementEntrees& e, EnregistrementCalcul& c,
                       const TableauMois& AlphaMois);
 // Months 1..12 of `sortie` from Gh, the geometry and the site corrections.

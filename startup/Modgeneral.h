@@ -5,6 +5,7 @@
 #include <string>
 
 // Separator between a key and its values in project files: one TAB.
+// Set once at start-up, never changed.
 extern std::string Separateur;
 
 // The install folder when the configuration gives none, in this order: $VARQUIN_DIR;
