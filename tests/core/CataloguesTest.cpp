@@ -1,7 +1,6 @@
 // Writing an edited user entry back into its catalogue file.
 
 #include "DonneesTest.h"
-#include "NotificateurTest.h"
 #include "common/Encodage.h"
 #include "common/Erreurs.h"
 #include "common/Fichiers.h"
@@ -11,100 +10,62 @@
 
 using namespace essai;
 
-namespace {
-// The bytes with the first occurrence of `ancien` replaced by `nouveau`.
-std::string Remplacement(std::string octets, const std::string& ancien,
-                         const std::string& nouveau) {
-    const std::size_t p = octets.find(ancien);
-    EXPECT_NE(p, std::string::npos) << ancien;
-    return p == std::string::npos ? octets : octets.replace(p, ancien.size(), nouveau);
-}
-
-int NombreDeFichiers(const std::string& dossier) {
-    int n = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dossier))
-        ++n;
-    return n;
-}
-} // namespace
-
 class CataloguesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        chemin = copie / "Systeme/Capteurs/Capteurs.txt";
-        avant = LireOctets(chemin);
+    void SetUp() override { LireTable(chemin, table); }
+    void TearDown() override { SimulerEchecEcriture(-1); }
+    // Replaces the file and reads it again.
+    void Ecrire(const std::string& octets) {
+        EcrireOctets(chemin, octets);
         LireTable(chemin, table);
     }
-    void TearDown() override { SimulerEchecEcriture(-1); }
 
     CopieFixture copie;
-    std::string chemin;
-    std::string avant;
+    const std::string chemin = copie / "Systeme/Capteurs/Capteurs.txt";
+    const std::string avant = LireOctets(chemin);
     Table table;
 };
 
-TEST_F(CataloguesTest, RemplaceExactementLEntreeDuNom) {
-    RecordingNotificateur notif;
+TEST_F(CataloguesTest, RemplaceExactementLaDerniereEntreeDuNom) {
+    NotificateurEnregistreur notif;
     ASSERT_TRUE(EnregistrerEntree(table, "Capteur A*", {"Capteur é*", "0,81", "4.1", "-2", "1"}));
     EXPECT_TRUE(notif.SablierRestaure());
-    // Only that line changed: "Capteur A* bis" and every other byte are as they were,
-    // and the new line is in Windows-1252 with the file's CR LF.
-    const std::string attendu =
-        Remplacement(avant, "0,8 4 2 1 #Capteur A*\r\n", " 0.81  4.1 -2  1 #Capteur \xE9*\r\n");
-    EXPECT_EQ(LireOctets(chemin), attendu);
-
+    // Only that line changed ("Capteur A* bis" neither), in Windows-1252 with CR LF and
+    // numbers in the invariant form.
+    EXPECT_EQ(LireOctets(chemin),
+              Remplace(avant, "0,8 4 2 1 #Capteur A*\r\n", " 0.81  4.1 -2  1 #Capteur \xE9*\r\n"));
     LireTable(chemin, table);
     float bc = 0, kc = 0;
     LireValeursTable(table, std::string("Capteur é*"), {&bc, &kc});
-    EXPECT_FLOAT_EQ(bc, 0.81f);
     EXPECT_FLOAT_EQ(kc, 4.1f);
-    LireValeursTable(table, std::string("Capteur A* bis"), {&bc});
-    EXPECT_FLOAT_EQ(bc, 0.7f);
+
+    Ecrire("T\r\nT\r\n1 #X*\r\n2 #Y\r\n3 #X*  \r\n");
+    ASSERT_TRUE(EnregistrerEntree(table, "X*", {"X*", "9"}));
+    EXPECT_EQ(LireOctets(chemin), "T\r\nT\r\n1 #X*\r\n2 #Y\r\n 9 #X*\r\n");
+    // A UTF-8 file with LF keeps its form.
+    Ecrire("Titre\nNom\n1 #Chauffe-eau é*\n2 #Autre ü\n");
+    ASSERT_TRUE(EnregistrerEntree(table, "Chauffe-eau é*", {"Chauffe-eau è*", "5"}));
+    EXPECT_EQ(LireOctets(chemin), "Titre\nNom\n 5 #Chauffe-eau è*\n2 #Autre ü\n");
+    EXPECT_EQ(LigneEntree({"Nom", "12,5", "0", "45,7°N", "1 2 3"}), " 12.5  0 45,7°N 1 2 3 #Nom");
 }
 
-TEST_F(CataloguesTest, NomAbsentNeModifieRien) {
+TEST_F(CataloguesTest, RienNEstEcritSansEntreeOuSurEchec) {
     EXPECT_FALSE(EnregistrerEntree(table, "Capteur", {"Capteur", "1"}));
     EXPECT_FALSE(EnregistrerEntree(table, "Modèle", {"Modèle", "1"})); // a heading line
-    EXPECT_EQ(LireOctets(chemin), avant);
     Table absente = {TableLigne{"", copie / "absent.txt", 0}};
     EXPECT_FALSE(EnregistrerEntree(absente, "Capteur A*", {"Capteur A*", "1"}));
     EXPECT_FALSE(fs::exists(copie / "absent.txt"));
-}
-
-TEST_F(CataloguesTest, NomRepeteRemplaceLaDerniereEntree) {
-    EcrireOctets(chemin, "T\r\nT\r\n1 #X*\r\n2 #Y\r\n3 #X*  \r\n");
-    LireTable(chemin, table);
-    ASSERT_TRUE(EnregistrerEntree(table, "X*", {"X*", "9"}));
-    EXPECT_EQ(LireOctets(chemin), "T\r\nT\r\n1 #X*\r\n2 #Y\r\n 9 #X*\r\n");
-}
-
-TEST_F(CataloguesTest, EchecDEcritureLaisseLeFichierIntact) {
+    // Values that would break the line.
+    for (const std::vector<std::string>& valeurs :
+         {std::vector<std::string>{"Capteur B*", "1#2"}, {"B*\r\nX", "1"}, {"  ", "1"}})
+        EXPECT_THROW(EnregistrerEntree(table, "Capteur B*", valeurs), ErreurExecution);
+    const auto fichiers = [&] {
+        return std::distance(fs::directory_iterator(copie / "Systeme/Capteurs"), {});
+    };
+    const auto avantEchec = fichiers();
     SimulerEchecEcriture(10);
-    const int fichiers = NombreDeFichiers(copie / "Systeme/Capteurs");
     EXPECT_THROW(EnregistrerEntree(table, "Capteur B*", {"Capteur B*", "1", "2", "3", "1"}),
                  ErreurFichier);
     EXPECT_EQ(LireOctets(chemin), avant);
-    EXPECT_EQ(NombreDeFichiers(copie / "Systeme/Capteurs"), fichiers); // no temporary left
-}
-
-TEST_F(CataloguesTest, ValeursQuiCasseraientLaLigneRefusees) {
-    EXPECT_THROW(EnregistrerEntree(table, "Capteur B*", {"Capteur B*", "1#2"}), ErreurExecution);
-    EXPECT_THROW(EnregistrerEntree(table, "Capteur B*", {"B*\r\nX", "1"}), ErreurExecution);
-    EXPECT_THROW(EnregistrerEntree(table, "Capteur B*", {"  ", "1"}), ErreurExecution);
-    EXPECT_EQ(LireOctets(chemin), avant);
-}
-
-TEST_F(CataloguesTest, FichiersUtf8EtLfGardentLeurForme) {
-    const std::string utf8 = "Titre\nNom\n1 #Chauffe-eau é*\n2 #Autre ü\n";
-    EcrireOctets(chemin, utf8);
-    LireTable(chemin, table);
-    ASSERT_TRUE(EnregistrerEntree(table, "Chauffe-eau é*", {"Chauffe-eau è*", "5"}));
-    EXPECT_EQ(LireOctets(chemin), "Titre\nNom\n 5 #Chauffe-eau è*\n2 #Autre ü\n");
-}
-
-TEST(LigneEntree, FormeInvarianteDesNombres) {
-    EXPECT_EQ(LigneEntree({"Nom", "12,5", "-3", "0", "45,7°N", "texte"}),
-              " 12.5 -3  0 45,7°N texte #Nom");
-    EXPECT_EQ(LigneEntree({"Nom", "1 2 3"}), "1 2 3 #Nom"); // a series is not one number
-    EXPECT_EQ(LigneEntree({"Nom"}), "#Nom");
+    EXPECT_EQ(fichiers(), avantEchec); // no temporary left
 }

@@ -2,7 +2,6 @@
 // range, and the defaults of the real data folder for both system types.
 
 #include "DonneesTest.h"
-#include "NotificateurTest.h"
 #include "engine/modCalculORIN.h"
 #include "project/clsprojet.h"
 #include "project/modEconomie.h"
@@ -134,7 +133,7 @@ TEST(Economie, ValeursHorsLimitesRefuseesEnNommantLeChamp) {
 // the real data folder; a price given by the person is kept over the table's.
 TEST(Economie, ValeursParDefautDuDossierDeDonnees) {
     essai::ReinitialiserDonnees();
-    RecordingNotificateur notif;
+    NotificateurEnregistreur notif;
     ASSERT_TRUE(ChargementInitial(VARQUIN_REFERENCE_DIR));
     InitialiserProjets();
     for (const char* type : {"CHAUFFE-EAU MONOBLOC", "SYSTEME CAPTEUR BALLON"}) {

@@ -1,7 +1,6 @@
 // The numbered messages: loading MESSAGES.TXT, substituting parameters, the switch.
 
 #include "DonneesTest.h"
-#include "NotificateurTest.h"
 #include "common/Erreurs.h"
 #include "data/modMessages.h"
 
@@ -15,53 +14,34 @@ protected:
     void TearDown() override { ReinitialiserDonnees(); }
 };
 
-TEST_F(MessagesTest, LignesJointesArobaseEnSautDeLigne) {
+TEST_F(MessagesTest, LignesJointesEtLimitesDuFichier) {
     ChargerMessagesDepuisTexte(
-        "#044\r\n  Première @ligne  \r\nseconde\r\n#045\r\nautre\r\n#FIN\r\n", "M.TXT");
-    EXPECT_EQ(Messages[44], "Première \rligne seconde ");
-    EXPECT_EQ(Messages[45], "autre ");
-}
-
-TEST_F(MessagesTest, LaDerniereLigneNEntreDansAucunMessage) {
-    ChargerMessagesDepuisTexte("#001\r\nA\r\nB", "M.TXT");
-    EXPECT_EQ(Messages[1], "A ");
-}
-
-TEST_F(MessagesTest, PremiereLigneSansDieseRienNestCharge) {
+        "#044\r\n  Première @ligne  \r\nseconde\r\n#045\r\nautre\r\nderniere", "M.TXT");
+    EXPECT_EQ(Messages[44], "Première \rligne seconde "); // "@" is a line break
+    EXPECT_EQ(Messages[45], "autre ");                    // the last line enters no message
     ChargerMessagesDepuisTexte("Messages\r\n#001\r\nA\r\n#002\r\n", "M.TXT");
-    EXPECT_EQ(Messages[1], "");
-}
+    EXPECT_EQ(Messages[1], ""); // a first line without "#": nothing is loaded
 
-TEST_F(MessagesTest, NumeroHorsLimitesNommeFichierEtLigne) {
     Messages[5] = "déjà là";
     try {
         ChargerMessagesDepuisTexte("#001\r\nA\r\n#700\r\nB\r\n#002\r\nC\r\n#FIN\r\n", "M.TXT");
-        FAIL() << "un numéro 700 doit être refusé";
+        ADD_FAILURE() << "un numéro 700 doit être refusé";
     } catch (const ErreurIndice& e) {
-        const std::string texte = e.what();
-        EXPECT_NE(texte.find("M.TXT"), std::string::npos) << texte;
-        EXPECT_NE(texte.find("ligne 3"), std::string::npos) << texte;
+        EXPECT_NE(std::string(e.what()).find("« M.TXT », ligne 3"), std::string::npos) << e.what();
     }
     EXPECT_EQ(Messages[1], "A ");      // read before the fault
     EXPECT_EQ(Messages[2], "");        // after it: not read
     EXPECT_EQ(Messages[5], "déjà là"); // texts already there are kept
-}
 
-TEST_F(MessagesTest, FichierDeLaFixtureEnWindows1252) {
-    InstallDir = DossierFixture();
-    ChargerMessages();
-    EXPECT_EQ(Messages[44], "Le fichier %s est introuvable.\rVérifiez le dossier des données. ");
-    EXPECT_EQ(Messages[33], "Ligne sans « # » ignorée dans un fichier de données. ");
-}
-
-TEST_F(MessagesTest, FichierAbsentLaisseLesMessages) {
-    Messages[7] = "gardé";
     InstallDir = DossierFixture() + "/Pays";
     EXPECT_THROW(ChargerMessages(), ErreurFichier);
-    EXPECT_EQ(Messages[7], "gardé");
+    EXPECT_EQ(Messages[5], "déjà là");
+    InstallDir = DossierFixture(); // Windows-1252
+    ChargerMessages();
+    EXPECT_EQ(Messages[44], "Le fichier %s est introuvable.\rVérifiez le dossier des données. ");
 }
 
-TEST_F(MessagesTest, SubstitutionDesParametres) {
+TEST_F(MessagesTest, ParametresEtInterrupteur) {
     ListeParametres p;
     p[1] = "  ";
     p[2] = "Lyon";
@@ -70,18 +50,14 @@ TEST_F(MessagesTest, SubstitutionDesParametres) {
     EXPECT_EQ(TexteMessage("%s en %s", p), "Lyon en Lyon");
     p[2].clear();
     EXPECT_EQ(TexteMessage("Station %s", p), "Station mars");
-    EXPECT_EQ(TexteMessage("Sans paramètre", p), "Sans paramètre");
-}
 
-TEST_F(MessagesTest, LInterrupteurDecideDeLAffichage) {
-    RecordingNotificateur notif;
+    NotificateurEnregistreur notif;
     Messages[120] = "Température négative pour %s. ";
     AfficherMessage(120, {"Lille"});
     EXPECT_TRUE(notif.messages.empty()); // off as delivered
     AfficherMessages = true;
     AfficherMessage(120, {"Lille"});
-    ASSERT_EQ(notif.messages.size(), 1u);
-    EXPECT_EQ(notif.messages[0].texte, "Température négative pour Lille. ");
-    EXPECT_EQ(notif.messages[0].titre, "Message");
+    EXPECT_EQ(notif.messages, std::vector<std::string>{"Température négative pour Lille. "});
+    EXPECT_EQ(notif.titres, std::vector<std::string>{"Message"});
     EXPECT_EQ(Messages[120], "Température négative pour %s. "); // the stored text keeps "%s"
 }

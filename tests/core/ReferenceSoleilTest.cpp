@@ -78,7 +78,6 @@ double RapportPlanSud(double kt, double phi, double delta, double beta) {
 } // namespace
 
 TEST(SoleilReference, SeriesMensuellesDuJourMoyen) {
-    NotificateurMemo memo;
     const auto cs = Serie("Cs.Don");
     const auto delta = Serie("delta.don");
     const auto nj = Serie("Nj.don");
@@ -103,26 +102,9 @@ TEST(SoleilReference, SeriesMensuellesDuJourMoyen) {
     EXPECT_EQ(jours, 365.0f);
     EXPECT_GT(delta[6], 23.0f);   // June: the sun near its northern solstice
     EXPECT_LT(delta[12], -22.5f); // December: near its southern solstice
-    EXPECT_TRUE(memo.messages.empty());
-}
-
-TEST(SoleilReference, PlanIncline30Sud45NordGagneEnHiverPerdPeuEnEte) {
-    const auto cs = Serie("Cs.Don");
-    const auto delta = Serie("delta.don");
-    const TableG g = LireG(45, 30);
-    const int r = 7; // clearness 0.50
-    const auto horizontal = [&](int m) {
-        return 0.50 * H0(cs[m], Rad(45), Rad(delta[m])) * 0.88 * Jours[m - 1];
-    };
-    EXPECT_GT(g.a[r][12] / horizontal(12), 1.4);
-    EXPECT_GT(g.a[r][1] / horizontal(1), 1.3);
-    const double juin = g.a[r][6] / horizontal(6);
-    EXPECT_LT(juin, 1.0);
-    EXPECT_GT(juin, 0.85);
 }
 
 TEST(SoleilReference, BlocAConformeAuCalculDeLiuJordan) {
-    NotificateurMemo memo;
     const auto cs = Serie("Cs.Don");
     const auto delta = Serie("delta.don");
     for (int bande = 20; bande <= 60; bande += 5) {
@@ -143,7 +125,6 @@ TEST(SoleilReference, BlocAConformeAuCalculDeLiuJordan) {
             }
         }
     }
-    EXPECT_TRUE(memo.messages.empty());
 }
 
 TEST(SoleilReference, Bloc45DegresSousLeSudEnHiverEtClarteCroissante) {
@@ -177,7 +158,6 @@ TEST(SoleilReference, Bloc45DegresSousLeSudEnHiverEtClarteCroissante) {
 }
 
 TEST(SoleilReference, FacteurAngulaireDesCapteursVitres) {
-    NotificateurMemo memo;
     const auto lignes = Lignes(Dossier() + "/Soleil/MatAlpha.don");
     ASSERT_EQ(lignes.size(), 16u);
     // r[L][t]: latitude 60, 45, 0 and tilt 0, 45, 90.
@@ -202,5 +182,4 @@ TEST(SoleilReference, FacteurAngulaireDesCapteursVitres) {
     for (int m = 5; m <= 8; ++m)
         EXPECT_EQ(r[2][2][m], r[2][2][4]) << "month " << m;
     EXPECT_NE(r[2][2][12], r[2][2][4]);
-    EXPECT_TRUE(memo.messages.empty());
 }

@@ -2,7 +2,6 @@
 // calculation later fails the start with the file and the line named.
 
 #include "DonneesTest.h"
-#include "NotificateurTest.h"
 #include "common/Encodage.h"
 #include "startup/Modgeneral.h"
 
@@ -17,10 +16,8 @@ namespace {
 std::function<void(const CopieFixture&)>
 Remplacer(const std::string& fichier, const std::string& avant, const std::string& apres) {
     return [=](const CopieFixture& c) {
-        std::string texte = DepuisWindows1252(LireOctets(c / fichier));
-        const std::size_t p = texte.find(avant);
-        ASSERT_NE(p, std::string::npos) << avant;
-        EcrireOctets(c / fichier, VersWindows1252(texte.replace(p, avant.size(), apres)));
+        const std::string texte = DepuisWindows1252(LireOctets(c / fichier));
+        EcrireOctets(c / fichier, VersWindows1252(Remplace(texte, avant, apres)));
     };
 }
 
@@ -72,12 +69,11 @@ TEST(VerificationDonnees, DossierAbimeRefuseAuDemarrageAvecLeFichierEtLaLigne) {
         ReinitialiserDonnees();
         CopieFixture copie;
         c.abimer(copie);
-        RecordingNotificateur notif;
+        NotificateurEnregistreur notif;
         EXPECT_FALSE(ChargementInitial(copie.chemin())) << c.attendu;
         ASSERT_EQ(notif.messages.size(), 1u) << c.attendu;
-        EXPECT_NE(notif.messages[0].texte.find("ne permet pas de calculer"), std::string::npos);
-        EXPECT_NE(notif.messages[0].texte.find(c.attendu), std::string::npos)
-            << notif.messages[0].texte;
+        EXPECT_NE(notif.messages[0].find("ne permet pas de calculer"), std::string::npos);
+        EXPECT_NE(notif.messages[0].find(c.attendu), std::string::npos) << notif.messages[0];
         EXPECT_TRUE(notif.SablierRestaure());
     }
     ReinitialiserDonnees();

@@ -1,9 +1,8 @@
 #pragma once
-// What the desktop suites share: a notifier that records instead of showing boxes,
-// a project factory whose projects record the commands they receive, and the set-up
-// that keeps the suites away from the person's own settings.
+// What the desktop suites share: a project factory whose projects record the commands they receive,
+// and the set-up that keeps the suites away from the person's own settings.
 
-#include "common/Notificateur.h"
+#include "tests/support/NotificateurEnregistreur.h"
 #include "ui/ProjetUI.h"
 
 #include <QString>
@@ -12,21 +11,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-class NotificateurEnregistreur : public Notificateur {
-public:
-    NotificateurEnregistreur() { DefinirNotificateur(this); }
-    ~NotificateurEnregistreur() override { DefinirNotificateur(nullptr); }
-    void Message(const std::string& texte, const std::string& titre) override {
-        messages.push_back(texte);
-        titres.push_back(titre);
-    }
-    void Sablier(bool actif) override { sabliers.push_back(actif); }
-
-    std::vector<std::string> messages;
-    std::vector<std::string> titres;
-    std::vector<bool> sabliers;
-};
 
 // The commands received by every project of a factory, in order, as "n:Commande" or
 // "n:Commande chemin" where n is the project's creation number (from 1).
