@@ -1,0 +1,224 @@
+// The pieces of the windows: the results grid, the charts checked on their rendered
+// pixels, the list-choice popup, and the core's message boxes and busy cursor.
+
+#include "OutilsTest.h"
+#include "ui/GraphiqueBilan.h"
+#include "ui/GraphiqueStatistique.h"
+#include "ui/NotificateurQt.h"
+#include "ui/ResultatsGrille.h"
+#include "ui/frmChoix.h"
+#include "ui/modAffichages.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <limits>
+
+namespace {
+DonneesResultats Exemple() {
+    DonneesResultats r;
+    for (int m = 1; m <= 12; ++m) {
+        r.Fecs[m] = 30.f + 4 * m;
+        r.Becs[m] = 300.f - 10 * m;
+        r.Prod[m] = 60.f + 2 * m;
+    }
+    r.Fecs_an = 54.4f;
+    r.Becs_an = 2478.f;
+    r.Productivite_par_m2 = 441.6f;
+    r.surface_totale = 2;
+    r.Ac = 0.8f;
+    return r;
+}
+
+// The number of pixels of the widget, within columns [x0, x1), of the colour.
+int Pixels(QWidget& w, const std::function<bool(QColor)>& couleur, int x0 = 0, int x1 = 1 << 20) {
+    const QImage image = w.grab().toImage();
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = x0; x < std::min(x1, image.width()); ++x)
+            n += couleur(image.pixelColor(x, y));
+    return n;
+}
+bool Rouge(QColor c) {
+    return c.red() > 200 && c.green() < 80 && c.blue() < 80;
+}
+bool Sombre(QColor c) {
+    return c.red() < 90 && c.green() < 90 && c.blue() < 90;
+}
+Qt::CursorShape Curseur() {
+    const QCursor* c = QGuiApplication::overrideCursor();
+    return c ? c->shape() : Qt::BlankCursor; // "blank" stands for no override here
+}
+} // namespace
+
+class TestElements : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { PreparerEnvironnementTest(); }
+
+    void grilleDesResultats() {
+        DonneesResultats r = Exemple();
+        r.Fecs[1] = 49.5f; // whole numbers, halves up
+        r.Fecs[2] = 49.4f;
+        r.Prod[3] = 12.496f; // 12 on its own, but 12.50 in the annual sum
+        r.Fecs[4] = std::numeric_limits<float>::quiet_NaN();
+        r.Becs[5] = std::numeric_limits<float>::infinity();
+        ResultatsGrille g;
+        g.AfficherResultats(r, true);
+        const std::tuple<int, int, const char*> cellules[] = {
+            {1, 1, "50"},   {1, 2, "49"}, {3, 3, "12"}, {4, 1, "31"}, // 62 kWh over 2 m²
+            {4, 13, "442"}, {1, 4, ""},   {2, 5, ""},   {2, 13, "2478"}};
+        for (const auto& [l, c, texte] : cellules)
+            QCOMPARE(g.Texte(l, c), QString::fromLatin1(texte));
+        double annuel = 12.5;
+        for (int m = 1; m <= 12; ++m)
+            annuel += m == 3 ? 0 : 60 + 2 * m;
+        QCOMPARE(ProductiviteAnnuelle(r), annuel);
+        // Every heading fits its cell, and no column is cut off on the right.
+        const QFontMetrics fm(g.font());
+        int largeur = 0;
+        for (int c = 0; c < ResultatsGrille::NbColonnes; ++c) {
+            largeur += g.columnWidth(c);
+            for (int l = 0; l < ResultatsGrille::NbLignes; ++l)
+                QVERIFY2(fm.horizontalAdvance(g.Texte(l, c)) < g.columnWidth(c),
+                         qPrintable(g.Texte(l, c)));
+        }
+        QVERIFY(g.viewport()->width() >= largeur);
+        // On demand: the results go, the headings stay.
+        g.AfficherResultats(r, false);
+        for (int l = 1; l < ResultatsGrille::NbLignes; ++l) {
+            QVERIFY(!g.Texte(l, 0).isEmpty());
+            for (int c = 1; c < ResultatsGrille::NbColonnes; ++c)
+                QVERIFY(g.Texte(l, c).isEmpty());
+        }
+        // A one-piece heater has no figure per m²; without a collector coefficient the
+        // months are still shown, never the year; no area, nothing per m².
+        r.ChauffeEau = true;
+        g.AfficherResultats(r, true);
+        QVERIFY(g.Texte(4, 1).isEmpty() && g.Texte(4, 13).isEmpty());
+        r.Ac = 0;
+        g.AfficherResultats(r, true);
+        QVERIFY(!g.Texte(4, 1).isEmpty() && g.Texte(4, 13).isEmpty());
+        r.surface_totale = 0;
+        g.AfficherResultats(r, true);
+        QVERIFY(g.Texte(4, 1).isEmpty());
+    }
+
+    void graphiques() {
+        NotificateurEnregistreur notes;
+        GraphiqueStatistique g;
+        g.resize(200, 60);
+        g.Tracer(QStringLiteral("Consommation/jours [l/j]"),
+                 {40, 45, 50, 55, 60, 62, 58, 50, 45, 41, 40, 54});
+        QCOMPARE(g.toolTip(),
+                 QStringLiteral("Consommation/jours [l/j] moy.: 50 min.: 40 max.: 62"));
+        QVERIFY(Pixels(g, Rouge) > 50 && Pixels(g, Sombre) > 20); // the curve, title, mean
+        QCOMPARE(notes.sabliers, (std::vector<bool>{true, false}));
+        g.Tracer(QStringLiteral("B"), {}); // an empty list leaves the chart
+        QVERIFY(g.toolTip().startsWith(QStringLiteral("Consommation")));
+        g.Tracer(QStringLiteral("T"), std::vector<float>(12, 55.f)); // no curve, the text
+        QVERIFY(Pixels(g, Rouge) == 0 && Pixels(g, Sombre) > 20);
+        // A mask has neither text nor tooltip; an azimuth going back stops the curve,
+        // so that the right half stays free of red.
+        GraphiqueStatistique masque;
+        masque.resize(200, 60);
+        masque.Tracer(QStringLiteral("ignoré"), {10, 20, 30, 5}, {-100, -20, -60, 100});
+        QVERIFY(masque.toolTip().isEmpty() && Pixels(masque, Sombre) == 0);
+        QVERIFY(Pixels(masque, Rouge, 0, 70) > 20 && Pixels(masque, Rouge, 110) == 0);
+
+        GraphiqueBilan bilan;
+        bilan.resize(620, 180);
+        const auto besoins = [](QColor c) { return c == GraphiqueBilan::CouleurBesoins; };
+        const auto production = [](QColor c) { return c == GraphiqueBilan::CouleurProduction; };
+        bilan.Afficher(Exemple(), false); // on demand: empty
+        QVERIFY(bilan.Vide() && Pixels(bilan, besoins) == 0 && Pixels(bilan, production) == 0);
+        DonneesResultats r = Exemple();
+        r.Prod[3] = std::numeric_limits<float>::quiet_NaN(); // ignored
+        bilan.Afficher(r, true);
+        QVERIFY(Pixels(bilan, production) > 200);
+        QVERIFY(Pixels(bilan, besoins) > Pixels(bilan, production)); // needs outweigh
+        QCOMPARE(PasGraduation(380, 4), 100.0);
+        QCOMPARE(PasGraduation(7, 4), 2.0);
+    }
+
+    void listeDeChoix() {
+        const std::vector<std::string> liste = {"Sud", "Sud-Est", "-- autres --",
+                                                "Est", "",        "jamais lu"};
+        frmChoix popup;
+        QVERIFY(popup.FillIn(liste)); // up to the first empty entry
+        QCOMPARE(popup.Liste()->count(), 4);
+        popup.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&popup));
+        const auto cliquer = [&](int rang) {
+            const QRect r = popup.Liste()->visualItemRect(popup.Liste()->item(rang));
+            QTest::mouseClick(popup.Liste()->viewport(), Qt::LeftButton, {}, r.center());
+        };
+        ChoixTexte = "avant";
+        cliquer(2); // a separator cannot be chosen
+        QVERIFY(popup.isVisible());
+        QCOMPARE(ChoixTexte, std::string("avant"));
+        cliquer(3);
+        QCOMPARE(std::pair(ChoixTexte, ChoixIndex), std::pair(std::string("Est"), 3));
+        QVERIFY(!popup.isVisible());
+        // Through the program's entry point: a choice, Escape, an empty list (no timer:
+        // a popup opening would never close).
+        QPushButton bouton(QStringLiteral("..."));
+        bouton.show();
+        ChoisirDansLePopup(QStringLiteral("Sud-Est"));
+        QCOMPARE(ChoisirDansListe(liste, &bouton), std::string("Sud-Est"));
+        ChoisirDansLePopup(QString());
+        QCOMPARE(ChoisirDansListe(liste, &bouton), std::string("-1"));
+        QCOMPARE(ChoixIndex, -1);
+        QCOMPARE(ChoisirDansListe({"  ", "Sud"}, nullptr), std::string("-1"));
+        // The popup opens beside the control, to its left on the right half of the screen.
+        const QRect ecran(0, 0, 1280, 800);
+        QVERIFY(PositionChoix(QPoint(1000, 100), QSize(100, 80), ecran).x() < 1000);
+        QVERIFY(PositionChoix(QPoint(100, 100), QSize(100, 80), ecran).x() > 100);
+    }
+
+    void boitesEtSablierDuProgramme() {
+        NotificateurQt n;
+        n.Sablier(true);
+        n.Sablier(true); // nested
+        n.Sablier(false);
+        QCOMPARE(Curseur(), Qt::WaitCursor);
+        // A box has one Ok button, the title given, and a normal pointer while it shows.
+        QString titre, texte;
+        int boutons = 0;
+        Qt::CursorShape pendant = Qt::BlankCursor;
+        PlusTard([&] {
+            auto* boite = qobject_cast<QMessageBox*>(FenetreModale());
+            QVERIFY(boite != nullptr);
+            titre = boite->windowTitle();
+            texte = boite->text();
+            boutons = static_cast<int>(boite->buttons().size());
+            pendant = Curseur();
+            boite->button(QMessageBox::Ok)->click();
+        });
+        n.Message("Première ligne\r\nSeconde ligne", "VARQUIN");
+        QCOMPARE(titre, QStringLiteral("VARQUIN"));
+        QCOMPARE(texte, QStringLiteral("Première ligne\nSeconde ligne"));
+        QCOMPARE(boutons, 1);
+        QCOMPARE(pendant, Qt::ArrowCursor);
+        QCOMPARE(Curseur(), Qt::WaitCursor);
+        n.Sablier(false);
+        QCOMPARE(Curseur(), Qt::BlankCursor);
+        // A stray "off" does not take away someone else's cursor; one left on goes with
+        // the notifier.
+        QGuiApplication::setOverrideCursor(Qt::CrossCursor);
+        n.Sablier(false);
+        QCOMPARE(Curseur(), Qt::CrossCursor);
+        QGuiApplication::restoreOverrideCursor();
+        {
+            NotificateurQt m;
+            m.Sablier(true);
+        }
+        QCOMPARE(Curseur(), Qt::BlankCursor);
+    }
+};
+
+QTEST_MAIN(TestElements)
+#include "tst_Elements.moc"
