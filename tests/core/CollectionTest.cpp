@@ -71,30 +71,6 @@ TEST(Collection, DouzeValeursMoisEtPointsDeMasque) {
     RemplirCollection(c, 5.0, 13);
     EXPECT_THROW(CollectionVersMois(mois, c), ErreurIndice);
     EXPECT_EQ(mois[12], 5); // months 1..12 were written before the fault
-
-    std::array<float, 33> points{};
-    for (std::size_t i = 1; i < points.size(); ++i)
-        points[i] = static_cast<float>(i) * 2;
-    TableauVersCollection(points, c);
-    ASSERT_EQ(c.Count(), 32);
-    c.Remove(32);
-    std::array<float, 33> relus{};
-    relus[32] = 9;
-    CollectionVersTableau(relus, c);
-    EXPECT_EQ(relus[31], 62);
-    EXPECT_EQ(relus[32], 9); // fewer items: the rest is left as it was
-}
-
-TEST(Collection, Statistiques) {
-    CollectionNombres c;
-    for (double v : {4.0, -2.0, 10.0, 0.0})
-        c.Add(v);
-    float mini = 0, moy = 0, maxi = 0;
-    Statistiques(c, mini, moy, maxi);
-    EXPECT_EQ(std::vector<float>({mini, moy, maxi}), std::vector<float>({-2, 3, 10}));
-    CollectionNombres vide;
-    EXPECT_THROW(Statistiques(vide, mini, moy, maxi), ErreurArithmetique);
-    EXPECT_EQ(moy, 3);
 }
 
 namespace {

@@ -24,18 +24,3 @@ TEST(EngineCalcul, FonctionsBorneesDansLaPlageDuSimple) {
              [] { return VersSimple(NAN, "X"); }})
         EXPECT_THROW(calcul(), ErreurArithmetique);
 }
-
-TEST(EngineCalcul, EgalitesMinMaxEtMoisNonFinis) {
-    struct Valeur {
-        int v, origine;
-        bool operator<(const Valeur& o) const { return v < o.v; }
-    };
-    EXPECT_EQ(Minimum(Valeur{3, 1}, Valeur{3, 2}).origine, 1);
-    EXPECT_EQ(Maximum(Valeur{3, 1}, Valeur{3, 2}).origine, 2);
-    std::array<float, 13> mois{};
-    mois[0] = NAN; // index 0 is not a month
-    EXPECT_TRUE(TableauFini(mois));
-    mois[7] = INFINITY;
-    EXPECT_FALSE(TableauFini(mois));
-    EXPECT_EQ(Majuscules("Zone maritime é"), "ZONE MARITIME É");
-}

@@ -2,7 +2,6 @@
 
 #include "DonneesTest.h"
 #include "common/Erreurs.h"
-#include "common/Fichiers.h"
 #include "data/modTexte.h"
 #include "project/ElementsProjet.h"
 #include "project/ValeursFichier.h"
@@ -231,18 +230,4 @@ TEST(ProjetFichier, FichiersAbimesRefusesAvecLaLigneSansToucherAuProjet) {
         }
         EXPECT_EQ(TexteProjet(p, fichier), TexteProjet(ProjetVarie(), "ouvert.vqp"));
     }
-}
-
-TEST(ProjetFichier, EnregistrementEchoueGardeLeFichierPrecedent) {
-    DossierTemporaire d;
-    const std::string chemin = d / "garde.vqp";
-    EcrireFichierProjet(chemin, EnregistrementProjet{});
-    const std::string avant = LireOctets(chemin);
-    SimulerEchecEcriture(500);
-    EXPECT_THROW(EcrireFichierProjet(chemin, ProjetVarie()), ErreurFichier);
-    SimulerEchecEcriture(-1);
-    EXPECT_EQ(LireOctets(chemin), avant);
-    EXPECT_EQ(std::distance(fs::directory_iterator(d.chemin()), {}), 1); // no temporary left
-    // A folder that does not exist is reported, not taken as success.
-    EXPECT_THROW(EcrireFichierProjet(d / "absent/x.vqp", ProjetVarie()), ErreurFichier);
 }

@@ -8,6 +8,7 @@
 #include "data/modTexte.h"
 
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -77,8 +78,9 @@ TEST(DossierReference, FichiersEnWindows1252CRLFSousLeurNomExact) {
         const std::string sansCrlf = Remplacer(octets, "\r\n", "");
         EXPECT_EQ(sansCrlf.find_first_of("\r\n"), std::string::npos) << nom << ": bare line end";
         EXPECT_EQ(octets.substr(octets.size() - 2), "\r\n") << nom;
-        if (entree.path().parent_path() != fs::path(Dossier()))
+        if (entree.path().parent_path() != fs::path(Dossier())) {
             EXPECT_EQ(octets.find("\r\n\r\n"), std::string::npos) << nom << " has an empty line";
+        }
     }
 }
 
@@ -134,38 +136,32 @@ TEST(CataloguesReference, ValeursDansLesPlagesDesProduitsCertifies) {
         vus.insert(type);
     }
     EXPECT_EQ(vus.size(), 4u);
-    const Table ce = Charger("Systeme/Capteurs/CHAUFEAU.txt");
-    for (std::size_t k = 1; k < ce.size(); ++k) {
-        float abetap = 0, ksurb = 0, dn = 0, m = 0;
-        const std::string nom = Entree(ce, k, &abetap, &ksurb, &dn, &m);
-        EXPECT_TRUE(abetap > 0.8f && abetap < 4 && ksurb > 2 && ksurb < 12 && dn > 1 && dn < 6 &&
-                    m >= 100 && m <= 400)
-            << nom;
-    }
-    const Table ballons = Charger("Systeme/Ballons/Ballons.TXT");
-    float crPrecedent = 1;
-    for (std::size_t k = 1; k < ballons.size(); ++k) {
-        float vn = 0, vs = 0, cr = 0;
-        const std::string nom = Entree(ballons, k, &vn, &vs, &cr);
-        EXPECT_TRUE(vn >= 100 && vn <= 1000 && vs > 0.5f * vn && vs <= vn && cr > 0.03f &&
-                    cr < 0.4f)
-            << nom;
-        if (nom.rfind("Ballon solaire", 0) == 0) { // loss per litre falls as the tank grows
-            EXPECT_LT(cr, crPrecedent) << nom;
-            crPrecedent = cr;
+    using Valeurs = std::array<float, 4>;
+    const std::pair<const char*, std::function<bool(const Valeurs&)>> catalogues[] = {
+        {"Systeme/Capteurs/CHAUFEAU.txt", // ABEtap, K/B, Dn, M
+         [](const Valeurs& v) {
+             return v[0] > 0.8f && v[0] < 4 && v[1] > 2 && v[1] < 12 && v[2] > 1 && v[2] < 6 &&
+                    v[3] >= 100 && v[3] <= 400;
+         }},
+        {"Systeme/Ballons/Ballons.TXT", // Vn, Vs, cr
+         [](const Valeurs& v) {
+             return v[0] >= 100 && v[0] <= 1000 && v[1] > 0.5f * v[0] && v[1] <= v[0] &&
+                    v[2] > 0.03f && v[2] < 0.4f;
+         }},
+        {"Systeme/Echange.TXT", [](const Valeurs& v) { return v[0] >= 50 && v[0] <= 5000; }},
+        {"Systeme/ISTuyaux.txt", [](const Valeurs& v) { return v[0] >= 0.02f && v[0] <= 0.06f; }}};
+    for (const auto& [fichier, plausible] : catalogues) {
+        const Table t = Charger(fichier);
+        float crPrecedent = 1;
+        for (std::size_t k = 1; k < t.size(); ++k) {
+            Valeurs v{};
+            const std::string nom = Entree(t, k, &v[0], &v[1], &v[2], &v[3]);
+            EXPECT_TRUE(plausible(v)) << fichier << " : " << nom;
+            if (nom.rfind("Ballon solaire", 0) == 0) { // loss per litre falls with size
+                EXPECT_LT(v[2], crPrecedent) << nom;
+                crPrecedent = v[2];
+            }
         }
-    }
-    const Table echange = Charger("Systeme/Echange.TXT");
-    for (std::size_t k = 1; k < echange.size(); ++k) {
-        int16_t coefficient = 0;
-        const std::string nom = Entree(echange, k, &coefficient);
-        EXPECT_TRUE(coefficient >= 50 && coefficient <= 5000) << nom;
-    }
-    const Table isolants = Charger("Systeme/ISTuyaux.txt");
-    for (std::size_t k = 1; k < isolants.size(); ++k) {
-        float lambda = 0;
-        const std::string nom = Entree(isolants, k, &lambda);
-        EXPECT_TRUE(lambda >= 0.02f && lambda <= 0.06f) << nom;
     }
 }
 

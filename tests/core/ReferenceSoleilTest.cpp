@@ -104,53 +104,30 @@ TEST(SoleilReference, SeriesMensuellesDuJourMoyen) {
     EXPECT_LT(delta[12], -22.5f); // December: near its southern solstice
 }
 
-TEST(SoleilReference, BlocAConformeAuCalculDeLiuJordan) {
+// Every G_ file in its layout; at bands 20 to 60 (where the sun is in front of the
+// plane all year), block A within 1 % of the closed-form estimate, block B (45° off
+// south) below it in winter, and both growing with the clearness.
+TEST(SoleilReference, TablesGConformesAuCalculDeLiuJordan) {
     const auto cs = Serie("Cs.Don");
     const auto delta = Serie("delta.don");
-    for (int bande = 20; bande <= 60; bande += 5) {
-        for (int inclinaison : {30, 60}) {
-            const TableG g = LireG(bande, inclinaison);
-            for (int r : {1, 7, 18}) {
-                const double kt = 0.36 + 0.02 * r;
-                for (int m = 1; m <= 12; ++m) {
-                    const double phi = Rad(bande);
-                    const double attendu =
-                        kt * H0(cs[m], phi, Rad(delta[m])) *
-                        RapportPlanSud(kt, phi, Rad(delta[m]), Rad(inclinaison)) * 0.88 *
-                        Jours[m - 1];
-                    EXPECT_NEAR(g.a[r][m], attendu, 0.01 * attendu + 0.5)
-                        << "band " << bande << " tilt " << inclinaison << " KT " << kt << " month "
-                        << m;
-                }
-            }
-        }
-    }
-}
-
-TEST(SoleilReference, Bloc45DegresSousLeSudEnHiverEtClarteCroissante) {
     for (int bande = -90; bande <= 90; bande += 5) {
         for (int inclinaison : {30, 60}) {
             const TableG g = LireG(bande, inclinaison);
+            if (bande < 20 || bande > 60)
+                continue;
             for (int r = 1; r <= 18; ++r) {
-                // Winter of each hemisphere, away from the polar night.
-                if (bande >= 20 && bande <= 60) {
-                    for (int m : {11, 12, 1})
-                        EXPECT_LT(g.b[r][m], g.a[r][m]) << bande << "/" << inclinaison;
-                }
-                if (bande <= -20 && bande >= -50) {
-                    for (int m : {5, 6, 7})
-                        EXPECT_GT(g.b[r][m], g.a[r][m]) << "pole-facing plane, band " << bande;
-                }
-                // A plane that faces the sun gains with the clearness; one that faces the
-                // pole (southern bands) or sees little beam loses diffuse light instead.
-                if (r == 18 || bande < 20 || bande > 60)
-                    continue;
+                const double kt = 0.36 + 0.02 * r;
                 for (int m = 1; m <= 12; ++m) {
-                    EXPECT_GE(g.a[r + 1][m], g.a[r][m]);
-                    EXPECT_GE(g.b[r + 1][m], g.b[r][m]);
-                    if (g.a[r][m] > 5) {
-                        EXPECT_GT(g.a[r + 1][m], g.a[r][m]) << bande << " month " << m;
-                    }
+                    const double phi = Rad(bande), d = Rad(delta[m]);
+                    const double attendu = kt * H0(cs[m], phi, d) *
+                                           RapportPlanSud(kt, phi, d, Rad(inclinaison)) * 0.88 *
+                                           Jours[m - 1];
+                    EXPECT_NEAR(g.a[r][m], attendu, 0.01 * attendu + 0.5)
+                        << "band " << bande << " tilt " << inclinaison << " KT " << kt << " " << m;
+                    EXPECT_TRUE((m > 1 && m < 11) || g.b[r][m] < g.a[r][m]) << bande << " " << m;
+                    EXPECT_TRUE(r == 18 ||
+                                (g.a[r + 1][m] >= g.a[r][m] && g.b[r + 1][m] >= g.b[r][m]))
+                        << bande << " " << m;
                 }
             }
         }

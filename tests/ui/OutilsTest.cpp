@@ -50,6 +50,22 @@ std::unique_ptr<ProjetUI> FabriqueEnregistreuse::NouveauProjet() {
     return std::make_unique<ProjetEnregistreur>(*this, ++crees);
 }
 
+PrincipaleEssai::PrincipaleEssai(FabriqueProjets& fabrique) : frmMain(fabrique) {
+    setGeometry(0, 0, 1280, 800);
+    show();
+    activateWindow();
+    if (!QTest::qWaitForWindowActive(this))
+        qWarning("fenêtre principale inactive");
+}
+
+QAction* PrincipaleEssai::Action(const char* nom) const {
+    return findChildren<QAction*>(QString::fromLatin1(nom)).value(0);
+}
+
+void PrincipaleEssai::Commande(const char* nom) const {
+    Action(nom)->trigger();
+}
+
 void PreparerEnvironnementTest() {
     static QTemporaryDir reglages;
     QSettings::setDefaultFormat(QSettings::IniFormat);

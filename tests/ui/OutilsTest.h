@@ -6,6 +6,7 @@
 #include "../core/DonneesTest.h"
 #include "project/clsprojet.h"
 #include "ui/ProjetUI.h"
+#include "ui/frmMain.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -21,6 +22,22 @@ public:
     QStringList journal;
     int crees = 0;
     int detruits = 0;
+};
+
+// The main window, shown at 1280 x 800 and active, its dialogs answered by the test.
+class PrincipaleEssai : public frmMain {
+public:
+    explicit PrincipaleEssai(FabriqueProjets& fabrique);
+    void Commande(const char* nom) const;
+    QAction* Action(const char* nom) const;
+
+    QString reponseOuvrir, reponseEnregistrer; // "" for a cancelled file dialog
+    int optionsMontrees = 0;
+
+protected:
+    QString DialogueOuvrir() override { return reponseOuvrir; }
+    QString DialogueEnregistrerSous() override { return reponseEnregistrer; }
+    void MontrerOptions() override { ++optionsMontrees; }
 };
 
 // Settings go to a scratch folder; the application gets the program's style and font.

@@ -5,7 +5,6 @@
 #include "ui/ChampSaisie.h"
 #include "ui/modAffichages.h"
 
-#include <QGroupBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -149,19 +148,6 @@ private slots:
         QFocusEvent passager(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
         QCoreApplication::sendEvent(f.champ, &passager);
         QCOMPARE(sorties.size(), 1);
-    }
-
-    void stylageDeLaFenetre() {
-        QWidget fenetre;
-        auto* cadre = new QGroupBox(QStringLiteral("Capteurs"), &fenetre);
-        auto* nombre = new ChampSaisie(ChampSaisie::Genre::Numerique, cadre);
-        auto* nom = new ChampSaisie(ChampSaisie::Genre::Nom, cadre);
-        nombre->setText(QStringLiteral("3"));
-        nombre->setToolTip(QStringLiteral("ancien"));
-        StylerFenetre(&fenetre);
-        QVERIFY((nombre->alignment() & Qt::AlignRight) && (nom->alignment() & Qt::AlignLeft));
-        QVERIFY(nombre->text().isEmpty() && nombre->toolTip().isEmpty());
-        QVERIFY(!nombre->hasFrame() && cadre->isFlat());
     }
 };
 

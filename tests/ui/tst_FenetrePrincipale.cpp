@@ -6,7 +6,6 @@
 #include "data/modMessages.h"
 #include "ui/Demarrage.h"
 #include "ui/Raccords.h"
-#include "ui/frmMain.h"
 #include "ui/frmOptions.h"
 #include "ui/frmSplash.h"
 
@@ -21,36 +20,15 @@
 #include <QUrl>
 
 namespace {
-// The main window with its dialogs answered by the test.
-class frmMainTest : public frmMain {
-public:
-    explicit frmMainTest(FabriqueProjets& f) : frmMain(f) {
-        show();
-        activateWindow();
-        if (!QTest::qWaitForWindowActive(this))
-            qWarning("fenêtre inactive");
-    }
-    QAction* Action(const char* nom) const {
-        return findChildren<QAction*>(QString::fromLatin1(nom)).value(0);
-    }
-    // The eight project commands all enabled (or all disabled), the others always.
-    bool Commandes(bool actives) const {
-        for (const char* nom :
-             {"mnuFileSave", "mnuFileSaveAs", "mnuFileClose", "mnuFilePrintPreview", "mnuFilePrint",
-              "mnuCalculer", "mnuEdit", "mnuTools"})
-            if (Action(nom)->isEnabled() != actives)
-                return false;
-        return Action("mnuFileNew")->isEnabled() && Action("mnuFileOpen")->isEnabled() &&
-               Action("mnuHelpAbout")->isEnabled();
-    }
-    QString reponseOuvrir, reponseEnregistrer;
-    int optionsMontrees = 0;
-
-protected:
-    QString DialogueOuvrir() override { return reponseOuvrir; }
-    QString DialogueEnregistrerSous() override { return reponseEnregistrer; }
-    void MontrerOptions() override { ++optionsMontrees; }
-};
+// The eight project commands all enabled (or all disabled), the others always.
+bool Commandes(const PrincipaleEssai& f, bool actives) {
+    for (const char* nom : {"mnuFileSave", "mnuFileSaveAs", "mnuFileClose", "mnuFilePrintPreview",
+                            "mnuFilePrint", "mnuCalculer", "mnuEdit", "mnuTools"})
+        if (f.Action(nom)->isEnabled() != actives)
+            return false;
+    return f.Action("mnuFileNew")->isEnabled() && f.Action("mnuFileOpen")->isEnabled() &&
+           f.Action("mnuHelpAbout")->isEnabled();
+}
 } // namespace
 
 // Records the URLs handed to the desktop instead of opening them.
@@ -76,29 +54,29 @@ private slots:
 
     void commandesActivesAvecUnProjet() {
         FabriqueEnregistreuse fabrique;
-        frmMainTest f(fabrique);
-        QVERIFY(f.Commandes(false));
+        PrincipaleEssai f(fabrique);
+        QVERIFY(Commandes(f, false));
         f.reponseOuvrir.clear(); // "Ouvrir" cancelled: nothing
         f.Action("mnuFileOpen")->trigger();
-        QVERIFY(f.Commandes(false) && f.NbProjets() == 0);
+        QVERIFY(Commandes(f, false) && f.NbProjets() == 0);
         QTest::keyClick(&f, Qt::Key_N, Qt::ControlModifier);
         QTest::keyClick(&f, Qt::Key_N, Qt::ControlModifier);
-        QVERIFY(f.Commandes(true));
+        QVERIFY(Commandes(f, true));
         // Closing one of two leaves the other active: commands reach project 1.
         f.Action("mnuFileClose")->trigger();
         QCoreApplication::processEvents();
-        QVERIFY(f.Commandes(true));
+        QVERIFY(Commandes(f, true));
         f.Action("mnuCalculer")->trigger();
         QCOMPARE(fabrique.journal, (QStringList{"2:Detruit", "1:Calculer"}));
         f.Action("mnuFileClose")->trigger();
         QCoreApplication::processEvents();
-        QVERIFY(f.Commandes(false) && f.ProjetActif() == nullptr);
+        QVERIFY(Commandes(f, false) && f.ProjetActif() == nullptr);
         QCOMPARE(fabrique.detruits, 2);
     }
 
     void commandesVersLeProjetActif() {
         FabriqueEnregistreuse fabrique;
-        frmMainTest f(fabrique);
+        PrincipaleEssai f(fabrique);
         f.LoadNewDoc();
         f.LoadNewDoc();
         f.Zone()->setActiveSubWindow(f.Zone()->subWindowList().front());
@@ -115,29 +93,18 @@ private slots:
                               "1:Calculer", "1:Enregistrer", "1:EnregistrerSous /tmp/essai.vqp"}));
     }
 
-    void ouvrirCreeUneFenetreEtRetientLeDossier() {
-        FabriqueEnregistreuse fabrique;
-        frmMainTest f(fabrique);
-        f.reponseOuvrir = QStringLiteral("/tmp/dossier projets/a.vqp");
-        f.Action("mnuFileOpen")->trigger();
-        QTest::keyClick(&f, Qt::Key_O, Qt::ControlModifier);
-        QCOMPARE(f.NbProjets(), 2);
-        QCOMPARE(fabrique.journal, (QStringList{"1:Ouvrir /tmp/dossier projets/a.vqp",
-                                                "2:Ouvrir /tmp/dossier projets/a.vqp"}));
-        QCOMPARE(QSettings().value(QStringLiteral("frmMain/dernierDossier")).toString(),
-                 QStringLiteral("/tmp/dossier projets"));
-        QCOMPARE(ProjetEnArgument({"varquin", "/tmp/mes", "projets/a.vqp"}),
-                 QStringLiteral("/tmp/mes projets/a.vqp"));
-        QCOMPARE(ProjetEnArgument({"varquin"}), QString());
-    }
-
-    void quitterFermeToutEtRetientLaGeometrie() {
+    void ouvrirQuitterEtGeometrie() {
         FabriqueEnregistreuse fabrique;
         {
-            frmMainTest f(fabrique);
+            PrincipaleEssai f(fabrique);
             f.setGeometry(40, 50, 900, 640);
-            f.LoadNewDoc();
-            f.LoadNewDoc();
+            f.reponseOuvrir = QStringLiteral("/tmp/dossier projets/a.vqp");
+            f.Action("mnuFileOpen")->trigger(); // always a new window
+            QTest::keyClick(&f, Qt::Key_O, Qt::ControlModifier);
+            QCOMPARE(fabrique.journal, (QStringList{"1:Ouvrir /tmp/dossier projets/a.vqp",
+                                                    "2:Ouvrir /tmp/dossier projets/a.vqp"}));
+            QCOMPARE(QSettings().value(QStringLiteral("frmMain/dernierDossier")).toString(),
+                     QStringLiteral("/tmp/dossier projets"));
             f.Action("mnuFileExit")->trigger();
             QCoreApplication::processEvents();
             QVERIFY(!f.isVisible());
@@ -145,6 +112,8 @@ private slots:
         }
         frmMain suivant(fabrique);
         QCOMPARE(suivant.size(), QSize(900, 640));
+        QCOMPARE(ProjetEnArgument({"varquin", "/tmp/mes", "projets/a.vqp"}),
+                 QStringLiteral("/tmp/mes projets/a.vqp"));
     }
 
     void aideEtAPropos() {
