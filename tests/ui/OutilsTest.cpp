@@ -67,7 +67,9 @@ void PrincipaleEssai::Commande(const char* nom) const {
 }
 
 void PreparerEnvironnementTest() {
-    static QTemporaryDir reglages;
+    static QTemporaryDir reglages, donnees;
+    // A read-only data folder is copied there, never to the person's own folder.
+    qputenv("XDG_DATA_HOME", donnees.path().toUtf8());
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, reglages.path());
     ConfigurerApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));

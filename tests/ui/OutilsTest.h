@@ -40,7 +40,8 @@ protected:
     void MontrerOptions() override { ++optionsMontrees; }
 };
 
-// Settings go to a scratch folder; the application gets the program's style and font.
+// Settings and the user's data copy go to scratch folders; the application gets the program's style
+// and font.
 void PreparerEnvironnementTest();
 
 // The data folder (the source tree's reference folder by default) loaded as at
