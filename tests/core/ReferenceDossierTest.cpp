@@ -18,28 +18,20 @@ namespace fs = std::filesystem;
 using namespace reference;
 
 namespace {
-const std::vector<std::string> TablesTexte = {
-    "Pays/Pays.TXT",
-    "Pays/Depar_Fr.TXT",
-    "Pays/Ville_Fr.TXT",
-    "Pays/Stati_Fr.TXT",
-    "Pays/Stati_Fr2.TXT",
-    "Systeme/Capteurs/Capteurs.txt",
-    "Systeme/Capteurs/CategorieCapteurs.txt",
-    "Systeme/Capteurs/INCLINAI.DON",
-    "Systeme/Capteurs/CHAUFEAU.txt",
-    "Systeme/Capteurs/ORIENTAN.DON",
-    "Systeme/Capteurs/ORIENTAS.DON",
-    "Systeme/Ballons/Ballons.TXT",
-    "Systeme/SITUATIO.TXT",
-    "Systeme/ALIM.DON",
-    "Systeme/ISBallon.DON",
-    "Systeme/ISTuyaux.txt",
-    "Systeme/Echange.TXT",
-    "Systeme/Energies.TXT",
-    "Systeme/CoutsSolaires.TXT",
-    "Systeme/Aides.TXT",
-};
+// The text tables of the folder, by their exact names.
+const std::vector<std::string> TablesTexte = [] {
+    std::string noms =
+        "Pays/Pays.TXT Pays/Depar_Fr.TXT Pays/Ville_Fr.TXT Pays/Stati_Fr.TXT Pays/Stati_Fr2.TXT "
+        "Systeme/Capteurs/Capteurs.txt Systeme/Capteurs/CategorieCapteurs.txt "
+        "Systeme/Capteurs/INCLINAI.DON Systeme/Capteurs/CHAUFEAU.txt "
+        "Systeme/Capteurs/ORIENTAN.DON Systeme/Capteurs/ORIENTAS.DON Systeme/Ballons/Ballons.TXT "
+        "Systeme/SITUATIO.TXT Systeme/ALIM.DON Systeme/ISBallon.DON Systeme/ISTuyaux.txt "
+        "Systeme/Echange.TXT Systeme/Energies.TXT Systeme/CoutsSolaires.TXT Systeme/Aides.TXT";
+    std::vector<std::string> tables;
+    for (std::string nom; !(nom = LireMot(noms, " ")).empty();)
+        tables.push_back(nom);
+    return tables;
+}();
 
 // The table under its exact name (no case-insensitive look-up), with no message.
 Table Charger(const std::string& relatif) {
@@ -335,29 +327,23 @@ TEST(SoleilReference, TablesGConformesAuCalculDeLiuJordan) {
     }
 }
 
+// MatAlpha: latitudes 60, 45, 0 (three rows each: tilts 0, 45, 90) from line 4.
 TEST(SoleilReference, FacteurAngulaireDesCapteursVitres) {
     const auto lignes = Lignes(Dossier() + "/Soleil/MatAlpha.don");
     ASSERT_EQ(lignes.size(), 16u);
-    // r[L][t]: latitude 60, 45, 0 and tilt 0, 45, 90.
-    std::array<std::array<std::array<float, 13>, 3>, 3> r{};
-    const std::array<std::size_t, 3> premieres = {3, 8, 13};
-    for (std::size_t l = 0; l < 3; ++l) {
-        for (std::size_t t = 0; t < 3; ++t) {
-            LireDouzeValeurs(lignes[premieres[l] + t], r[l][t]);
-            for (int m = 1; m <= 12; ++m)
-                EXPECT_TRUE(r[l][t][m] > 0.4f && r[l][t][m] <= 1.0f) << l << "/" << t;
-        }
-    }
-    // A horizontal collector at 60° N sees the low winter sun at grazing incidence.
-    EXPECT_LT(r[0][0][12], r[0][0][6] - 0.2f);
-    // Tilted near the latitude, the plane faces the sun all year: little loss.
-    for (int m = 1; m <= 12; ++m) {
-        EXPECT_GT(r[1][1][m], 0.9f);
-        EXPECT_LT(r[1][1][m], 0.97f);
-    }
-    // A south-facing wall at the equator sees no beam from April to September: only
-    // diffuse and reflected light, the same every month.
-    for (int m = 5; m <= 8; ++m)
-        EXPECT_EQ(r[2][2][m], r[2][2][4]) << "month " << m;
-    EXPECT_NE(r[2][2][12], r[2][2][4]);
+    const auto r = [&](std::size_t l, std::size_t t) {
+        std::array<float, 13> v{};
+        LireDouzeValeurs(lignes[3 + 5 * l + t], v);
+        for (int m = 1; m <= 12; ++m)
+            EXPECT_TRUE(v[m] > 0.4f && v[m] <= 1.0f) << l << "/" << t;
+        return v;
+    };
+    // A horizontal plane at 60° N sees the low winter sun at grazing incidence; one
+    // tilted near the latitude faces it all year; a south wall at the equator sees no
+    // beam from April to September, only the same diffuse and reflected light.
+    EXPECT_LT(r(0, 0)[12], r(0, 0)[6] - 0.2f);
+    for (int m = 1; m <= 12; ++m)
+        EXPECT_TRUE(r(1, 1)[m] > 0.9f && r(1, 1)[m] < 0.97f) << m;
+    const auto mur = r(2, 2);
+    EXPECT_TRUE(mur[5] == mur[4] && mur[8] == mur[4] && mur[12] != mur[4]);
 }

@@ -175,20 +175,7 @@ TEST_F(ListesTest, ListesRempliesDepuisLeursCatalogues) {
     EXPECT_EQ(ItemsDe(17)[0], "Sud");
 }
 
-TEST_F(ListesTest, CatalogueTropLongEtLibelleSuivant) {
-    Table t(1);
-    t[0].Commentaire = "/donnees/Systeme/Ballons/Ballons.TXT";
-    for (int i = 1; i <= 152; ++i)
-        t.push_back({"1", "Ballon " + std::to_string(i) + "  ", static_cast<int16_t>(i)});
-    try {
-        RemplirListe(23, t);
-        ADD_FAILURE() << "la 152e entrée ne tient pas dans la liste";
-    } catch (const ErreurIndice& e) {
-        EXPECT_NE(std::string(e.what()).find(t[0].Commentaire), std::string::npos) << e.what();
-    }
-    EXPECT_EQ(Libelles[23][0], "Ballon 1"); // trailing spaces removed
-    EXPECT_EQ(Libelles[23][150], "Ballon 151");
-
+TEST_F(ListesTest, LibelleSuivant) {
     RemplirLibelles();
     const std::pair<const char*, const char*> suivants[] = {{"Calc. simple", "Calc. détaillé"},
                                                             {"Val. forcée", "Calc. simple"},

@@ -342,35 +342,22 @@ private slots:
     }
 
     // The station's own values, not the site's: 1000 m higher, the site is colder.
-    void valeursDeLaStation() {
+    // The station's own values, not the site's (1000 m higher, the site is colder); a
+    // name refused keeps the dialog open; a new name saved renames the station in its
+    // files and the list, and the project is recalculated on it.
+    void stationAfficheeRefuseeOuEnregistree() {
         EssaiStation e;
         e.projet.Meteo->Altitude = 1237;
         QVERIFY(e.projet.SimulerORIN(false).Complet());
         QCOMPARE(float(e.projet.Meteo->Text.Item(12)), 3.8f - 4.5f);
-        frmStation f(e.projet);
-        const std::pair<ChampSaisie*, const char*> champs[] = {
-            {f.txtStation(), "Station utilisateur 1*"},
-            {f.txtAltitude(), "237"},
-            {f.txtlatitude(), "45,8"},
-            {f.txtHemisphere(), "N"},
-            {f.txtDistanceMer(), ">= 10"},
-            {f.txtGh(1), "1,18"},
-            {f.txtText(12), "3,8"},
-            {f.txtTef(7), "19,4"}};
-        for (const auto& [champ, texte] : champs)
-            QCOMPARE(champ->text(), QString::fromUtf8(texte));
-        QVERIFY(!f.txtGh(1)->Modifie());
-        f.accept();
-        QVERIFY(e.Fichier("Stati_Fr.TXT").find(" 7,4 3,8 #Station utilisateur 1*") !=
-                std::string::npos);
-    }
-
-    void nomRefuseOuEnregistreEtChoisi() {
-        EssaiStation e;
-        const std::string avant = e.Fichier("Stati_Fr.TXT");
         NotificateurEnregistreur notes;
         {
             frmStation f(e.projet);
+            const std::pair<ChampSaisie*, const char*> champs[] = {
+                {f.txtAltitude(), "237"}, {f.txtlatitude(), "45,8"}, {f.txtDistanceMer(), ">= 10"},
+                {f.txtGh(1), "1,18"},     {f.txtText(12), "3,8"},    {f.txtTef(7), "19,4"}};
+            for (const auto& [champ, texte] : champs)
+                QCOMPARE(champ->text(), QString::fromUtf8(texte));
             QVERIFY(Montrer(f));
             Saisir(f.txtStation(), QStringLiteral("Ab"));
             QVERIFY(f.isVisible());
@@ -380,29 +367,25 @@ private slots:
             QCOMPARE(notes.messages, (std::vector<std::string>{
                                          "Le nom de la station doit comporter au moin 3 caractères",
                                          "La station « Station utilisateur 2* » existe déjà."}));
-            QCOMPARE(e.Fichier("Stati_Fr.TXT"), avant);
         }
         notes.Effacer();
         PlusTard([] {
             auto* f = qobject_cast<frmStation*>(FenetreModale());
             QVERIFY(f != nullptr);
             Saisir(f->txtStation(), QStringLiteral("Abc"), false);
-            Saisir(f->txtAltitude(), QStringLiteral("410"), false);
             Saisir(f->txtGh(1), QStringLiteral("1.5"), false);
             QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdOk")), Qt::LeftButton);
         });
         OuvrirStation(e.projet, nullptr);
         QVERIFY(notes.messages.empty());
         QCOMPARE(e.projet.Meteo->station(), std::string("Abc*"));
-        QCOMPARE(e.projet.Meteo->altitude_station_meteo, 410.0f);
-        // The list offers the new name in the old one's place; the project was
-        // recalculated on it; the three files renamed it.
         QCOMPARE(Libelles[Liste::Stations][0], std::string("Abc*"));
         QCOMPARE(e.projet.Enregistrement().Calcul.Gh[1], 1.5f);
-        for (const char* nom : {"Ville_Fr.TXT", "Stati_Fr2.TXT", "Stati_Fr.TXT"}) {
-            QVERIFY2(e.Fichier(nom).find("Abc*") != std::string::npos, nom);
-            QVERIFY2(e.Fichier(nom).find("Station utilisateur 1*") == std::string::npos, nom);
-        }
+        QCOMPARE(float(e.projet.Meteo->TextStation.Item(12)), 3.8f);
+        for (const char* nom : {"Ville_Fr.TXT", "Stati_Fr2.TXT", "Stati_Fr.TXT"})
+            QVERIFY2(e.Fichier(nom).find("Abc*") != std::string::npos &&
+                         e.Fichier(nom).find("Station utilisateur 1*") == std::string::npos,
+                     nom);
     }
 
     void choixHemisphereEtImportDUnFichier() {
@@ -434,9 +417,7 @@ private slots:
         QVERIFY(f.txtZone()->isReadOnly());
 
         QVERIFY(f.ImporterFichier(chemin));
-        QCOMPARE(f.txtStation()->text(), QStringLiteral("Port Louis"));
         QCOMPARE(f.txtlatitude()->text(), QStringLiteral("-20,16"));
-        QCOMPARE(f.txtHemisphere()->text(), QStringLiteral("S"));
         QCOMPARE(f.txtZone()->text(), QStringLiteral("Zone continentale"));
         QVERIFY(f.txtGh(1)->Modifie()); // to review, not saved yet
         // The sea is near after all: the zone follows the distance class of an import.
@@ -445,13 +426,10 @@ private slots:
         Choisir(f, 4, "< 0.5");
         f.accept();
         const clsMeteo& m = *e.projet.Meteo;
-        QCOMPARE(m.station(), std::string("Port Louis*"));
-        QCOMPARE(m.Hemisphere(), std::string("S"));
-        QCOMPARE(m.Gh.Item(6), 4.8);
-        QCOMPARE(m.Text.Item(6), 6.5);
-        QCOMPARE(m.Distance_Mer_station_meteo, int16_t(1));
-        QCOMPARE(m.Nb_habitant_station_meteo, int16_t(1));
-        QCOMPARE(m.zone, std::string("Zone maritime"));
+        QCOMPARE(m.station() + m.Hemisphere() + m.zone, std::string("Port Louis*SZone maritime"));
+        QCOMPARE(std::pair(m.Gh.Item(6), m.Text.Item(6)), std::pair(4.8, 6.5));
+        QCOMPARE(std::pair(m.Distance_Mer_station_meteo, m.Nb_habitant_station_meteo),
+                 std::pair(int16_t(1), int16_t(1)));
     }
 
     // Installed read-only, the data folder is copied for the person once, who is told

@@ -111,45 +111,35 @@ private slots:
     void initTestCase() { PreparerEnvironnementTest(); }
     void init() { ChargerDossier(); }
 
-    void commandesActivesAvecUnProjet() {
+    void commandesActivesEtEnvoyeesAuProjetActif() {
         FabriqueEnregistreuse fabrique;
         PrincipaleEssai f(fabrique);
         QVERIFY(Commandes(f, false));
-        f.reponseOuvrir.clear(); // "Ouvrir" cancelled: nothing
-        f.Action("mnuFileOpen")->trigger();
+        f.Commande("mnuFileOpen"); // cancelled: nothing
         QVERIFY(Commandes(f, false) && f.NbProjets() == 0);
         QTest::keyClick(&f, Qt::Key_N, Qt::ControlModifier);
         QTest::keyClick(&f, Qt::Key_N, Qt::ControlModifier);
+        QTest::keyClick(&f, Qt::Key_N, Qt::ControlModifier);
         QVERIFY(Commandes(f, true));
-        // Closing one of two leaves the other active: commands reach project 1.
-        f.Action("mnuFileClose")->trigger();
+        f.Zone()->setActiveSubWindow(f.Zone()->subWindowList().at(1));
+        f.Commande("mnuFileClose"); // the other two stay, the first one active
         QCoreApplication::processEvents();
-        QVERIFY(Commandes(f, true));
-        f.Action("mnuCalculer")->trigger();
-        QCOMPARE(fabrique.journal, (QStringList{"2:Detruit", "1:Calculer"}));
-        f.Action("mnuFileClose")->trigger();
-        QCoreApplication::processEvents();
-        QVERIFY(Commandes(f, false) && f.ProjetActif() == nullptr);
-        QCOMPARE(fabrique.detruits, 2);
-    }
-
-    void commandesVersLeProjetActif() {
-        FabriqueEnregistreuse fabrique;
-        PrincipaleEssai f(fabrique);
-        f.LoadNewDoc();
-        f.LoadNewDoc();
         f.Zone()->setActiveSubWindow(f.Zone()->subWindowList().front());
         for (const char* nom : {"mnuFileSave", "mnuEditUndo", "mnuCalculer", "mnuFilePrintPreview",
                                 "mnuFilePrint", "mnuFileSaveAs", "mnuToolsOptions"})
-            f.Action(nom)->trigger(); // Save As cancelled: nothing
+            f.Commande(nom); // Save As cancelled: nothing
         f.reponseEnregistrer = QStringLiteral("/tmp/essai.vqp");
         QTest::keyClick(&f, Qt::Key_S, Qt::ControlModifier);
-        f.Action("mnuFileSaveAs")->trigger();
-        // The options are followed by a full calculation.
-        QCOMPARE(f.optionsMontrees, 1);
+        f.Commande("mnuFileSaveAs");
+        QCOMPARE(f.optionsMontrees, 1); // followed by a full calculation
         QCOMPARE(fabrique.journal,
-                 (QStringList{"1:Enregistrer", "1:Annuler", "1:Calculer", "1:Apercu", "1:Imprimer",
-                              "1:Calculer", "1:Enregistrer", "1:EnregistrerSous /tmp/essai.vqp"}));
+                 (QStringList{"2:Detruit", "1:Enregistrer", "1:Annuler", "1:Calculer", "1:Apercu",
+                              "1:Imprimer", "1:Calculer", "1:Enregistrer",
+                              "1:EnregistrerSous /tmp/essai.vqp"}));
+        f.Commande("mnuFileClose");
+        f.Commande("mnuFileClose");
+        QCoreApplication::processEvents();
+        QVERIFY(Commandes(f, false) && f.ProjetActif() == nullptr);
     }
 
     void ouvrirQuitterEtGeometrie() {
@@ -175,29 +165,16 @@ private slots:
                  QStringLiteral("/tmp/mes projets/a.vqp"));
     }
 
-    void aideEtAPropos() {
+    void aideDuDossierInstalle() {
         CapteurUrl fichiers("file");
         FabriqueEnregistreuse fabrique;
-        frmMain f(fabrique);
-        f.findChild<QAction*>(QStringLiteral("mnuHelpSearchForHelpOn"))->trigger();
+        PrincipaleEssai f(fabrique);
+        f.Commande("mnuHelpSearchForHelpOn");
         QCOMPARE(fichiers.urls.size(), 1);
         QVERIFY(fichiers.urls.front().toLocalFile().endsWith(QStringLiteral("/help/index.htm")));
-
-        CapteurUrl web("https");
-        frmSplash s;
-        QCOMPARE(s.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
-                 QStringLiteral("Version " VARQUIN_VERSION));
-        QTest::mouseClick(s.findChild<QPushButton*>(QStringLiteral("cmdWeb")), Qt::LeftButton);
-        QCOMPARE(web.urls, QList<QUrl>{QUrl(QString::fromLatin1(frmSplash::AdresseWeb))});
-        // Shown while loading, it cannot be used; afterwards Ok closes it.
+        frmSplash s; // shown while loading, it cannot be used
         s.MontrerChargement();
         QVERIFY(s.isVisible() && !s.isEnabled());
-        s.hide();
-        s.setEnabled(true);
-        PlusTard([&] {
-            QTest::mouseClick(s.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
-        });
-        QCOMPARE(s.exec(), int(QDialog::Accepted));
     }
 
     void optionsOkChangeAnnulerNon() {
