@@ -1,6 +1,6 @@
 #pragma once
-// What the core's tests share: the fixture folders, scratch folders, raw file access,
-// a reset of the process-wide reference data and a scoped environment variable.
+// What the core's tests share: fixture and scratch folders, raw file access, a reset of
+// the process-wide reference data and a scoped environment variable.
 
 #include "common/Chemins.h"
 #include "data/modDonnees.h"
@@ -110,8 +110,6 @@ public:
         Definir(valeur);
     }
     ~VariableEnvironnement() { Definir(avant_); }
-    VariableEnvironnement(const VariableEnvironnement&) = delete;
-    VariableEnvironnement& operator=(const VariableEnvironnement&) = delete;
 
 private:
     void Definir(const std::optional<std::string>& v) {

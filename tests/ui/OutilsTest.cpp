@@ -16,40 +16,6 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
-class ProjetEnregistreur : public ProjetUI {
-public:
-    ProjetEnregistreur(FabriqueEnregistreuse& f, int numero)
-        : fabrique_(f), prefixe_(QString::number(numero) + QLatin1Char(':')),
-          fenetre_(new QLabel(QStringLiteral("Projet %1").arg(numero))) {}
-    ~ProjetEnregistreur() override {
-        ++fabrique_.detruits;
-        Noter(QStringLiteral("Detruit"));
-    }
-    QWidget* Fenetre() override { return fenetre_; }
-    void Ouvrir(const QString& chemin) override { Noter(QStringLiteral("Ouvrir ") + chemin); }
-    void Enregistrer() override { Noter(QStringLiteral("Enregistrer")); }
-    void EnregistrerSous(const QString& chemin) override {
-        Noter(QStringLiteral("EnregistrerSous ") + chemin);
-    }
-    void Annuler() override { Noter(QStringLiteral("Annuler")); }
-    void Calculer() override { Noter(QStringLiteral("Calculer")); }
-    void ApercuAvantImpression(QWidget*) override { Noter(QStringLiteral("Apercu")); }
-    void Imprimer(QWidget*) override { Noter(QStringLiteral("Imprimer")); }
-
-private:
-    void Noter(const QString& quoi) { fabrique_.journal << prefixe_ + quoi; }
-
-    FabriqueEnregistreuse& fabrique_;
-    QString prefixe_;
-    QLabel* fenetre_;
-};
-} // namespace
-
-std::unique_ptr<ProjetUI> FabriqueEnregistreuse::NouveauProjet() {
-    return std::make_unique<ProjetEnregistreur>(*this, ++crees);
-}
-
 PrincipaleEssai::PrincipaleEssai(FabriqueProjets& fabrique) : frmMain(fabrique) {
     setGeometry(0, 0, 1280, 800);
     show();

@@ -1,7 +1,7 @@
 #pragma once
 // What the desktop suites share: the set-up that keeps them away from the person's own
-// settings, a data folder loaded as at start-up with a project on it, a factory whose
-// projects record the commands they receive, and the person's gestures.
+// settings and data, a data folder loaded as at start-up with a project on it, the main
+// window with its dialogs answered, and the person's gestures.
 
 #include "../core/DonneesTest.h"
 #include "project/clsprojet.h"
@@ -12,17 +12,6 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
-
-// The commands received by every project of a factory, in order, as "n:Commande" or
-// "n:Commande chemin" where n is the project's creation number (from 1).
-class FabriqueEnregistreuse : public FabriqueProjets {
-public:
-    std::unique_ptr<ProjetUI> NouveauProjet() override;
-
-    QStringList journal;
-    int crees = 0;
-    int detruits = 0;
-};
 
 // The main window, shown at 1280 x 800 and active, its dialogs answered by the test.
 class PrincipaleEssai : public frmMain {

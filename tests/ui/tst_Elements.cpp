@@ -272,23 +272,18 @@ private slots:
         n.Sablier(false);
         QCOMPARE(Curseur(), Qt::WaitCursor);
         // A box has one Ok button, the title given, and a normal pointer while it shows.
-        QString titre, texte;
-        int boutons = 0;
-        Qt::CursorShape pendant = Qt::BlankCursor;
+        QString vu;
         PlusTard([&] {
             auto* boite = qobject_cast<QMessageBox*>(FenetreModale());
             QVERIFY(boite != nullptr);
-            titre = boite->windowTitle();
-            texte = boite->text();
-            boutons = static_cast<int>(boite->buttons().size());
-            pendant = Curseur();
+            vu = QStringLiteral("%1|%2|%3|%4")
+                     .arg(boite->windowTitle(), boite->text())
+                     .arg(boite->buttons().size())
+                     .arg(Curseur() == Qt::ArrowCursor);
             boite->button(QMessageBox::Ok)->click();
         });
         n.Message("Première ligne\r\nSeconde ligne", "VARQUIN");
-        QCOMPARE(titre, QStringLiteral("VARQUIN"));
-        QCOMPARE(texte, QStringLiteral("Première ligne\nSeconde ligne"));
-        QCOMPARE(boutons, 1);
-        QCOMPARE(pendant, Qt::ArrowCursor);
+        QCOMPARE(vu, QStringLiteral("VARQUIN|Première ligne\nSeconde ligne|1|1"));
         QCOMPARE(Curseur(), Qt::WaitCursor);
         n.Sablier(false);
         QCOMPARE(Curseur(), Qt::BlankCursor);

@@ -111,65 +111,31 @@ private slots:
     void initTestCase() { PreparerEnvironnementTest(); }
     void init() { ChargerDossier(); }
 
-    void commandesActivesEtEnvoyeesAuProjetActif() {
-        FabriqueEnregistreuse fabrique;
-        PrincipaleEssai f(fabrique);
-        QVERIFY(Commandes(f, false));
-        f.Commande("mnuFileOpen"); // cancelled: nothing
-        QVERIFY(Commandes(f, false) && f.NbProjets() == 0);
-        QTest::keyClick(&f, Qt::Key_N, Qt::ControlModifier);
-        QTest::keyClick(&f, Qt::Key_N, Qt::ControlModifier);
-        QTest::keyClick(&f, Qt::Key_N, Qt::ControlModifier);
-        QVERIFY(Commandes(f, true));
-        f.Zone()->setActiveSubWindow(f.Zone()->subWindowList().at(1));
-        f.Commande("mnuFileClose"); // the other two stay, the first one active
-        QCoreApplication::processEvents();
-        f.Zone()->setActiveSubWindow(f.Zone()->subWindowList().front());
-        for (const char* nom : {"mnuFileSave", "mnuEditUndo", "mnuCalculer", "mnuFilePrintPreview",
-                                "mnuFilePrint", "mnuFileSaveAs", "mnuToolsOptions"})
-            f.Commande(nom); // Save As cancelled: nothing
-        f.reponseEnregistrer = QStringLiteral("/tmp/essai.vqp");
-        QTest::keyClick(&f, Qt::Key_S, Qt::ControlModifier);
-        f.Commande("mnuFileSaveAs");
-        QCOMPARE(f.optionsMontrees, 1); // followed by a full calculation
-        QCOMPARE(fabrique.journal,
-                 (QStringList{"2:Detruit", "1:Enregistrer", "1:Annuler", "1:Calculer", "1:Apercu",
-                              "1:Imprimer", "1:Calculer", "1:Enregistrer",
-                              "1:EnregistrerSous /tmp/essai.vqp"}));
-        f.Commande("mnuFileClose");
-        f.Commande("mnuFileClose");
-        QCoreApplication::processEvents();
-        QVERIFY(Commandes(f, false) && f.ProjetActif() == nullptr);
-    }
-
-    void ouvrirQuitterEtGeometrie() {
-        FabriqueEnregistreuse fabrique;
+    // The eight project commands follow the projects open; quitting closes them all and
+    // keeps the window's size for the next start; help opens the installed page.
+    void commandesQuitterEtAide() {
         {
-            PrincipaleEssai f(fabrique);
-            f.setGeometry(40, 50, 900, 640);
-            f.reponseOuvrir = QStringLiteral("/tmp/dossier projets/a.vqp");
-            f.Action("mnuFileOpen")->trigger(); // always a new window
-            QTest::keyClick(&f, Qt::Key_O, Qt::ControlModifier);
-            QCOMPARE(fabrique.journal, (QStringList{"1:Ouvrir /tmp/dossier projets/a.vqp",
-                                                    "2:Ouvrir /tmp/dossier projets/a.vqp"}));
-            QCOMPARE(QSettings().value(QStringLiteral("frmMain/dernierDossier")).toString(),
-                     QStringLiteral("/tmp/dossier projets"));
-            f.Action("mnuFileExit")->trigger();
+            Bureau b;
+            b.setGeometry(40, 50, 900, 640);
+            QVERIFY(Commandes(b, false));
+            b.Commande("mnuFileOpen"); // cancelled: nothing
+            QVERIFY(Commandes(b, false) && b.NbProjets() == 0);
+            QTest::keyClick(&b, Qt::Key_N, Qt::ControlModifier);
+            QTest::keyClick(&b, Qt::Key_N, Qt::ControlModifier);
+            QVERIFY(Commandes(b, true));
+            b.Commande("mnuFileClose");
             QCoreApplication::processEvents();
-            QVERIFY(!f.isVisible());
-            QCOMPARE(fabrique.detruits, 2);
+            QVERIFY(Commandes(b, true) && b.NbProjets() == 1);
+            b.Commande("mnuFileExit");
+            QCoreApplication::processEvents();
+            QVERIFY(!b.isVisible() && b.NbProjets() == 0);
+            QVERIFY(EstLibre(Projet(1)) && EstLibre(Projet(2)));
         }
+        FabriqueProjetsFenetres fabrique;
         frmMain suivant(fabrique);
         QCOMPARE(suivant.size(), QSize(900, 640));
-        QCOMPARE(ProjetEnArgument({"varquin", "/tmp/mes", "projets/a.vqp"}),
-                 QStringLiteral("/tmp/mes projets/a.vqp"));
-    }
-
-    void aideDuDossierInstalle() {
         CapteurUrl fichiers("file");
-        FabriqueEnregistreuse fabrique;
-        PrincipaleEssai f(fabrique);
-        f.Commande("mnuHelpSearchForHelpOn");
+        suivant.findChild<QAction*>(QStringLiteral("mnuHelpSearchForHelpOn"))->trigger();
         QCOMPARE(fichiers.urls.size(), 1);
         QVERIFY(fichiers.urls.front().toLocalFile().endsWith(QStringLiteral("/help/index.htm")));
         frmSplash s; // shown while loading, it cannot be used
@@ -432,21 +398,18 @@ private slots:
         QVERIFY(!resultats().front().isEmpty() && resultats() != plein);
         Saisir(b.C("txtAltitude"), QStringLiteral("800")); // the next change empties it again
         QVERIFY(b.F().Grille()->Texte(1, 1).isEmpty());
+        b.Commande("mnuToolsOptions"); // and the options are followed by a full calculation
+        QCOMPARE(b.optionsMontrees, 1);
+        QVERIFY(!b.F().Grille()->Texte(1, 1).isEmpty());
         Etat().DefinirCalculAuto(true);
     }
 
-    void nouveauNumerosEtProjetActif() {
+    void nouveauEtProjetActif() {
         Bureau b;
         b.Commande("mnuFileNew");
         QCOMPARE(b.Titre(), QDir::currentPath() + QStringLiteral("/Projet0001.vqp"));
         QVERIFY(!b.F().Grille()->Texte(1, 13).isEmpty()); // calculated and shown
         b.Commande("mnuFileNew");
-        b.Commande("mnuFileNew");
-        // Closing the second frees record 2 for the next project.
-        b.Zone()->subWindowList().at(1)->close();
-        QCoreApplication::processEvents();
-        b.Commande("mnuFileNew");
-        QCOMPARE(b.P().Nom, std::string("Projet0002"));
         // Activating another window makes its project the active one.
         b.Zone()->setActiveSubWindow(b.Zone()->subWindowList().front());
         QCOMPARE(b.P().Nom, std::string("Projet0001"));
@@ -473,8 +436,10 @@ private slots:
         b.Commande("mnuFileSaveAs");
         QCOMPARE(b.Titre(), chemin);
         b.reponseOuvrir = chemin;
-        b.Commande("mnuFileOpen");
+        b.Commande("mnuFileOpen"); // always a new window
         QCOMPARE(b.NbProjets(), 2);
+        QCOMPARE(QSettings().value(QStringLiteral("frmMain/dernierDossier")).toString(),
+                 dossier.path());
         QCOMPARE(b.Titre(), chemin);
         QCOMPARE(Affichage(b.F()), avant);
         // Save writes to the project's own file without a dialog.
