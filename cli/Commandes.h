@@ -11,6 +11,9 @@ using Arguments = std::vector<std::string>;
 int CommandeInfo(const Arguments& arguments);
 // varquin-cli calc PROJECT.vqp [--format table|csv|json] [--set KEY=VALUE]... [--data DIR]
 int CommandeCalc(const Arguments& arguments);
+// varquin-cli sweep PROJECT.vqp [--collectors A:B[:STEP]] [--volumes MIN:MAX[:STEP]]
+// [--format table|csv|json] [--set KEY=VALUE]... [--data DIR]: the sizing study.
+int CommandeBalayage(const Arguments& arguments);
 // varquin-cli new -o PROJECT.vqp [--set KEY=VALUE]... [--data DIR]
 int CommandeNouveau(const Arguments& arguments);
 // varquin-cli import-epw FICHIER.epw [--format table|csv|json]: the monthly series of a
@@ -19,3 +22,5 @@ int CommandeImportEpw(const Arguments& arguments);
 // varquin-cli report PROJECT.vqp -o FILE.pdf [--set KEY=VALUE]... [--data DIR]: the
 // printed report of the calculated project as a PDF, drawn offscreen.
 int CommandeRapport(const Arguments& arguments);
+// varquin-cli regles [--data DIR]: the table of input rules in Markdown.
+int CommandeRegles(const Arguments& arguments);

@@ -45,8 +45,10 @@ OptionsProjet LireOptions(const Arguments& arguments, const std::vector<std::str
             o.affectations.push_back(*valeur);
         else if (option == "--format")
             o.format = *valeur;
-        else
+        else if (option == "-o")
             o.sortie = *valeur;
+        else
+            o.propres[option] = *valeur;
     }
     if (o.format != "table" && o.format != "csv" && o.format != "json")
         throw ErreurUsage("format « " + o.format + " » inconnu (table, csv ou json)");

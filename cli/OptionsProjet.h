@@ -3,6 +3,7 @@
 
 #include "cli/Commandes.h"
 
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -10,11 +11,12 @@
 
 struct OptionsProjet {
     std::vector<std::string> positionnels;
-    std::string dossierDonnees;            // --data
-    std::vector<std::string> affectations; // --set KEY=VALUE, in order
-    std::string format = "table";          // --format table|csv|json
-    std::string sortie;                    // -o FILE
-    bool aide = false;                     // --help
+    std::string dossierDonnees;                 // --data
+    std::vector<std::string> affectations;      // --set KEY=VALUE, in order
+    std::string format = "table";               // --format table|csv|json
+    std::string sortie;                         // -o FILE
+    std::map<std::string, std::string> propres; // a subcommand's own options, by name
+    bool aide = false;                          // --help
 };
 
 // Bad usage: the message says what is wrong; the process exits with status 2.
@@ -24,7 +26,8 @@ public:
 };
 
 // Reads the arguments; `acceptees` lists the options the subcommand takes among
-// "--data", "--set", "--format", "-o". Throws ErreurUsage.
+// "--data", "--set", "--format", "-o" and its own, which go to `propres`. Throws
+// ErreurUsage.
 OptionsProjet LireOptions(const Arguments& arguments, const std::vector<std::string>& acceptees);
 
 // The keys --set accepts, for the help text.

@@ -151,8 +151,6 @@ std::string ChaineJson(const std::string& texte) {
     return r + "\"";
 }
 
-namespace {
-// A stored Single as JSON: the shortest text that reads back to the same float.
 std::string SimpleJson(float v) {
     if (!std::isfinite(v))
         return "null";
@@ -168,6 +166,7 @@ std::string MoisJson(const TableauMois& mois) {
     return texte + "]";
 }
 
+namespace {
 // The values the cells are made from, exactly as the record holds them.
 void EcrireValeurs(std::ostream& sortie, const EnregistrementCalcul& c) {
     sortie << "  \"valeurs\": {\"Fecs\": " << MoisJson(c.Fecs) << ", \"Becs\": " << MoisJson(c.Becs)
@@ -176,6 +175,8 @@ void EcrireValeurs(std::ostream& sortie, const EnregistrementCalcul& c) {
            << ", \"Productivite_an\": " << SimpleJson(c.Productivite_an)
            << ", \"Productivite_par_m2\": " << SimpleJson(c.Productivite_par_m2) << "},\n";
 }
+
+} // namespace
 
 void EcrireMessages(std::ostream& sortie, const RapportCalcul& rapport) {
     sortie << "  \"calcul_complet\": " << (rapport.Complet() ? "true" : "false")
@@ -189,12 +190,18 @@ void EcrireMessages(std::ostream& sortie, const RapportCalcul& rapport) {
     }
     sortie << (messages.empty() ? "]" : "\n  ]");
 }
-} // namespace
 
 void EcrireResultats(std::ostream& sortie, const std::string& format, const clsprojet& projet,
                      const RapportCalcul& rapport) {
     const EnTeteResultats e{projet.Nom, projet.Fichier, projet.Meteo->station()};
-    const TableauResultats t = CalculerTableauResultats(projet);
+    TableauResultats t = CalculerTableauResultats(projet);
+    // A run that did not go through computed none of the values the record holds.
+    if (!rapport.Complet()) {
+        for (LigneResultats& l : t.lignes) {
+            l.mois.fill(std::nullopt);
+            l.annuel.reset();
+        }
+    }
     if (format == "csv") {
         EcrireCsv(sortie, t);
         return;
@@ -203,7 +210,10 @@ void EcrireResultats(std::ostream& sortie, const std::string& format, const clsp
     if (format == "json") {
         // After the grid: the stored values behind it, the run's messages, the study.
         EcrireJson(sortie, e, t, [&](std::ostream& s) {
-            EcrireValeurs(s, projet.Enregistrement().Calcul);
+            if (rapport.Complet())
+                EcrireValeurs(s, projet.Enregistrement().Calcul);
+            else
+                s << "  \"valeurs\": null,\n";
             EcrireMessages(s, rapport);
             EcrireEconomieJson(s, etude);
         });

@@ -2,6 +2,7 @@
 // The results of a project printed as an aligned table, as CSV (";" separated, the
 // separator French spreadsheets expect) or as JSON.
 
+#include "engine/EnregistrementCalcul.h"
 #include "project/TableauResultats.h"
 
 #include <functional>
@@ -30,3 +31,9 @@ void EcrireResultats(std::ostream& sortie, const std::string& format, const clsp
 
 // A JSON string literal of a UTF-8 text.
 std::string ChaineJson(const std::string& texte);
+// A stored Single as JSON: the shortest text that reads back to the same float.
+std::string SimpleJson(float v);
+// Months 1..12 as a JSON array of stored Singles.
+std::string MoisJson(const TableauMois& mois);
+// The members "calcul_complet" and "messages" of a run's report.
+void EcrireMessages(std::ostream& sortie, const RapportCalcul& rapport);

@@ -22,6 +22,12 @@ const Commande kCommandes[] = {
      "calc PROJET.vqp [--format table|csv|json] [--set CLÉ=VALEUR]... [--data DOSSIER]\n"
      "                          calcule un projet et affiche ses résultats",
      CommandeCalc},
+    {"sweep",
+     "sweep PROJET.vqp [--collectors DÉBUT:FIN[:PAS]] [--volumes MIN:MAX[:PAS]]\n"
+     "      [--format table|csv|json] [--set CLÉ=VALEUR]... [--data DOSSIER]\n"
+     "                          couverture et productivité selon le nombre de capteurs\n"
+     "                          et le volume du ballon (étude de dimensionnement)",
+     CommandeBalayage},
     {"new",
      "new -o PROJET.vqp [--set CLÉ=VALEUR]... [--data DOSSIER]\n"
      "                          écrit un nouveau projet par défaut",
@@ -34,6 +40,8 @@ const Commande kCommandes[] = {
      "report PROJET.vqp -o RAPPORT.pdf [--set CLÉ=VALEUR]... [--data DOSSIER]\n"
      "                          écrit le rapport imprimé du projet calculé en PDF",
      CommandeRapport},
+    {"regles", "regles [--data DOSSIER]  la table des données modifiables et de leurs limites",
+     CommandeRegles},
 };
 
 // What the core throws past a command ends it with a French message, never an abort.

@@ -43,11 +43,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 if(TARGET varquin)
-    # Named as well: the platform plugins and the report's fonts are loaded at run
-    # time, where dpkg-shlibdeps cannot see them.
+    # Named as well: the platform plugins, Qt's French translations of its own dialogs
+    # and the report's fonts are loaded at run time, where dpkg-shlibdeps cannot see them.
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
-        "libqt6widgets6, libqt6printsupport6, libqt6gui6, qt6-qpa-plugins, fonts-liberation")
-    # The help page and the maker's web page are opened through xdg-open.
+        "libqt6widgets6, libqt6printsupport6, libqt6gui6, qt6-qpa-plugins, \
+qt6-translations-l10n, fonts-liberation")
+    # The maker's web page is opened through xdg-open (the help has its own window).
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 endif()
 include(CPack)

@@ -348,7 +348,8 @@ const std::vector<RegleSaisie>& ReglesSaisie() {
         ChauffeEau(t);
         Capteurs(t);
         Echangeur(t);
-        for (auto partie : {ReglesBoucle, ReglesBesoinsEtBallon, ReglesHorsFichier}) {
+        for (auto partie :
+             {ReglesBoucle, ReglesBesoinsEtBallon, ReglesHorsFichier, ReglesEconomie}) {
             Regles suite = partie();
             t.insert(t.end(), std::make_move_iterator(suite.begin()),
                      std::make_move_iterator(suite.end()));

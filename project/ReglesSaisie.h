@@ -94,6 +94,13 @@ struct RegleSaisie {
     // Puts back a value read from a file, where it differs from `definir` (a model
     // name whose catalogue values the file already holds).
     std::function<void(clsprojet&, const std::string&)> restaurer{};
+    // An empty text is accepted and means "follow the data folder's default".
+    bool facultative = false;
+    // A check of its own, for a value no bound or list describes (a list of aids):
+    // the reason of the refusal, or nothing.
+    std::function<std::optional<std::string>(const std::string&)> verifier{};
+    // What the value may be, in words, where no bound or list says it.
+    std::string_view admises{};
 
     // "Section:cle".
     std::string Nom() const;
@@ -133,5 +140,8 @@ std::optional<std::string> VerifierValeur(const RegleSaisie& regle, const std::s
 // record can be calculated.
 std::vector<std::string> VerifierEnregistrement(const EnregistrementProjet& enregistrement);
 
-// The command line's help: one line per key with its label, unit and range or list.
+// What a rule accepts, in words: "de 0,01 à 99", "une valeur ou douze, de 1 à 100000",
+// "« Sans appoint », « Appoint intégré »", "un modèle du catalogue"...
+std::string ValeursAdmises(const RegleSaisie& regle);
+// The command line's help: one line per key with its label and what it accepts.
 std::string AideRegles();

@@ -70,4 +70,5 @@ template <auto Champ> bool ForceCalcul(const Enr& e) {
 Regles ReglesBoucle();
 Regles ReglesBesoinsEtBallon();
 Regles ReglesHorsFichier();
+Regles ReglesEconomie();
 } // namespace regles

@@ -2,6 +2,7 @@
 // before a run.
 
 #include "data/modDonnees.h"
+#include "data/modLibelles.h"
 #include "data/modTexte.h"
 #include "engine/modCalculBilan.h"
 #include "project/LectureSaisie.h"
@@ -31,6 +32,8 @@ bool PorteeDe(Portee portee, bool chauffeEau, bool masque) {
 
 // A bound as the program shows numbers: a decimal comma, no useless zero.
 std::string TexteBorne(double valeur) {
+    if (valeur == std::floor(valeur) && std::fabs(valeur) < 1e15)
+        return FormatEntier(valeur);
     return FormatSimple(static_cast<float>(valeur));
 }
 
@@ -169,6 +172,12 @@ std::string MessageRefus(const RegleSaisie& regle, const std::string& raison,
 
 std::optional<std::string> VerifierValeur(const RegleSaisie& regle, const std::string& valeur,
                                           const clsprojet* projet, const std::string& precision) {
+    if (regle.facultative && Rogner(valeur).empty())
+        return std::nullopt;
+    if (regle.verifier) {
+        if (const auto raison = regle.verifier(valeur))
+            return MessageRefus(regle, *raison, precision);
+    }
     switch (regle.genre) {
     case GenreSaisie::Nombre:
     case GenreSaisie::Entier:
@@ -235,22 +244,39 @@ std::vector<std::string> VerifierEnregistrement(const EnregistrementProjet& e) {
     return refus;
 }
 
+std::string ValeursAdmises(const RegleSaisie& r) {
+    std::string texte;
+    if (r.bornes)
+        texte = "de " + TexteBorne(r.bornes->minimum) + " à " + TexteBorne(r.bornes->maximum);
+    if (r.genre == GenreSaisie::Mois)
+        texte = "une valeur ou douze, " + texte;
+    if (r.genre == GenreSaisie::Points)
+        texte = "une valeur par point, " + texte;
+    if (r.genre == GenreSaisie::Catalogue)
+        texte = "un modèle du catalogue";
+    if (r.genre == GenreSaisie::Liste)
+        texte = Enumerer(ItemsListe(r.liste));
+    if (r.genre == GenreSaisie::Choix)
+        texte = Enumerer(ItemsListe(r.liste)) + " (ou 0, 1, 2)";
+    if (r.genre == GenreSaisie::Texte)
+        texte = r.cle == "Station" ? "une station des données" : "un texte";
+    if (r.liste == Liste::Departements)
+        texte = "un département du pays choisi";
+    if (r.bornesDuProjet)
+        texte = "de 1 à 999 fois Ac (des capteurs entiers)";
+    if (r.liste >= 0 && r.genre == GenreSaisie::Nombre)
+        texte += ", ou un libellé de la liste";
+    if (!r.admises.empty())
+        texte = std::string(r.admises);
+    if (r.facultative)
+        texte += " ; vide : la valeur des données";
+    return texte;
+}
+
 std::string AideRegles() {
     std::string texte;
-    for (const RegleSaisie& r : ReglesSaisie()) {
-        texte += "  " + r.Nom();
-        texte += "  (" + std::string(r.libelle);
-        if (r.bornes)
-            texte +=
-                ", de " + TexteBorne(r.bornes->minimum) + " à " + TexteBorne(r.bornes->maximum);
-        if (r.genre == GenreSaisie::Mois)
-            texte += ", une valeur ou douze";
-        if (r.genre == GenreSaisie::Points)
-            texte += ", une valeur par point";
-        if (r.genre == GenreSaisie::Liste || r.genre == GenreSaisie::Catalogue ||
-            r.genre == GenreSaisie::Choix)
-            texte += ", un choix de la liste";
-        texte += ")\n";
-    }
+    for (const RegleSaisie& r : ReglesSaisie())
+        texte +=
+            "  " + r.Nom() + "  (" + std::string(r.libelle) + " : " + ValeursAdmises(r) + ")\n";
     return texte;
 }

@@ -1,8 +1,10 @@
 #include "project/clsEconomie.h"
 
 #include "data/modTexte.h"
+#include "project/ReglesSaisie.h"
 
 #include <cmath>
+#include <map>
 
 double clsEconomie::TotalAides() const {
     double total = 0;
@@ -11,30 +13,22 @@ double clsEconomie::TotalAides() const {
     return total;
 }
 
-const std::vector<BorneEconomie>& BornesEconomie() {
-    // Wide enough for any real installation, narrow enough to catch a slip of the
-    // keyboard (a price typed in cents, a rate typed as a fraction of a per cent).
-    static const std::vector<BorneEconomie> bornes = {
-        {"Rendement", "Rendement de l'énergie remplacée", 0, 10, true},
-        {"Prix", "Prix de l'énergie [€/kWh]", 0, 10, false},
-        {"FacteurCO2", "Facteur CO2 [kg/kWh]", 0, 2, false},
-        {"HaussePrix", "Hausse annuelle du prix [%]", -100, 100, true},
-        {"Investissement", "Investissement [€]", 0, 1e8, false},
-        {"Aide", "Aide [€]", 0, 1e8, false},
-        {"Maintenance", "Entretien annuel [€/an]", 0, 1e7, false},
-        {"DureeVie", "Durée de vie [ans]", 1, 100, false},
-        {"TauxActualisation", "Taux d'actualisation [%]", -100, 100, true},
-        {"SeuilProductivite", "Seuil de productivité [kWh/(m².an)]", 0, 5000, false},
-    };
-    return bornes;
-}
-
 const BorneEconomie& Borne(const std::string& cle) {
-    for (const BorneEconomie& b : BornesEconomie()) {
-        if (cle == b.cle)
-            return b;
+    // The bounds are those of the table of input rules; an aid is bounded as the
+    // investment it is taken from.
+    static std::map<std::string, BorneEconomie> bornes;
+    if (const auto trouvee = bornes.find(cle); trouvee != bornes.end())
+        return trouvee->second;
+    const RegleSaisie* regle = nullptr;
+    try {
+        regle = &TrouverRegle("Économie:" + (cle == "Aide" ? std::string("Investissement") : cle));
+    } catch (const ErreurParametre&) {
     }
-    throw ErreurEconomie("Donnée économique inconnue : « " + cle + " ».");
+    if (regle == nullptr || !regle->bornes)
+        throw ErreurEconomie("Donnée économique inconnue : « " + cle + " ».");
+    const char* libelle = cle == "Aide" ? "Aide [€]" : regle->libelle.data();
+    return bornes[cle] = {regle->cle.data(), libelle, regle->bornes->minimum,
+                          regle->bornes->maximum, false};
 }
 
 namespace {

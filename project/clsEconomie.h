@@ -48,8 +48,7 @@ struct BorneEconomie {
     bool minimumExclu;
 };
 
-// The ranges of every numeric input, in the dialog's order.
-const std::vector<BorneEconomie>& BornesEconomie();
+// The range of a numeric input, from the table of input rules (key "Économie:<cle>").
 const BorneEconomie& Borne(const std::string& cle);
 
 // The refusal of an economic input: the message names the field.

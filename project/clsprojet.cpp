@@ -71,6 +71,8 @@ RapportCalcul clsprojet::Nouveau(FenetreProjet* fenetre) {
         CalculSuspendu creation;
         Activer(fenetre);
     }
+    jamaisEnregistre_ = true;
+    referenceApresCalcul_ = true;
     return SimulerORIN(false);
 }
 
@@ -144,4 +146,8 @@ RapportCalcul clsprojet::Modifier(const std::string& cle, const std::string& val
 
 std::string clsprojet::TexteFichier() const {
     return TexteProjet(Enregistrement(), Fichier, ValeursExtension());
+}
+
+bool clsprojet::Modifie() const {
+    return Actif() && TexteFichier() != texteReference_;
 }

@@ -114,6 +114,13 @@ public:
 
     // The text its file would hold now (the record and the extension values).
     std::string TexteFichier() const;
+    // True when that text differs from the one last read or written, taken after the
+    // run that follows the opening (a run brings the values it computes up to date,
+    // which is no change of the person's).
+    bool Modifie() const;
+    // True for a new project, or an example, that was never saved: saving it asks
+    // where.
+    bool JamaisEnregistre() const { return jamaisEnregistre_; }
     // True when the last run went through every stage and gave the results the
     // components hold; false before any full run, after an interrupted or refused
     // one, and after a run in on-demand mode.
@@ -123,6 +130,9 @@ public:
 
     // The components into the record, in the ten steps and their order.
     void ConvertObj2Struct();
+    // The record a run would start from now: the components copied into a copy of the
+    // project's record, the project itself untouched (studies made beside it).
+    EnregistrementProjet EnregistrementAvantCalcul() const;
     // The record back into the components, with CalculPermis off meanwhile.
     void ConvertStruct2Obj();
     // The system section's content; also sets the window caption to the file path.
@@ -135,6 +145,7 @@ private:
     void Activer(FenetreProjet* fenetre);
     void Desactiver();
     void CreerComposants();
+    void CopierComposants(EnregistrementProjet& p) const;
     void LireFichier(const std::string& chemin);
     void EcrireFichier(const std::string& chemin);
     void RetablirSysteme();
@@ -142,6 +153,9 @@ private:
     void AppliquerExtension(const Extension& extension, const std::string& chemin);
 
     bool resultatsCalcules_ = false;
+    bool jamaisEnregistre_ = true;
+    std::string texteReference_; // the text last read or written
+    bool referenceApresCalcul_ = false;
 };
 
 // The project whose window is active; nullptr when none.

@@ -24,7 +24,16 @@ void MoisVers(const CollectionNombres& serie, TableauMois& mois) {
 } // namespace
 
 void clsprojet::ConvertObj2Struct() {
-    EnregistrementProjet& p = Enregistrement();
+    CopierComposants(Enregistrement());
+}
+
+EnregistrementProjet clsprojet::EnregistrementAvantCalcul() const {
+    EnregistrementProjet copie = Enregistrement();
+    CopierComposants(copie);
+    return copie;
+}
+
+void clsprojet::CopierComposants(EnregistrementProjet& p) const {
     EnregistrementEntrees& e = p.Entrees;
     EnregistrementCalcul& c = p.Calcul;
 

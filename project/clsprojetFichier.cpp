@@ -6,6 +6,7 @@
 
 #include "common/Citation.h"
 #include "common/Erreurs.h"
+#include "common/Fichiers.h"
 #include "common/Texte.h"
 #include "data/modDonnees.h"
 #include "data/modLibelles.h"
@@ -47,6 +48,7 @@ void clsprojet::OuvrirCommeNouveau(const std::string& chemin) {
     const std::string nouveau = Fichier;
     Ouvrir(chemin);
     Fichier = nouveau;
+    jamaisEnregistre_ = true;
     if (Fenetre)
         Fenetre->DefinirLegende(Fichier);
 }
@@ -99,6 +101,9 @@ void clsprojet::LireFichier(const std::string& chemin) {
     }
     Fichier = chemin;
     resultatsCalcules_ = false;
+    jamaisEnregistre_ = false;
+    texteReference_ = TexteFichier();
+    referenceApresCalcul_ = true;
 }
 
 Extension clsprojet::ValeursExtension() const {
@@ -148,8 +153,12 @@ void clsprojet::EnregistrerSous(const std::string& chemin) {
 }
 
 void clsprojet::EcrireFichier(const std::string& chemin) {
-    EcrireFichierProjet(chemin, Enregistrement(), ValeursExtension());
+    const std::string texte = TexteProjet(Enregistrement(), chemin, ValeursExtension());
+    EcrireFichierTexte(chemin, texte);
     ConvertStruct2Obj();
+    jamaisEnregistre_ = false;
+    texteReference_ = texte;
+    referenceApresCalcul_ = false;
 }
 
 // The system type, the exchanger and the auxiliary have no field of their own in the

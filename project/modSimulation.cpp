@@ -17,8 +17,7 @@ RapportCalcul clsprojet::SimulerORIN(bool afficher) {
     if (!refus.empty()) {
         for (const std::string& r : refus)
             rapport.Direct(r);
-        rapport.Interrompre("VerifierEntrees", "Le projet ne peut pas être calculé avec ces "
-                                               "valeurs.");
+        rapport.Interrompre("VerifierEntrees", RefusEntrees);
     } else {
         TableTenue tenue;
         EnregistrementProjet& p = Enregistrement();
@@ -26,6 +25,10 @@ RapportCalcul clsprojet::SimulerORIN(bool afficher) {
     }
     resultatsCalcules_ = rapport.Complet() && etendu == EtenduCalcul::Complet;
     ConvertStruct2Obj();
+    if (referenceApresCalcul_) {
+        texteReference_ = TexteFichier();
+        referenceApresCalcul_ = false;
+    }
     if (Fenetre) {
         Fenetre->MontrerRapport(rapport);
         if (afficher)

@@ -13,6 +13,9 @@
 
 #include "project/clsprojet.h"
 
+// Why a run whose inputs are outside their rules stops before its stages.
+inline constexpr const char* RefusEntrees = "Le projet ne peut pas être calculé avec ces valeurs.";
+
 // Runs the active project as "&Calculer" does. An empty report when no project is
 // active.
 RapportCalcul CalculerProjetActif();

@@ -5,9 +5,11 @@
 #include "data/modTexte.h"
 #include "project/TableauResultats.h"
 #include "project/clsprojet.h"
+#include "project/modBalayage.h"
 #include "project/modEconomie.h"
 
 #include <cmath>
+#include <optional>
 
 namespace {
 const std::string Espace = "\u00a0"; // no-break: a figure is never split across lines
@@ -189,6 +191,35 @@ void LireProductivite(const clsprojet& p, ContenuEtude& c) {
     c.productivite = {{"Seuil de productivité [kWh/(m².an)]", Nombre(seuil)},
                       {"Productivité solaire par m² de capteurs", verdict}};
 }
+// The sizing curves of a calculated collector-and-tank project; none when the study
+// cannot be made (the report then goes without them).
+void LireDimensionnement(const clsprojet& p, ContenuEtude& c) {
+    if (p.Systeme->IsChauffeEau() || !p.ResultatsCalcules())
+        return;
+    std::optional<Balayage> b;
+    try {
+        b = Balayer(p, GrilleAutourDuProjet(p.EnregistrementAvantCalcul().Calcul));
+    } catch (const ErreurExecution&) {
+        return;
+    }
+    const PointBalayage& projet = b->points[b->projet];
+    if (!projet.calcule)
+        return;
+    CourbesDimensionnement d{{}, projet.ballon, projet.surface, projet.Fecs_an};
+    for (std::size_t j = 0; j < b->grille.ballons.size(); ++j) {
+        CourbeDimensionnement& courbe = d.courbes.emplace_back();
+        courbe.ballon = FormatNombre(b->grille.ballons[j].Vn) + Espace + "l";
+        for (std::size_t n = 0; n < b->grille.nombres.size(); ++n) {
+            const PointBalayage& point = b->Point(n, j);
+            if (!point.calcule || !std::isfinite(point.Fecs_an))
+                continue;
+            courbe.surfaces.push_back(point.surface);
+            courbe.couvertures.push_back(point.Fecs_an);
+            courbe.surchauffes.push_back(point.moisSurchauffe > 0);
+        }
+    }
+    c.dimensionnement = std::move(d);
+}
 } // namespace
 
 std::string FormatFrancais(double valeur, int decimales) {
@@ -222,5 +253,6 @@ ContenuEtude LireContenuEtude(const clsprojet& p, const std::string& dateCourte)
     LireMensuel(p, c);
     LireEconomie(p, c);
     LireProductivite(p, c);
+    LireDimensionnement(p, c);
     return c;
 }

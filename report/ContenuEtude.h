@@ -18,13 +18,19 @@ struct SectionEtude {
     std::vector<LigneCaracteristique> lignes;
 };
 
-// The curves of a sizing study: coverage and productivity per m² against the
-// collectors' area. Nothing fills them yet; when the sizing study exists it fills
-// them and the study pages draw them (DessinerDimensionnement, PagesEtude.cpp).
+// The sizing study of a collector-and-tank project: the annual coverage against the
+// collectors' area, one curve per tank volume around the project's, and the
+// project's own point.
+struct CourbeDimensionnement {
+    std::string ballon;              // its volume, "300 l"
+    std::vector<double> surfaces;    // [m²]
+    std::vector<double> couvertures; // [%]
+    std::vector<bool> surchauffes;   // a month covered at the stagnation threshold
+};
 struct CourbesDimensionnement {
-    std::vector<double> surfaces;        // [m²]
-    std::vector<double> couvertures;     // [%]
-    std::vector<double> productivitesM2; // [kWh/(m².an)]
+    std::vector<CourbeDimensionnement> courbes;
+    std::size_t courbeProjet = 0;
+    double surfaceProjet = 0, couvertureProjet = 0;
 };
 
 // The monthly table: a heading row, the twelve months, then the year.
@@ -41,7 +47,7 @@ struct ContenuEtude {
     std::vector<LigneCaracteristique> bilan;      // the economic results
     std::string erreurEconomie;                   // why there is no economic study
     std::vector<LigneCaracteristique> productivite;
-    std::optional<CourbesDimensionnement> dimensionnement;
+    std::optional<CourbesDimensionnement> dimensionnement; // calculated projects only
 };
 
 ContenuEtude LireContenuEtude(const clsprojet& projet, const std::string& dateCourte);

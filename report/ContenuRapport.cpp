@@ -56,7 +56,7 @@ void AjouterCapteurBallon(const clsprojet& p, std::vector<LigneCaracteristique>&
         {"Déperdition de la boucle de captage [W/(m².K)]: ", DeuxDecimales(p.Boucle->K)});
     lignes.push_back({"Efficacité de la boucle de captage: ", DeuxDecimales(p.Boucle->Etap)});
     lignes.push_back({"Type de ballon: ", p.Ballon->TypeBallon()});
-    lignes.push_back({"Déperdition thermique du ballon [W/(m².K)]: ", DeuxDecimales(p.Ballon->Ds)});
+    lignes.push_back({"Déperdition thermique du ballon [W/K]: ", DeuxDecimales(p.Ballon->Ds)});
 }
 
 std::vector<LigneCaracteristique> LireCaracteristiques(const clsprojet& p) {

@@ -1,5 +1,6 @@
 #include "report/PagesEtude.h"
 
+#include "project/modBalayage.h"
 #include "report/DessinRapport.h"
 
 #include <QFontMetricsF>
@@ -130,11 +131,115 @@ double DessinerGraphique(QPainter& p, double y, const ContenuEtude& c) {
     return zone.bottom() + Mm(7);
 }
 
-// Where the sizing curves go once the sizing study exists and fills the content's
-// curves; until then nothing is drawn and no room is taken. Returns where the text
-// that follows starts.
-double DessinerDimensionnement(QPainter&, double y, const ContenuEtude&) {
-    return y;
+const QColor CouleursBallons[] = {QColor(91, 125, 177), QColor(240, 160, 48), QColor(64, 160, 144),
+                                  QColor(144, 96, 176), QColor(128, 128, 128)};
+const QColor CouleurSurchauffe(208, 32, 32);
+
+void Triangle(QPainter& p, const QPointF& c, double r) {
+    const QPointF sommets[] = {c + QPointF(0, -r), c + QPointF(r * 0.87, r * 0.5),
+                               c + QPointF(-r * 0.87, r * 0.5)};
+    p.drawPolygon(sommets, 3);
+}
+
+// One line per tank volume, the project's point ringed, the stagnation marks.
+double LegendeDimensionnement(QPainter& p, double y, const CourbesDimensionnement& d) {
+    p.setFont(PoliceRapport(8.5));
+    double x = MargeGauche + Mm(16);
+    const auto texte = [&](const QString& t) {
+        p.setPen(Encre);
+        const double l = QFontMetricsF(p.font(), p.device()).horizontalAdvance(t);
+        p.drawText(QRectF(x, y, l + Mm(1), Mm(5)), Qt::AlignLeft | Qt::AlignVCenter, t);
+        x += l + Mm(5);
+    };
+    for (std::size_t j = 0; j < d.courbes.size(); ++j) {
+        p.setPen(Plume(CouleursBallons[j % std::size(CouleursBallons)], 0.5));
+        p.drawLine(QPointF(x, y + Mm(2.5)), QPointF(x + Mm(5), y + Mm(2.5)));
+        x += Mm(6.5);
+        texte(Q(d.courbes[j].ballon) +
+              (j == d.courbeProjet ? QStringLiteral(" (projet)") : QString()));
+    }
+    p.setPen(Plume(Encre, 0.4));
+    p.drawEllipse(QPointF(x + Mm(1.5), y + Mm(2.5)), Mm(1.5), Mm(1.5));
+    x += Mm(4.5);
+    texte(QStringLiteral("Projet"));
+    p.setPen(Plume(CouleurSurchauffe, 0.3));
+    Triangle(p, QPointF(x + Mm(1.5), y + Mm(2.7)), Mm(1.6));
+    x += Mm(4.5);
+    texte(QStringLiteral("Un mois couvert à ") + Q(FormatFrancais(SeuilSurchauffe, 0)) +
+          QStringLiteral(" % ou plus"));
+    return y + Mm(7);
+}
+
+void GraduerDimensionnement(QPainter& p, const QRectF& zone, double xMax, double xPas) {
+    p.setFont(PoliceRapport(8.5));
+    for (double v = 0; v <= 100; v += 20) {
+        const double yv = zone.bottom() - zone.height() * v / 100;
+        p.setPen(Plume(Trait, v == 0 ? 0.3 : 0.1));
+        p.drawLine(QPointF(zone.left(), yv), QPointF(zone.right(), yv));
+        p.setPen(Gris);
+        p.drawText(QRectF(MargeGauche, yv - Mm(2.5), Mm(14), Mm(5)),
+                   Qt::AlignRight | Qt::AlignVCenter, Q(FormatFrancais(v, 0)));
+    }
+    for (double v = 0; v <= xMax + xPas / 2; v += xPas) {
+        const double xv = zone.left() + zone.width() * v / xMax;
+        p.setPen(Plume(Trait, v == 0 ? 0.3 : 0.1));
+        p.drawLine(QPointF(xv, zone.top()), QPointF(xv, zone.bottom()));
+        p.setPen(Gris);
+        p.drawText(QRectF(xv - Mm(8), zone.bottom() + Mm(1), Mm(16), Mm(4.5)),
+                   Qt::AlignHCenter | Qt::AlignTop, Q(FormatFrancais(v, xPas < 1 ? 1 : 0)));
+    }
+    p.drawText(QRectF(zone.left(), zone.bottom() + Mm(5.5), zone.width(), Mm(4.5)),
+               Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Surface de capteurs [m²]"));
+    p.drawText(QRectF(MargeGauche, zone.top() - Mm(7), Mm(60), Mm(5)),
+               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Couverture solaire [%]"));
+}
+
+// The annual coverage against the collectors' area for the tanks around the
+// project's (nothing when the study was not made). Returns where the text that follows
+// starts.
+double DessinerDimensionnement(QPainter& p, double y, const ContenuEtude& c) {
+    if (!c.dimensionnement || c.dimensionnement->courbes.empty())
+        return y;
+    const CourbesDimensionnement& d = *c.dimensionnement;
+    const double hauteur = Mm(105);
+    y = DessinerTitre(p, y, QStringLiteral("Couverture solaire selon la surface de capteurs"));
+    y = LegendeDimensionnement(p, y, d);
+    double xMax = d.surfaceProjet;
+    for (const CourbeDimensionnement& k : d.courbes)
+        for (const double s : k.surfaces)
+            xMax = std::max(xMax, s);
+    const double xPas = Pas(xMax);
+    xMax = std::max(1.0, std::ceil(xMax / xPas)) * xPas;
+    const QRectF zone(MargeGauche + Mm(16), y + Mm(8), LargeurUtile - Mm(16), hauteur);
+    GraduerDimensionnement(p, zone, xMax, xPas);
+    const auto point = [&](double s, double f) {
+        return QPointF(zone.left() + zone.width() * s / xMax,
+                       zone.bottom() - zone.height() * std::clamp(f, 0.0, 100.0) / 100);
+    };
+    for (std::size_t j = 0; j < d.courbes.size(); ++j) {
+        const CourbeDimensionnement& k = d.courbes[j];
+        QPolygonF ligne;
+        for (std::size_t i = 0; i < k.surfaces.size(); ++i)
+            ligne << point(k.surfaces[i], k.couvertures[i]);
+        // The project's tank stands out.
+        p.setPen(Plume(CouleursBallons[j % std::size(CouleursBallons)],
+                       j == d.courbeProjet ? 0.8 : 0.4));
+        p.drawPolyline(ligne);
+        p.setPen(Plume(CouleurSurchauffe, 0.3));
+        for (std::size_t i = 0; i < k.surfaces.size(); ++i)
+            if (k.surchauffes[i])
+                Triangle(p, ligne[static_cast<int>(i)], Mm(1.6));
+    }
+    const QPointF projet = point(d.surfaceProjet, d.couvertureProjet);
+    p.setPen(Plume(Encre, 0.45));
+    p.drawEllipse(projet, Mm(2), Mm(2));
+    p.setFont(PoliceRapport(8.5, true));
+    p.drawText(QRectF(projet.x() + Mm(3), projet.y() + Mm(1.5), Mm(60), Mm(5)),
+               Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Projet : ") + Q(FormatFrancais(d.surfaceProjet, 2)) +
+                   QStringLiteral(" m², ") + Q(FormatFrancais(d.couvertureProjet, 0)) +
+                   QStringLiteral(" %"));
+    return zone.bottom() + Mm(13);
 }
 
 void DessinerNote(QPainter& p, double y, const QString& texte) {
@@ -167,7 +272,6 @@ void PageEconomie(QPainter& p, double y, const ContenuEtude& c) {
                               {"Économie, CO2 et temps de retour", c.bilan}});
     }
     y = DessinerSections(p, y, {{"Productivité solaire", c.productivite}});
-    y = DessinerDimensionnement(p, y, c);
     DessinerNote(
         p, y,
         QStringLiteral("Économie d'énergie : énergie solaire fournie divisée par le rendement de "
@@ -178,17 +282,31 @@ void PageEconomie(QPainter& p, double y, const ContenuEtude& c) {
                        "entretien actualisés, divisés par l'énergie solaire actualisée sur la "
                        "durée de vie."));
 }
+// The sizing study, on its own page: the chart needs the room.
+void PageDimensionnement(QPainter& p, double y, const ContenuEtude& c) {
+    y = DessinerDimensionnement(p, y, c);
+    DessinerNote(
+        p, y,
+        QStringLiteral("Chaque point est le projet calculé avec ce nombre de capteurs et ce "
+                       "ballon, toutes ses autres données inchangées ; le point cerclé est le "
+                       "projet lui-même. Un triangle marque un point dont au moins un mois est "
+                       "couvert à ") +
+            Q(FormatFrancais(SeuilSurchauffe, 0)) +
+            QStringLiteral(" % ou plus : les capteurs risquent alors la stagnation en été "
+                           "(surchauffe), à prévenir par une surface plus faible, un ballon plus "
+                           "grand ou une décharge de chaleur."));
+}
 } // namespace
 
-int NbPagesEtude(const ContenuEtude&) {
-    return 3;
+int NbPagesEtude(const ContenuEtude& contenu) {
+    return contenu.dimensionnement ? 4 : 3;
 }
 
 void DessinerPageEtude(QPainter& p, const QRectF& feuille, const ContenuEtude& contenu, int page,
                        int numero, int total) {
-    static const QString titres[] = {QStringLiteral("Données de l'étude"),
-                                     QStringLiteral("Résultats mensuels détaillés"),
-                                     QStringLiteral("Économie et CO2")};
+    static const QString titres[] = {
+        QStringLiteral("Données de l'étude"), QStringLiteral("Résultats mensuels détaillés"),
+        QStringLiteral("Économie et CO2"), QStringLiteral("Dimensionnement")};
     if (page < 0 || page >= NbPagesEtude(contenu))
         return;
     PlacerPage(p, feuille);
@@ -197,8 +315,10 @@ void DessinerPageEtude(QPainter& p, const QRectF& feuille, const ContenuEtude& c
         PageDonnees(p, y, contenu);
     else if (page == 1)
         PageMensuelle(p, y, contenu);
-    else
+    else if (page == 2)
         PageEconomie(p, y, contenu);
+    else
+        PageDimensionnement(p, y, contenu);
     DessinerPied(p, numero, total);
     p.restore();
 }

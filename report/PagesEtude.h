@@ -1,7 +1,8 @@
 #pragma once
 // The pages of the study that follow the one-page summary, drawn with QPainter as text
 // and vector shapes like the summary: the inputs, the monthly table and chart, the
-// economic study and the productivity per m² against its threshold.
+// economic study and the productivity per m² against its threshold, and for a
+// calculated collector-and-tank project the sizing curves.
 
 #include "report/ContenuEtude.h"
 

@@ -4,16 +4,37 @@
 #include "project/clsprojet.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace {
 constexpr int MargeBureau = 16; // grey around the sheet, in pixels
 constexpr double Proportion = HauteurFeuilleMm / LargeurFeuilleMm;
+
+// Qt's printer dialog names the file it proposes after the current folder and the
+// document's name; for the time it is built, the current folder is the project's.
+class DossierCourant {
+public:
+    explicit DossierCourant(const QString& dossier) : avant_(QDir::currentPath()) {
+        QDir::setCurrent(dossier);
+    }
+    ~DossierCourant() { QDir::setCurrent(avant_); }
+    DossierCourant(const DossierCourant&) = delete;
+    DossierCourant& operator=(const DossierCourant&) = delete;
+
+private:
+    QString avant_;
+};
 } // namespace
 
 ApercuPage::ApercuPage(QWidget* parent) : QWidget(parent) {
@@ -77,11 +98,20 @@ frmImpression::frmImpression(const clsprojet& projet, QWidget* parent) : QDialog
     disposition->addWidget(defilement, 1);
     disposition->addWidget(boutons);
     boutons->setContentsMargins(8, 0, 8, 0);
-    resize(820, 900);
+    // A page's height, within the screen (the buttons stay in sight on 1280 x 800).
+    QSize taille(820, 900);
+    if (const QScreen* ecran =
+            parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen())
+        taille = taille.boundedTo(ecran->availableGeometry().size() - QSize(40, 60));
+    resize(taille);
 
     imprimante_.setPageSize(QPageSize(QPageSize::A4));
     imprimante_.setPageOrientation(QPageLayout::Portrait);
-    imprimante_.setDocName(QString::fromStdString(projet.Nom));
+    // Printed to a file, the report goes beside the project, under its name.
+    const QFileInfo fichier(QString::fromStdString(projet.Fichier));
+    pdf_ = fichier.absolutePath() + QLatin1Char('/') + fichier.completeBaseName() +
+           QStringLiteral(".pdf");
+    imprimante_.setDocName(fichier.completeBaseName());
     Go(projet);
 }
 
@@ -91,7 +121,15 @@ void frmImpression::Go(const clsprojet& projet) {
 }
 
 bool frmImpression::DemanderImpression() {
+    // Without a printer the dialog can only write a file: it proposes that one.
+    const bool sansImprimante = QPrinterInfo::availablePrinterNames().isEmpty();
+    if (sansImprimante && imprimante_.outputFileName().isEmpty())
+        imprimante_.setOutputFileName(pdf_);
+    std::optional<DossierCourant> dossier;
+    if (!sansImprimante)
+        dossier.emplace(QFileInfo(pdf_).absolutePath());
     QPrintDialog dialogue(&imprimante_, this);
+    dossier.reset();
     dialogue.setWindowTitle(QStringLiteral("Imprimer"));
     dialogue.setOptions(QAbstractPrintDialog::PrintToFile |
                         QAbstractPrintDialog::PrintShowPageSize);

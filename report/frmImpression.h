@@ -57,6 +57,7 @@ private:
     ApercuPage* page_ = nullptr;
     QPushButton* cmdImprimer_ = nullptr;
     QPrinter imprimante_{QPrinter::HighResolution};
+    QString pdf_; // the project's folder and name, with .pdf
 };
 
 // "&Aperçu avant impression": the report window of the project, modal.

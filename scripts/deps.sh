@@ -2,8 +2,8 @@
 # Installs with apt-get only what this machine lacks for building and testing.
 set -euo pipefail
 paquets=(cmake g++ make ninja-build libgtest-dev libgmock-dev libbenchmark-dev
-         qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation poppler-utils
-         clang-format python3)
+         qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev fonts-liberation
+         poppler-utils clang-format python3)
 manquants=()
 for p in "${paquets[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || manquants+=("$p")

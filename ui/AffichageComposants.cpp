@@ -5,8 +5,10 @@
 #include "data/modTexte.h"
 #include "project/clsprojet.h"
 #include "ui/ChampSaisie.h"
+#include "ui/GraphiqueMasque.h"
 #include "ui/GraphiqueStatistique.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -147,15 +149,16 @@ void Afficher(const clsBesoin& besoin, GraphiqueStatistique& conso, GraphiqueSta
         teau.Tracer(QStringLiteral("Temp. eau chaude [°C]"), Valeurs(besoin.Tref));
 }
 
-bool Afficher(const clsMasque& masque, const ChampsProjet& c, GraphiqueStatistique& profil) {
+bool Afficher(const clsMasque& masque, const ChampsProjet& c, GraphiqueMasque& profil,
+              double latitude) {
     Texte(c, "txtMasque", LibelleDeClasse(10, masque.Masque_Existe + 1));
-    std::vector<float> hauteurs = Valeurs(masque.Masque_Hauteur);
-    std::vector<float> angles = Valeurs(masque.Masque_Angle);
-    // A mask with fewer azimuths than heights is drawn over the points both give.
-    const std::size_t n = std::min(hauteurs.size(), angles.size());
-    hauteurs.resize(n);
-    angles.resize(n);
-    if (n > 0)
-        profil.Tracer(QStringLiteral("Hauteurs angulaires des masques"), hauteurs, angles);
+    // The mask's own points: the record holds 32 of each, the count says how many
+    // count; a list shorter than the count is drawn over the points both lists give.
+    const int n = std::clamp<int>(
+        masque.NbPoints, 0, std::min(masque.Masque_Hauteur.Count(), masque.Masque_Angle.Count()));
+    std::vector<PointHorizon> points;
+    for (int i = 1; i <= n; ++i)
+        points.push_back({masque.Masque_Angle.Item(i), masque.Masque_Hauteur.Item(i)});
+    profil.Tracer(points, latitude);
     return masque.IsMasque();
 }

@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 class ChampSaisie;
+class GraphiqueMasque;
 class GraphiqueStatistique;
 class clsAppoint;
 class clsBallon;
@@ -75,8 +76,10 @@ int Afficher(const clsAppoint& appoint, const ChampsProjet& champs);
 // The two monthly charts, each drawn only when its series is not empty.
 void Afficher(const clsBesoin& besoin, GraphiqueStatistique& conso, GraphiqueStatistique& teau);
 
-// The mask profile and txtMasque; returns whether the mask section is to be shown.
-bool Afficher(const clsMasque& masque, const ChampsProjet& champs, GraphiqueStatistique& profil);
+// The mask profile under the sun's paths at the site's latitude, and txtMasque;
+// returns whether the mask section is to be shown.
+bool Afficher(const clsMasque& masque, const ChampsProjet& champs, GraphiqueMasque& profil,
+              double latitude);
 
 // The label of a 1-based class or index in choice list k ("" outside the list); index
 // 0 counts as 1, as the engine reads it.

@@ -6,10 +6,28 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <clocale>
+
+namespace {
+// Qt's own dialogs (files, printing, the buttons of message boxes) speak French like
+// the rest of the program, whatever the desktop's language.
+void TraduireQt(QApplication& application) {
+    const QLocale francais(QLocale::French, QLocale::France);
+    QLocale::setDefault(francais);
+    if (application.findChild<QTranslator*>() != nullptr)
+        return;
+    auto* traduction = new QTranslator(&application);
+    if (traduction->load(francais, QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(traduction);
+}
+} // namespace
 
 void ConfigurerApplication(QApplication& application) {
     // The core writes and reads numbers with its own decimal comma; the C library's
@@ -17,6 +35,7 @@ void ConfigurerApplication(QApplication& application) {
     std::setlocale(LC_NUMERIC, "C");
     QCoreApplication::setOrganizationName(QStringLiteral("NORDAVE"));
     QCoreApplication::setApplicationName(QStringLiteral("VARQUIN"));
+    TraduireQt(application);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     application.setFont(Police(9));
     QPixmap icone(64, 64);

@@ -43,6 +43,10 @@ GraphiqueBilan::GraphiqueBilan(QWidget* parent) : QWidget(parent) {
     setMinimumHeight(170);
 }
 
+QSize GraphiqueBilan::sizeHint() const {
+    return {PixelsX(9400), PixelsY(2600)};
+}
+
 void GraphiqueBilan::Afficher(const DonneesResultats& r, bool calculAuto) {
     donnees_ = r;
     vide_ = !calculAuto;

@@ -16,6 +16,9 @@ public:
     void Afficher(const DonneesResultats& r, bool calculAuto);
     bool Vide() const { return vide_; }
 
+    // As wide as the results grid and a third of its width high.
+    QSize sizeHint() const override;
+
     static const QColor CouleurBesoins;
     static const QColor CouleurProduction;
     static const QColor CouleurCouverture;

@@ -6,17 +6,21 @@
 #include "report/frmImpression.h"
 #include "ui/frmProjet.h"
 
+#include <QFileInfo>
+
 namespace {
 void Informer(const std::string& texte) {
     notificateur().Message(texte, TitreApplication);
 }
 
 // The menu commands run from Qt's event loop, which no error may cross.
-template <typename Action> void Proteger(Action action, const std::string& avant = {}) {
+template <typename Action> bool Proteger(Action action, const std::string& avant = {}) {
     try {
         action();
+        return true;
     } catch (const std::exception& e) {
         Informer(avant + TexteException(e));
+        return false;
     }
 }
 } // namespace
@@ -74,14 +78,32 @@ void ProjetFenetre::OuvrirExemple(const QString& chemin) {
     Proteger([this] { (void)projet_->SimulerORIN(true); });
 }
 
-void ProjetFenetre::Enregistrer() {
-    Proteger([this] { projet_->Enregistrer(); }, "Le projet n'a pas été enregistré.\n");
+bool ProjetFenetre::Enregistrer() {
+    return Proteger([this] { projet_->Enregistrer(); }, "Le projet n'a pas été enregistré.\n");
 }
 
-void ProjetFenetre::EnregistrerSous(const QString& chemin) {
+bool ProjetFenetre::EnregistrerSous(const QString& chemin) {
     // A project that could not be written under its new name keeps its old one.
-    Proteger([&] { projet_->EnregistrerSous(chemin.toStdString()); },
-             "Le projet n'a pas été enregistré.\n");
+    return Proteger([&] { projet_->EnregistrerSous(chemin.toStdString()); },
+                    "Le projet n'a pas été enregistré.\n");
+}
+
+bool ProjetFenetre::Modifie() const {
+    return projet_->Modifie();
+}
+
+bool ProjetFenetre::JamaisEnregistre() const {
+    return projet_->JamaisEnregistre();
+}
+
+QString ProjetFenetre::NomAffiche() const {
+    if (projet_->JamaisEnregistre())
+        return QString::fromStdString(projet_->Nom);
+    return QFileInfo(QString::fromStdString(projet_->Fichier)).completeBaseName();
+}
+
+QString ProjetFenetre::Chemin() const {
+    return QString::fromStdString(projet_->Fichier);
 }
 
 void ProjetFenetre::Annuler() {

@@ -22,8 +22,12 @@ public:
     void Activee() override;
     void Ouvrir(const QString& chemin) override;
     void OuvrirExemple(const QString& chemin) override;
-    void Enregistrer() override;
-    void EnregistrerSous(const QString& chemin) override;
+    bool Enregistrer() override;
+    bool EnregistrerSous(const QString& chemin) override;
+    bool Modifie() const override;
+    bool JamaisEnregistre() const override;
+    QString NomAffiche() const override;
+    QString Chemin() const override;
     void Annuler() override;
     void Calculer() override;
     void ApercuAvantImpression(QWidget* cadre) override;

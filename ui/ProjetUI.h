@@ -28,10 +28,19 @@ public:
     // An example: read like Ouvrir, but the project keeps the name it was given as a
     // new project, so that saving it never writes over the example.
     virtual void OuvrirExemple(const QString& chemin) { Ouvrir(chemin); }
-    // Save: the project is written to its current file, without a dialog.
-    virtual void Enregistrer() = 0;
+    // Save: the project is written to its current file, without a dialog. False when
+    // it could not be (the person has been told why).
+    virtual bool Enregistrer() = 0;
     // Save as: the project's file becomes `chemin`, then the project is written.
-    virtual void EnregistrerSous(const QString& chemin) = 0;
+    virtual bool EnregistrerSous(const QString& chemin) = 0;
+    // Changed since it was last read or written, and so to be saved before closing.
+    virtual bool Modifie() const { return false; }
+    // A new project, or an example, never saved: saving it asks where.
+    virtual bool JamaisEnregistre() const { return false; }
+    // Its name in a question: the file's name once saved, else the project's name.
+    virtual QString NomAffiche() const { return {}; }
+    // Its file's path.
+    virtual QString Chemin() const { return {}; }
     // "&Annuler": recalculated from its stored data and redisplayed, discarding any
     // value typed and not validated.
     virtual void Annuler() = 0;

@@ -1,10 +1,13 @@
 #include "ui/frmChoix.h"
 
+#include "common/Recherche.h"
 #include "common/Texte.h"
 #include "ui/Raccords.h"
 #include "ui/modAffichages.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QScreen>
@@ -21,9 +24,25 @@ void Annuler() {
 bool EstSeparateur(const QString& texte) {
     return texte.startsWith(QLatin1String("--"));
 }
+
+// Beyond this many entries (a catalogue, the departments) a search field helps.
+constexpr int EntreesSansRecherche = 5;
 } // namespace
 
-frmChoix::frmChoix(QWidget* parent) : QDialog(parent, Qt::Popup), liste_(new QListWidget(this)) {
+frmChoix::frmChoix(QWidget* parent)
+    : QDialog(parent, Qt::Popup), liste_(new QListWidget(this)), filtre_(new QLineEdit(this)) {
+    filtre_->setObjectName(QStringLiteral("txtFiltre"));
+    filtre_->setFont(Police(8));
+    filtre_->setPlaceholderText(QStringLiteral("Taper pour chercher"));
+    filtre_->setClearButtonEnabled(true);
+    filtre_->hide();
+    filtre_->installEventFilter(this);
+    connect(filtre_, &QLineEdit::textChanged, this, &frmChoix::Filtrer);
+    connect(filtre_, &QLineEdit::returnPressed, this, [this] {
+        QListWidgetItem* courante = liste_->currentItem();
+        if (courante != nullptr && !courante->isHidden())
+            Choisir(courante);
+    });
     liste_->setFont(Police(8));
     liste_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     liste_->setUniformItemSizes(true);
@@ -50,10 +69,59 @@ bool frmChoix::FillIn(const std::vector<std::string>& liste) {
     // A row of the list is at least one text line; the style may make it taller.
     const int ligne = std::max(fm.height(), liste_->sizeHintForRow(0));
     liste_->setFixedSize(plusLarge + PixelsX(400), rangs_ * ligne + 2 * liste_->frameWidth());
-    setFixedSize(plusLarge + PixelsX(550), liste_->height() + PixelsY(50));
-    liste_->move((width() - liste_->width()) / 2, (height() - liste_->height()) / 2);
+    filtre_->clear();
+    filtre_->setVisible(n > EntreesSansRecherche);
+    const int recherche = filtre_->isHidden() ? 0 : filtre_->sizeHint().height() + 2;
+    setFixedSize(plusLarge + PixelsX(550), recherche + liste_->height() + PixelsY(50));
+    const int x = (width() - liste_->width()) / 2;
+    const int y = (height() - recherche - liste_->height()) / 2;
+    filtre_->setGeometry(x, y, liste_->width(), recherche - 2);
+    liste_->move(x, y + recherche);
     liste_->setCurrentRow(0);
     return true;
+}
+
+void frmChoix::Filtrer(const QString& saisie) {
+    const std::string cle = saisie.toStdString();
+    int premiere = -1;
+    for (int i = 0; i < liste_->count(); ++i) {
+        const QString texte = liste_->item(i)->text();
+        // Separators only make sense in the whole list.
+        const bool garde = saisie.isEmpty() ? true
+                                            : !EstSeparateur(texte) &&
+                                                  CorrespondRecherche(texte.toStdString(), cle);
+        liste_->setRowHidden(i, !garde);
+        if (garde && premiere < 0 && !EstSeparateur(texte))
+            premiere = i;
+    }
+    if (premiere >= 0)
+        liste_->setCurrentRow(premiere);
+}
+
+bool frmChoix::eventFilter(QObject* objet, QEvent* evenement) {
+    // The arrows typed in the search field move in the list.
+    if (objet == filtre_ && evenement->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(evenement)->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            QCoreApplication::sendEvent(liste_, evenement);
+            return true;
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(objet, evenement);
+}
+
+void frmChoix::showEvent(QShowEvent* evenement) {
+    QDialog::showEvent(evenement);
+    // The keys go where they act, even when the popup opens from another one.
+    if (filtre_->isHidden())
+        liste_->setFocus();
+    else
+        filtre_->setFocus();
 }
 
 QPoint PositionChoix(const QPoint& coin, const QSize& popup, const QRect& ecran) {

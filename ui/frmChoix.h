@@ -1,12 +1,16 @@
 #pragma once
 // The list-choice popup that every choice button opens: the entries of one choice
 // list in a small list beside the button. A click on an entry chooses it (a "--"
-// separator cannot be chosen); Escape, or a click outside, cancels.
+// separator cannot be chosen); Escape, or a click outside, cancels. A list of more
+// than a handful of entries (a catalogue, the departments) gets a search field above
+// it: typing any part of a name (case and accents ignored) keeps only the entries
+// that hold it, the arrows move in what is left and Enter chooses.
 
 #include <QDialog>
 #include <string>
 #include <vector>
 
+class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 
@@ -28,17 +32,23 @@ public:
     void Placer(const QPoint& coin, const QRect& ecran);
 
     QListWidget* Liste() const { return liste_; }
+    // The search field; hidden for a list that is seen whole.
+    QLineEdit* Filtre() const { return filtre_; }
     int RangsVisibles() const { return rangs_; }
 
 protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+    void showEvent(QShowEvent* evenement) override;
     void keyPressEvent(QKeyEvent* evenement) override;
     void paintEvent(QPaintEvent* evenement) override;
     void reject() override;
 
 private:
     void Choisir(QListWidgetItem* entree);
+    void Filtrer(const QString& saisie);
 
     QListWidget* liste_;
+    QLineEdit* filtre_;
     int rangs_ = 0;
 };
 

@@ -5,23 +5,35 @@
 #include "common/Notificateur.h"
 #include "ui/Exemples.h"
 #include "ui/FondPrincipal.h"
+#include "ui/frmAide.h"
 #include "ui/frmOptions.h"
 #include "ui/frmSplash.h"
 
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
-#include <QUrl>
+#include <algorithm>
 
 namespace {
 const QString CleGeometrie = QStringLiteral("frmMain/geometrie");
 const QString CleDossier = QStringLiteral("frmMain/dernierDossier");
+const QString CleRecents = QStringLiteral("frmMain/fichiersRecents");
 const QString ExtensionProjet = QStringLiteral(".vqp");
+constexpr int NombreRecents = 8;
+
+// A name typed without the project's extension gets it, as the dialog's default
+// suffix gives it; a file without it would hide behind the dialog's filter.
+QString AvecExtension(const QString& chemin) {
+    return chemin.endsWith(ExtensionProjet, Qt::CaseInsensitive) ? chemin
+                                                                 : chemin + ExtensionProjet;
+}
 } // namespace
 
 frmMain::frmMain(FabriqueProjets& fabrique, QWidget* parent)
@@ -41,8 +53,31 @@ frmMain::frmMain(FabriqueProjets& fabrique, QWidget* parent)
         setmenu(true);
     });
     QSettings reglages;
-    if (!restoreGeometry(reglages.value(CleGeometrie).toByteArray()))
+    if (!restoreGeometry(reglages.value(CleGeometrie).toByteArray())) {
         resize(1100, 760);
+        premiereFois_ = true;
+    }
+    // Saved on a larger screen, the window would open partly out of sight.
+    if (const QScreen* ecran = screen())
+        setGeometry(DansEcran(geometry(), ecran->availableGeometry()));
+}
+
+QRect DansEcran(const QRect& fenetre, const QRect& disponible) {
+    QRect r(fenetre.topLeft(), fenetre.size().boundedTo(disponible.size()));
+    r.moveLeft(std::clamp(r.left(), disponible.left(), disponible.right() - r.width() + 1));
+    r.moveTop(std::clamp(r.top(), disponible.top(), disponible.bottom() - r.height() + 1));
+    return r;
+}
+
+void frmMain::Montrer() {
+    if (!premiereFois_) {
+        show();
+        return;
+    }
+    // The whole free area even where no window manager maximises.
+    if (const QScreen* ecran = screen())
+        setGeometry(ecran->availableGeometry());
+    showMaximized();
 }
 
 frmMain::~frmMain() {
@@ -72,6 +107,9 @@ void frmMain::CreerMenus() {
     for (const Exemple& e : ListerExemples())
         exemples->addAction(e.titre, this, [this, chemin = e.chemin] { OuvrirExemple(chemin); });
     exemples->setEnabled(!exemples->isEmpty());
+    recents_ = fichier->addMenu(QStringLiteral("Fichiers &récents"));
+    recents_->setObjectName(QStringLiteral("mnuFileRecents"));
+    RemplirRecents();
     QAction* fermer =
         Commande(fichier, "mnuFileClose", QStringLiteral("&Fermer"), &frmMain::mnuFileClose_Click);
     fichier->addSeparator()->setObjectName(QStringLiteral("mnuFileBar0"));
@@ -146,10 +184,12 @@ ProjetUI* frmMain::LoadNewDoc() {
     fenetre->setAttribute(Qt::WA_DeleteOnClose);
     fenetre->installEventFilter(this);
     projets_[fenetre] = std::move(projet);
-    // As large as the project asks, within the frame's free area.
+    // As wide as the project asks and as high as the frame's free area: a change of
+    // system type that makes the project longer then needs no scroll bar where the
+    // screen has room for it.
     const QSize zone = zone_->viewport()->size();
     if (zone.width() > 100 && zone.height() > 100)
-        fenetre->resize(fenetre->sizeHint().boundedTo(zone));
+        fenetre->resize(QSize(fenetre->sizeHint().width(), zone.height()).boundedTo(zone));
     fenetre->show();
     zone_->setActiveSubWindow(fenetre);
     p->Activee();
@@ -159,8 +199,11 @@ ProjetUI* frmMain::LoadNewDoc() {
 
 ProjetUI* frmMain::OuvrirFichier(const QString& chemin) {
     ProjetUI* p = LoadNewDoc();
-    if (p != nullptr)
+    if (p != nullptr) {
         p->Ouvrir(chemin);
+        if (!p->JamaisEnregistre())
+            RetenirRecent(p->Chemin());
+    }
     return p;
 }
 
@@ -173,17 +216,101 @@ ProjetUI* frmMain::OuvrirExemple(const QString& chemin) {
 
 bool frmMain::eventFilter(QObject* objet, QEvent* evenement) {
     if (evenement->type() == QEvent::Close) {
-        if (auto* fenetre = qobject_cast<QMdiSubWindow*>(objet))
+        if (auto* fenetre = qobject_cast<QMdiSubWindow*>(objet)) {
+            if (!PeutFermer(fenetre)) {
+                evenement->ignore();
+                return true;
+            }
             ProjetFerme(fenetre);
+        }
     }
     return QMainWindow::eventFilter(objet, evenement);
 }
 
+bool frmMain::PeutFermer(QMdiSubWindow* fenetre) {
+    const auto it = projets_.find(fenetre);
+    if (it == projets_.end() || !it->second->Modifie())
+        return true;
+    zone_->setActiveSubWindow(fenetre);
+    switch (DemanderEnregistrement(it->second->NomAffiche())) {
+    case Reponse::Enregistrer:
+        return Sauver(*it->second);
+    case Reponse::NePasEnregistrer:
+        return true;
+    default:
+        return false;
+    }
+}
+
+frmMain::Reponse frmMain::DemanderEnregistrement(const QString& nom) {
+    QMessageBox question(QMessageBox::Question, QStringLiteral("VARQUIN"),
+                         QStringLiteral("Enregistrer les modifications de « %1 » ?").arg(nom),
+                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    question.button(QMessageBox::Save)->setText(QStringLiteral("Enregistrer"));
+    question.button(QMessageBox::Discard)->setText(QStringLiteral("Ne pas enregistrer"));
+    question.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
+    question.setDefaultButton(QMessageBox::Save);
+    switch (question.exec()) {
+    case QMessageBox::Save:
+        return Reponse::Enregistrer;
+    case QMessageBox::Discard:
+        return Reponse::NePasEnregistrer;
+    default:
+        return Reponse::Annuler;
+    }
+}
+
 void frmMain::ProjetFerme(QMdiSubWindow* fenetre) {
-    // Closing releases the project, never asks and never saves.
     if (projets_.erase(fenetre) == 0)
         return;
     setmenu(false);
+}
+
+bool frmMain::Sauver(ProjetUI& projet) {
+    if (projet.JamaisEnregistre())
+        return SauverSous(projet);
+    if (!projet.Enregistrer())
+        return false;
+    RetenirRecent(projet.Chemin());
+    return true;
+}
+
+bool frmMain::SauverSous(ProjetUI& projet) {
+    const QString choisi = DialogueEnregistrerSous();
+    if (choisi.isEmpty())
+        return false;
+    const QString chemin = AvecExtension(choisi);
+    RetenirDossier(chemin);
+    if (!projet.EnregistrerSous(chemin))
+        return false;
+    RetenirRecent(chemin);
+    return true;
+}
+
+QStringList frmMain::FichiersRecents() const {
+    return QSettings().value(CleRecents).toStringList();
+}
+
+void frmMain::RetenirRecent(const QString& fichier) {
+    QStringList recents = FichiersRecents();
+    const QString chemin = QFileInfo(fichier).absoluteFilePath();
+    recents.removeAll(chemin);
+    recents.prepend(chemin);
+    QSettings().setValue(CleRecents, recents.mid(0, NombreRecents));
+    RemplirRecents();
+}
+
+void frmMain::RemplirRecents() {
+    recents_->clear();
+    int numero = 1;
+    for (const QString& chemin : FichiersRecents()) {
+        QAction* a = recents_->addAction(
+            QStringLiteral("&%1 %2").arg(numero++).arg(QFileInfo(chemin).fileName()));
+        a->setToolTip(chemin);
+        a->setStatusTip(chemin);
+        connect(a, &QAction::triggered, this, [this, chemin] { OuvrirFichier(chemin); });
+    }
+    recents_->setEnabled(!recents_->isEmpty());
 }
 
 QString frmMain::DernierDossier() const {
@@ -200,9 +327,15 @@ QString frmMain::DialogueOuvrir() {
 }
 
 QString frmMain::DialogueEnregistrerSous() {
-    return QFileDialog::getSaveFileName(
-        this, QStringLiteral("Enregistrer sous"), DernierDossier(),
-        QStringLiteral("Tous les fichiers (*%1)").arg(ExtensionProjet));
+    QFileDialog dialogue(this, QStringLiteral("Enregistrer sous"), DernierDossier(),
+                         QStringLiteral("Tous les fichiers (*%1)").arg(ExtensionProjet));
+    dialogue.setAcceptMode(QFileDialog::AcceptSave);
+    dialogue.setDefaultSuffix(ExtensionProjet.mid(1));
+    // Replacing a file is asked first (the dialog's own question).
+    dialogue.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return {};
+    return dialogue.selectedFiles().front();
 }
 
 void frmMain::MontrerOptions() {
@@ -234,18 +367,12 @@ void frmMain::mnuFileClose_Click() {
 
 void frmMain::mnuFileSave_Click() {
     if (ProjetUI* p = ProjetActif())
-        p->Enregistrer();
+        Sauver(*p);
 }
 
 void frmMain::mnuFileSaveAs_Click() {
-    ProjetUI* p = ProjetActif();
-    if (p == nullptr)
-        return;
-    const QString chemin = DialogueEnregistrerSous();
-    if (chemin.isEmpty())
-        return;
-    RetenirDossier(chemin);
-    p->EnregistrerSous(chemin);
+    if (ProjetUI* p = ProjetActif())
+        SauverSous(*p);
 }
 
 void frmMain::mnuFilePrintPreview_Click() {
@@ -279,10 +406,23 @@ void frmMain::mnuToolsOptions_Click() {
         p->Calculer();
 }
 
+frmAide* frmMain::Aide() const {
+    return aide_;
+}
+
 void frmMain::mnuHelpSearchForHelpOn_Click() {
     const std::string aide = CheminInstall("\\help\\index.htm");
     const QString page = QFileInfo(QString::fromStdString(aide)).absoluteFilePath();
-    QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+    if (aide_ == nullptr)
+        aide_ = new frmAide(this);
+    if (!aide_->Ouvrir(page)) {
+        notificateur().Message("La page d'aide est introuvable : « " + page.toStdString() + " ».",
+                               TitreApplication);
+        return;
+    }
+    aide_->show();
+    aide_->raise();
+    aide_->activateWindow();
 }
 
 void frmMain::mnuHelpAbout_Click() {
@@ -290,7 +430,13 @@ void frmMain::mnuHelpAbout_Click() {
 }
 
 void frmMain::closeEvent(QCloseEvent* evenement) {
-    zone_->closeAllSubWindows();
+    // Each project in turn: one whose closing is cancelled keeps the program open.
+    for (QMdiSubWindow* fenetre : zone_->subWindowList()) {
+        if (!fenetre->close()) {
+            evenement->ignore();
+            return;
+        }
+    }
     QSettings().setValue(CleGeometrie, saveGeometry());
     evenement->accept();
 }

@@ -6,18 +6,27 @@
 #include "ui/ProjetUI.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <map>
 #include <memory>
 
 class QMdiArea;
 class QMdiSubWindow;
+class frmAide;
+
+// The window's rectangle brought within the screen's free area: no larger than it,
+// and moved inside it when it lies partly off it.
+QRect DansEcran(const QRect& fenetre, const QRect& disponible);
 
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmMain(FabriqueProjets& fabrique, QWidget* parent = nullptr);
     ~frmMain() override;
+
+    // Shows the window where and as large as it was closed, maximised the first time.
+    void Montrer();
 
     // Enables or disables exactly the eight project commands: Save, Save As, Close,
     // Print Preview, Print, "&Calculer", the Edit menu and the Tools menu.
@@ -37,6 +46,8 @@ public:
     ProjetUI* ProjetActif() const;
     QMdiArea* Zone() const { return zone_; }
     int NbProjets() const { return static_cast<int>(projets_.size()); }
+    // The help window, once "A&ide sur..." has opened it.
+    frmAide* Aide() const;
 
     // The menu commands.
     void mnuFileNew_Click();
@@ -53,10 +64,18 @@ public:
     void mnuHelpSearchForHelpOn_Click();
     void mnuHelpAbout_Click();
 
+    // The last eight projects opened or saved, the most recent first.
+    QStringList FichiersRecents() const;
+
+    // The answer to « Enregistrer les modifications de « NOM » ? ».
+    enum class Reponse { Enregistrer, NePasEnregistrer, Annuler };
+
 protected:
     // The file dialogs; an empty path means cancelled.
     virtual QString DialogueOuvrir();
     virtual QString DialogueEnregistrerSous();
+    // Asks whether to save the changes of the project named `nom` before closing it.
+    virtual Reponse DemanderEnregistrement(const QString& nom);
     // The modal dialogs of the Tools and Help menus.
     virtual void MontrerOptions();
     virtual void MontrerAPropos();
@@ -71,9 +90,21 @@ private:
     QString DernierDossier() const;
     void RetenirDossier(const QString& fichier);
     void ProjetFerme(QMdiSubWindow* fenetre);
+    // Saves the project, asking where when it was never saved; false when it was not
+    // saved (cancelled, or the write failed).
+    bool Sauver(ProjetUI& projet);
+    bool SauverSous(ProjetUI& projet);
+    // Before a project's window closes: its changes saved, dropped or the closing
+    // cancelled (false).
+    bool PeutFermer(QMdiSubWindow* fenetre);
+    void RetenirRecent(const QString& fichier);
+    void RemplirRecents();
 
     FabriqueProjets& fabrique_;
     QMdiArea* zone_;
     std::map<QMdiSubWindow*, std::unique_ptr<ProjetUI>> projets_;
     std::array<QAction*, 8> commandesProjet_{};
+    QPointer<frmAide> aide_;
+    bool premiereFois_ = false;
+    class QMenu* recents_ = nullptr;
 };

@@ -1,15 +1,18 @@
 #include "ui/frmMasques.h"
 
+#include "common/Notificateur.h"
 #include "data/modTexte.h"
+#include "project/ImportHorizon.h"
 #include "project/clsMasque.h"
 #include "project/clsprojet.h"
 #include "ui/ChampSaisie.h"
 #include "ui/ControleSaisie.h"
 #include "ui/Dialogues.h"
-#include "ui/GraphiqueStatistique.h"
+#include "ui/GraphiqueMasque.h"
 #include "ui/modAffichages.h"
 #include "ui/modDialogues.h"
 
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,8 +23,8 @@
 
 namespace {
 constexpr int PointsMin = 2;
-constexpr int PointsMax = 20;
-constexpr double AzimutExtreme = 130.0;
+constexpr int PointsMax = static_cast<int>(PointsMasqueMax);
+constexpr double AzimutExtreme = AngleExtremeMasque;
 constexpr int LargeurChamp = 1150; // twips, for "H. angulaire" above its field
 
 QString DeuxDecimales(double valeur) {
@@ -32,7 +35,7 @@ QString DeuxDecimales(double valeur) {
 frmMasques::frmMasques(clsMasque& masque, QWidget* parent)
     : QDialog(parent), masque_(masque), txtN_(new ChampSaisie(ChampSaisie::Genre::Numerique)),
       points_(new QWidget), colonne_(new QVBoxLayout(points_)),
-      graphique_(new GraphiqueStatistique) {
+      graphique_(new GraphiqueMasque(GraphiqueMasque::Format::Detaille)) {
     setWindowTitle(QStringLiteral("Saisie des masques"));
     txtN_->setObjectName(QStringLiteral("txtN"));
     txtN_->setFixedWidth(PixelsX(600));
@@ -58,10 +61,32 @@ frmMasques::frmMasques(clsMasque& masque, QWidget* parent)
     dispositionCadre->addStretch();
 
     graphique_->setObjectName(QStringLiteral("picMasque"));
-    graphique_->setFixedSize(PixelsX(3000), PixelsY(1200));
+    graphique_->setFixedSize(PixelsX(8400), PixelsY(4500));
+    auto* legende = new QLabel(
+        QStringLiteral("Le soleil est tracé selon son angle horaire : c'est là que le calcul "
+                       "lit le masque, et non à l'azimut du soleil."));
+    legende->setObjectName(QStringLiteral("lblSoleil"));
+    auto* importer = new QPushButton(QStringLiteral("Importer un relevé d'horizon..."));
+    importer->setObjectName(QStringLiteral("cmdImporter"));
+    importer->setAutoDefault(false);
+    importer->setToolTip(
+        QStringLiteral("Fichier CSV de deux colonnes : angle et hauteur en degrés (0 = sud, "
+                       "négatif à l'est), séparées par « ; » ou « , »"));
+    connect(importer, &QPushButton::clicked, this, [this] {
+        const QString chemin = QFileDialog::getOpenFileName(
+            this, QStringLiteral("Importer un relevé d'horizon"), QString(),
+            QStringLiteral("Relevés d'horizon (*.csv *.txt);;Tous les fichiers (*)"));
+        if (!chemin.isEmpty())
+            ImporterFichier(chemin);
+    });
+    auto* droite = new QVBoxLayout;
+    droite->addWidget(graphique_);
+    droite->addWidget(legende);
+    droite->addWidget(importer, 0, Qt::AlignLeft);
+    droite->addStretch();
     auto* corps = new QHBoxLayout;
     corps->addWidget(cadre);
-    corps->addWidget(graphique_, 0, Qt::AlignTop);
+    corps->addLayout(droite);
 
     const BoutonsDialogue boutons = CreerBoutons(this, "cmdCancel");
     ok_ = boutons.ok;
@@ -163,12 +188,37 @@ void frmMasques::AfficherAzimut(int i, double azimut) {
 }
 
 void frmMasques::Tracer() {
-    std::vector<float> x, y;
-    for (const Ligne& l : lignes_) {
-        x.push_back(static_cast<float>(ValeurSaisie(l.azimut->text())));
-        y.push_back(static_cast<float>(ValeurSaisie(l.hauteur->text())));
+    std::vector<PointHorizon> profil;
+    for (const Ligne& l : lignes_)
+        profil.push_back({ValeurSaisie(l.azimut->text()), ValeurSaisie(l.hauteur->text())});
+    std::optional<double> latitude;
+    if (masque_.Projet != nullptr && masque_.Projet->Meteo)
+        latitude = masque_.Projet->Meteo->latitude;
+    graphique_->Tracer(profil, latitude);
+}
+
+bool frmMasques::ImporterFichier(const QString& chemin) {
+    std::vector<PointHorizon> points;
+    try {
+        points = ImporterHorizon(chemin.toStdString());
+    } catch (const std::exception& e) {
+        notificateur().Message(e.what(), TitreApplication);
+        return false;
     }
-    graphique_->Tracer(QStringLiteral("Hauteurs angulaires des masques"), y, x);
+    const int n = static_cast<int>(points.size());
+    {
+        EcritureProgramme p(programme_);
+        txtN_->AfficherTexte(QString::number(n));
+    }
+    ConstruireLignes(n);
+    for (int i = 0; i < n; ++i) {
+        const PointHorizon& point = points[static_cast<std::size_t>(i)];
+        txtHang(i)->AfficherTexte(DeuxDecimales(point.hauteur));
+        AfficherAzimut(i, point.angle);
+    }
+    ok_->setEnabled(true);
+    Tracer();
+    return true;
 }
 
 void frmMasques::accept() {

@@ -3,13 +3,15 @@
 // azimuth and angular height. The azimuths are preset evenly from -130 to +130
 // degrees; the two ends stay fixed, the inner azimuths and every height can be typed.
 // While the number of points is being edited, "Ok" is disabled: the rows shown do not
-// match it until Enter rebuilds them.
+// match it until Enter rebuilds them. The chart shows the profile under the sun's
+// paths at the project's latitude; a horizon surveyed on site can be imported from a
+// two-column file.
 
 #include <QDialog>
 #include <vector>
 
 class ChampSaisie;
-class GraphiqueStatistique;
+class GraphiqueMasque;
 class QVBoxLayout;
 class QPushButton;
 class clsMasque;
@@ -25,7 +27,12 @@ public:
     ChampSaisie* txtAzim(int i) const { return lignes_.at(static_cast<std::size_t>(i)).azimut; }
     ChampSaisie* txtHang(int i) const { return lignes_.at(static_cast<std::size_t>(i)).hauteur; }
     QPushButton* cmdOk() const { return ok_; }
-    GraphiqueStatistique* Graphique() const { return graphique_; }
+    GraphiqueMasque* Graphique() const { return graphique_; }
+
+    // Fills the rows from a survey file (angle and height a line), reduced to the
+    // dialog's 20 points at most; a file that cannot be read or a bad line is
+    // refused with a message, and the rows stay as they were. True when imported.
+    bool ImporterFichier(const QString& chemin);
 
     void accept() override;
 
@@ -46,7 +53,7 @@ private:
     QWidget* points_;
     QVBoxLayout* colonne_;
     std::vector<Ligne> lignes_;
-    GraphiqueStatistique* graphique_;
+    GraphiqueMasque* graphique_;
     QPushButton* ok_ = nullptr;
     bool programme_ = false;
 };

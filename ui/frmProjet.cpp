@@ -8,8 +8,10 @@
 #include "ui/BoutonImage.h"
 #include "ui/Dialogues.h"
 #include "ui/GraphiqueBilan.h"
+#include "ui/GraphiqueMasque.h"
 #include "ui/GraphiqueStatistique.h"
 #include "ui/ResultatsGrille.h"
+#include "ui/frmDimensionnement.h"
 #include "ui/frmEconomie.h"
 #include "ui/modAffichages.h"
 
@@ -17,6 +19,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -41,7 +44,7 @@ void frmProjet::Init() {
     // system, and it keeps it, so that changing the system type does not reflow the
     // window or bring a horizontal scroll bar.
     feuille_->layout()->activate();
-    feuille_->setMinimumWidth(feuille_->sizeHint().width());
+    feuille_->setMinimumWidth(feuille_->minimumSizeHint().width());
     // Folded, the meteorology keeps its width beside the needs.
     QWidget* meteo = Section("fMeteo");
     meteo->setMinimumWidth(meteo->sizeHint().width());
@@ -49,7 +52,13 @@ void frmProjet::Init() {
 }
 
 QSize frmProjet::sizeHint() const {
-    // The sheet's layout may not have taken the styled fonts into account yet.
+    // Before the window is first shown, the layouts have not yet taken in the styled
+    // fonts nor the sections the display hid: each is settled, the innermost first.
+    const QList<QWidget*> interieurs = feuille_->findChildren<QWidget*>();
+    for (auto it = interieurs.crbegin(); it != interieurs.crend(); ++it) {
+        if (QLayout* disposition = (*it)->layout())
+            disposition->activate();
+    }
     feuille_->layout()->activate();
     const QSize feuille = feuille_->sizeHint();
     const int barre = defilement_->verticalScrollBar()->sizeHint().width();
@@ -127,6 +136,7 @@ void frmProjet::AfficherProjet() {
     AfficherEchangeur();
     AfficherSysteme();
     AfficherResultats();
+    emit projetAffiche();
 }
 
 void frmProjet::AfficherBallon() {
@@ -158,7 +168,7 @@ void frmProjet::AfficherCapteur() {
 }
 
 void frmProjet::AfficherMasque() {
-    Montrer("fMasque", Afficher(*projet->Masque, champs_, *picMasque_));
+    Montrer("fMasque", Afficher(*projet->Masque, champs_, *picMasque_, projet->Meteo->latitude));
 }
 
 void frmProjet::AfficherMeteo() {
@@ -188,6 +198,8 @@ void frmProjet::AfficherSysteme() {
     Montrer("fCapteurs", a.ElementsSepares);
     Montrer("fBallon", a.ElementsSepares);
     boutons_[26]->setVisible(a.ElementsSepares);
+    // A one-piece water heater has neither a collector count nor a tank to vary.
+    cmdDimensionnement_->setEnabled(a.ElementsSepares);
     champs_("txtAppoint").setVisible(a.ElementsSepares);
     const bool echangeur = a.ElementsSepares && a.EfficaciteDetaillee;
     boutons_[11]->setVisible(echangeur);
@@ -232,6 +244,20 @@ void frmProjet::cmdEconomie_Click() {
         return;
     Proteger([this] { OuvrirEconomie(*projet, this); });
     AfficherEconomie();
+}
+
+void frmProjet::cmdDimensionnement_Click() {
+    if (projet == nullptr)
+        return;
+    if (!dimensionnement_) {
+        // The window's project, as long as the window has one.
+        dimensionnement_ = new frmDimensionnement([this] { return projet; }, this);
+        dimensionnement_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(this, &frmProjet::projetAffiche, dimensionnement_, &frmDimensionnement::Actualiser);
+    }
+    dimensionnement_->show();
+    dimensionnement_->raise();
+    dimensionnement_->activateWindow();
 }
 
 void frmProjet::Basculer(std::initializer_list<QWidget*> contenus, BoutonImage* bascule) {

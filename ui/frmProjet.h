@@ -11,6 +11,7 @@
 #include "ui/ChampSaisie.h"
 #include "ui/ElementsUtilisateur.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -20,6 +21,7 @@
 
 class BoutonImage;
 class GraphiqueBilan;
+class GraphiqueMasque;
 class GraphiqueStatistique;
 class IndicateurCalcul;
 class QGridLayout;
@@ -27,6 +29,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QScrollArea;
+class RechercheCommune;
 class ResultatsGrille;
 
 class frmProjet : public QWidget, public FenetreProjet {
@@ -65,12 +68,18 @@ public:
     // What a click on picture button `index` does: the pressed look, the button's
     // action, the recalculation and redisplay, the normal look again.
     void pic_Click(int index);
+    // A commune was found by the search beside the station: its department's stations
+    // are proposed; the one chosen becomes the site's station (with its department,
+    // and its country when the department lies in another).
+    void ChoisirStationDeCommune(const std::string& departement);
     // The section toggles: fold or unfold their sections.
     void picResultats_Click();
     void picSBesoin_Click();
     void picSSysteme_Click();
     // "Économie...": the economic study of the project, then its summary redisplayed.
     void cmdEconomie_Click();
+    // "Dimensionnement...": the sizing study beside the window, following the project.
+    void cmdDimensionnement_Click();
 
     // The controls, for the program's own use and for the tests.
     ChampSaisie* Champ(const std::string& nom) const;
@@ -78,9 +87,14 @@ public:
     IndicateurCalcul* Indicateur(int index) const;
     ResultatsGrille* Grille() const { return flxResultats_; }
     GraphiqueBilan* Bilan() const { return bilan_; }
+    RechercheCommune* Commune() const { return rechercheCommune_; }
     QScrollArea* Defilement() const { return defilement_; }
 
     QSize sizeHint() const override;
+
+signals:
+    // The whole project was redisplayed: a change of it, a run, an opening.
+    void projetAffiche();
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
@@ -139,12 +153,15 @@ private:
     QWidget* feuille_ = nullptr;
     GraphiqueStatistique* picConso_ = nullptr;
     GraphiqueStatistique* picTeau_ = nullptr;
-    GraphiqueStatistique* picMasque_ = nullptr;
+    GraphiqueMasque* picMasque_ = nullptr;
     ResultatsGrille* flxResultats_ = nullptr;
     GraphiqueBilan* bilan_ = nullptr;
+    RechercheCommune* rechercheCommune_ = nullptr;
     BoutonImage* picResultats_ = nullptr;
     BoutonImage* picSBesoin_ = nullptr;
     BoutonImage* picSSysteme_ = nullptr;
     QPushButton* cmdEconomie_ = nullptr;
+    QPushButton* cmdDimensionnement_ = nullptr;
+    QPointer<class frmDimensionnement> dimensionnement_;
     QLabel* lblEconomie_ = nullptr;
 };

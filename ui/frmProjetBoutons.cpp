@@ -2,10 +2,13 @@
 // itself, steps to the next value of a list, or switches a flag, and the project is
 // then recalculated and redisplayed.
 
+#include "common/Notificateur.h"
+#include "data/modCommunes.h"
 #include "data/modDonnees.h"
 #include "data/modLibelles.h"
 #include "ui/BoutonImage.h"
 #include "ui/Dialogues.h"
+#include "ui/RechercheCommune.h"
 #include "ui/frmChoix.h"
 #include "ui/frmProjet.h"
 
@@ -36,6 +39,31 @@ bool frmProjet::Choisir(int liste, int index, std::string& choix, int* position)
     if (position != nullptr)
         *position = ChoixIndex;
     return true;
+}
+
+void frmProjet::ChoisirStationDeCommune(const std::string& departement) {
+    if (projet == nullptr || !projet->Actif())
+        return;
+    Proteger([&] {
+        const std::vector<std::string> stations = StationsDuDepartement(departement);
+        if (stations.empty()) {
+            notificateur().Message("Aucune station n'est proposée pour le département « " +
+                                       departement + " ».",
+                                   TitreApplication);
+            return;
+        }
+        const std::string choix = ChoisirDansListe(stations, rechercheCommune_);
+        if (choix == "-1")
+            return;
+        const clsMeteo& m = *projet->Meteo;
+        const std::string pays = PaysDuDepartement(departement, m.Pays());
+        if (!pays.empty() && pays != m.Pays())
+            projet->Appliquer("Pays", pays);
+        if (departement != m.Departement())
+            projet->Appliquer("Département", departement);
+        projet->Appliquer("Station", choix);
+    });
+    Recalculer();
 }
 
 void frmProjet::ChoisirCategorie() {

@@ -3,7 +3,9 @@
 
 #include "ui/BoutonImage.h"
 #include "ui/GraphiqueBilan.h"
+#include "ui/GraphiqueMasque.h"
 #include "ui/GraphiqueStatistique.h"
+#include "ui/RechercheCommune.h"
 #include "ui/ResultatsGrille.h"
 #include "ui/frmCapteursCertifies.h"
 #include "ui/frmProjet.h"
@@ -170,6 +172,13 @@ QWidget* frmProjet::CreerMeteo() {
     AjouterChamp(g, "txtDepartement", "Départ.", Choisi, Largeur::Nom, 1);
     ChampSaisie* station = AjouterChamp(g, "txtStation", "Station", Choisi, Largeur::Nom, 2);
     station->installEventFilter(this);
+    // The commune search sits at the end of the station's line.
+    rechercheCommune_ = new RechercheCommune;
+    rechercheCommune_->setFixedWidth(PixelsX(2600));
+    connect(
+        rechercheCommune_, &RechercheCommune::communeChoisie, this,
+        [this](const QString& departement) { ChoisirStationDeCommune(departement.toStdString()); });
+    g->addWidget(rechercheCommune_, g->rowCount() - 1, 2);
     ligne->addWidget(fStation, 0, Qt::AlignTop);
 
     QGroupBox* fSite = Cadre("fSite", "Site");
@@ -379,9 +388,9 @@ QWidget* frmProjet::CreerMasque() {
     QGroupBox* fMasque = Cadre("fMasque", "");
     auto* colonne = Colonne(fMasque);
     colonne->setContentsMargins(6, 6, 6, 6);
-    picMasque_ = new GraphiqueStatistique;
+    picMasque_ = new GraphiqueMasque(GraphiqueMasque::Format::Compact);
     picMasque_->setObjectName(QStringLiteral("picMasque"));
-    picMasque_->setMinimumSize(PixelsX(3400), PixelsY(1100));
+    picMasque_->setMinimumSize(PixelsX(3400), PixelsY(1600));
     picMasque_->setCursor(Qt::PointingHandCursor);
     picMasque_->installEventFilter(this);
     colonne->addWidget(picMasque_);
@@ -393,15 +402,21 @@ QWidget* frmProjet::CreerResultats() {
     auto* colonne = Colonne(fResultats);
     colonne->setContentsMargins(6, 4, 6, 6);
     picResultats_ = AjouterBascule("picResultats", &frmProjet::picResultats_Click, fResultats);
+    // The chart beside the grid: on a 1280 x 800 screen both stay in sight under the
+    // sections above them.
     QWidget* contenu = Contenu("contenuResultats");
-    auto* pile = Colonne(contenu);
+    auto* pile = new QVBoxLayout(contenu);
+    pile->setContentsMargins(0, 0, 0, 0);
+    auto* ligne = new QHBoxLayout;
+    ligne->setSpacing(6);
     flxResultats_ = new ResultatsGrille;
     flxResultats_->setObjectName(QStringLiteral("flxResultats"));
     bilan_ = new GraphiqueBilan;
     bilan_->setObjectName(QStringLiteral("graphiqueBilan"));
-    bilan_->setFixedSize(flxResultats_->width(), PixelsY(2800));
-    pile->addWidget(flxResultats_, 0, Qt::AlignLeft);
-    pile->addWidget(bilan_, 0, Qt::AlignLeft);
+    bilan_->setMinimumSize(PixelsX(6000), PixelsY(2000));
+    ligne->addWidget(flxResultats_, 0, Qt::AlignTop);
+    ligne->addWidget(bilan_, 1);
+    pile->addLayout(ligne);
     // What the results are worth: a summary and the dialog that sets its hypotheses.
     auto* economie = new QHBoxLayout;
     cmdEconomie_ = new QPushButton(QStringLiteral("Économie..."));
@@ -411,6 +426,12 @@ QWidget* frmProjet::CreerResultats() {
     lblEconomie_ = new QLabel;
     lblEconomie_->setObjectName(QStringLiteral("lblEconomie"));
     economie->addWidget(cmdEconomie_);
+    // The sizing study beside the method: coverage against area for several tanks.
+    cmdDimensionnement_ = new QPushButton(QStringLiteral("Dimensionnement..."));
+    cmdDimensionnement_->setObjectName(QStringLiteral("cmdDimensionnement"));
+    cmdDimensionnement_->setAutoDefault(false);
+    connect(cmdDimensionnement_, &QPushButton::clicked, this, &frmProjet::cmdDimensionnement_Click);
+    economie->addWidget(cmdDimensionnement_);
     economie->addWidget(lblEconomie_, 1);
     pile->addLayout(economie);
     colonne->addWidget(contenu);

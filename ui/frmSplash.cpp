@@ -1,5 +1,6 @@
 #include "ui/frmSplash.h"
 
+#include "common/Notificateur.h"
 #include "ui/Illustration.h"
 #include "ui/modAffichages.h"
 
@@ -46,8 +47,13 @@ frmSplash::frmSplash(QWidget* parent) : QDialog(parent) {
 
     auto* web = new QPushButton(QStringLiteral("Site web de NORDAVE"));
     web->setObjectName(QStringLiteral("cmdWeb"));
-    connect(web, &QPushButton::clicked, this,
-            [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(AdresseWeb))); });
+    connect(web, &QPushButton::clicked, this, [] {
+        // Without a web browser nothing would happen: the person gets the address.
+        if (!QDesktopServices::openUrl(QUrl(QString::fromLatin1(AdresseWeb))))
+            notificateur().Message(std::string("Aucun navigateur web n'a pu être ouvert. ") +
+                                       "Le site de NORDAVE est à l'adresse " + AdresseWeb + ".",
+                                   TitreApplication);
+    });
     auto* ok = new QPushButton(QStringLiteral("Ok"));
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);

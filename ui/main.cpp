@@ -16,21 +16,20 @@ int main(int argc, char** argv) {
     NotificateurQt notificateurQt;
     DefinirNotificateur(&notificateurQt);
 
-    // The splash takes no clicks while the data load.
-    frmSplash splash;
-    splash.MontrerChargement();
-    ChargementDemarrage();
-
+    // The about box belongs to the main window: centred on it and kept above it, it
+    // cannot end up hidden behind it while it holds the program.
     FabriqueProjetsFenetres fabrique;
     frmMain principal(fabrique);
-    principal.setEnabled(false);
-    principal.show();
-    QCoreApplication::processEvents();
+    principal.Montrer();
+    frmSplash splash(&principal);
+    splash.setWindowModality(Qt::ApplicationModal);
+    // The splash takes no clicks while the data load.
+    splash.MontrerChargement();
+    ChargementDemarrage();
     // No command can run before the person has closed the about box.
     splash.hide();
     splash.setEnabled(true);
     splash.exec();
-    principal.setEnabled(true);
     principal.setmenu(false);
 
     const QString projet = ProjetEnArgument(QCoreApplication::arguments());

@@ -65,9 +65,10 @@ if texte is not None:
     besoin = [l for l in texte.splitlines() if "Besoin journalier moyen" in l]
     verifier(len(besoin) == 1 and besoin[0].split()[-1] == "120",
              f"report: the --set needs are not reported: {besoin}")
-    couverture = [l.split() for l in texte.splitlines() if l.startswith("Couverture")]
+    couverture = [l.split() for l in texte.splitlines() if l.startswith("Couverture [%]")]
     verifier(len(couverture) == 1 and len(couverture[0]) == 15,
              f"report: the coverage row {couverture}")
+    verifier("Projet : 6,00 m²" in texte, "report: the sizing curves and the project's point")
     # This data folder has no economic tables: the study says so instead of failing.
     verifier(texte.count("\f") >= 3 and "Données économiques indisponibles" in texte,
              "report: the study pages without economic tables")

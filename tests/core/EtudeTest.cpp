@@ -297,7 +297,7 @@ TEST(Economie, ValeursHorsLimitesRefuseesEnNommantLeChamp) {
     limites.Rendement = 10;
     limites.Prix = 0;
     limites.DureeVie = 1;
-    limites.TauxActualisation = -99.9;
+    limites.TauxActualisation = -99;
     limites.Investissement = 0;
     EXPECT_NO_THROW(VerifierEconomie(limites));
     EXPECT_FALSE(limites.ParDefaut());

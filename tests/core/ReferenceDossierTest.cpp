@@ -54,7 +54,8 @@ template <typename... T> std::string Entree(const Table& t, std::size_t k, T*...
 TEST(DossierReference, FichiersEnWindows1252CRLFSousLeurNomExact) {
     std::vector<std::string> attendus = TablesTexte;
     for (const char* f : {"MESSAGES.TXT", "help/index.htm", "Soleil/Cs.Don", "Soleil/alphaG.don",
-                          "Soleil/delta.don", "Soleil/Nj.don", "Soleil/MatAlpha.don"})
+                          "Soleil/delta.don", "Soleil/Nj.don", "Soleil/MatAlpha.don",
+                          "Communes/Communes.TXT", "Communes/Departements.TXT"})
         attendus.push_back(f);
     for (int bande = -90; bande <= 90; bande += 5)
         for (const char* inclinaison : {"_30.don", "_60.don"})

@@ -15,7 +15,9 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTimer>
@@ -98,13 +100,16 @@ QList<QList<Mot>> MotsPdf(const QString& pdf, QSizeF* page) {
     return pages;
 }
 
-// Closes the printer dialog about to open, accepting or cancelling it; its title.
-void RepondreImprimante(bool accepter, QString* titre = nullptr) {
+// Closes the printer dialog about to open, accepting or cancelling it; its title and the
+// file it proposes.
+void RepondreImprimante(bool accepter, QString* titre = nullptr, QString* propose = nullptr) {
     QTimer::singleShot(0, [=] {
         auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
         QVERIFY(d);
         if (titre)
             *titre = d->windowTitle();
+        if (propose)
+            *propose = d->findChild<QLineEdit*>(QStringLiteral("filename"))->text();
         accepter ? d->accept() : d->reject();
     });
 }
@@ -161,17 +166,16 @@ private slots:
         const QString texte = Texte(*p, "/dossier/Chantier-B.vqp");
         QVERIFY(p->Boucle->K > 0 && p->Boucle->Etap > 0);
         const auto deux = [](double v) { return QString::fromStdString(FormatDeuxDecimales(v)); };
-        Comparer(texte,
-                 {{"Nom du fichier :", "chantier-b.vqp"},
-                  {"Type de capteur :", "Plan vitré"},
-                  {"Orientation [°]:", "-15,00"},
-                  {"Surface totale [m²]:", "10,50"}, // 10 m² typed, 2.1 m² collectors: five
-                  {"Déperdition de la boucle de captage [W/(m².K)]:", deux(p->Boucle->K)},
-                  {"Efficacité de la boucle de captage:", deux(p->Boucle->Etap)},
-                  {"Type de ballon:", "Ballon 300 l"},
-                  // The simple rule: 1 % of the solar volume.
-                  {"Déperdition thermique du ballon [W/(m².K)]:", deux(p->Ballon->Vs * 0.01)},
-                  {"Température de référence moyenne [°C]:", "51"}});
+        Comparer(texte, {{"Nom du fichier :", "chantier-b.vqp"},
+                         {"Type de capteur :", "Plan vitré"},
+                         {"Orientation [°]:", "-15,00"},
+                         {"Surface totale [m²]:", "10,50"}, // 10 m² typed, 2.1 m² collectors: five
+                         {"Déperdition de la boucle de captage [W/(m².K)]:", deux(p->Boucle->K)},
+                         {"Efficacité de la boucle de captage:", deux(p->Boucle->Etap)},
+                         {"Type de ballon:", "Ballon 300 l"},
+                         // The simple rule: 1 % of the solar volume.
+                         {"Déperdition thermique du ballon [W/K]:", deux(p->Ballon->Vs * 0.01)},
+                         {"Température de référence moyenne [°C]:", "51"}});
         const QStringList lignes = LignesEntre(texte, "Type de système", "Besoin journalier");
         QCOMPARE(lignes.size(), 8);
         QVERIFY(!texte.contains("ABEtap") && !texte.contains("Type de chauffe-eau"));
@@ -277,10 +281,13 @@ private slots:
         auto p = Nouveau({"TypeSysteme=SYSTEME CAPTEUR BALLON"});
         const QString reference = Texte(*p, "/dossier/Apercu.vqp");
         // Cancelling the printer dialog leaves the preview open.
-        QString titre;
-        RepondreImprimante(false, &titre);
+        QString titre, propose;
+        RepondreImprimante(false, &titre, &propose);
         QVERIFY(!Imprimer(*p, nullptr));
         QCOMPARE(titre, QStringLiteral("Imprimer"));
+        // The file proposed lies beside the project, under its name.
+        if (QPrinterInfo::availablePrinterNames().isEmpty())
+            QCOMPARE(propose, QStringLiteral("/dossier/Apercu.pdf"));
         frmImpression* fenetre = nullptr;
         for (QWidget* w : QApplication::topLevelWidgets())
             fenetre = fenetre ? fenetre : qobject_cast<frmImpression*>(w);

@@ -24,6 +24,15 @@ PrincipaleEssai::PrincipaleEssai(FabriqueProjets& fabrique) : frmMain(fabrique) 
         qWarning("fenêtre principale inactive");
 }
 
+frmMain::Reponse PrincipaleEssai::DemanderEnregistrement(const QString& nom) {
+    questions << nom;
+    if (reponses.empty())
+        return Reponse::Annuler;
+    const Reponse r = reponses.front();
+    reponses.erase(reponses.begin());
+    return r;
+}
+
 QAction* PrincipaleEssai::Action(const char* nom) const {
     return findChildren<QAction*>(QString::fromLatin1(nom)).value(0);
 }

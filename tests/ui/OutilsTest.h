@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 // The main window, shown at 1280 x 800 and active, its dialogs answered by the test.
 class PrincipaleEssai : public frmMain {
@@ -22,11 +23,16 @@ public:
 
     QString reponseOuvrir, reponseEnregistrer; // "" for a cancelled file dialog
     int optionsMontrees = 0;
+    // The answers to « Enregistrer les modifications de ... ? », in turn (then "Annuler"),
+    // and the names asked about.
+    std::vector<Reponse> reponses;
+    QStringList questions;
 
 protected:
     QString DialogueOuvrir() override { return reponseOuvrir; }
     QString DialogueEnregistrerSous() override { return reponseEnregistrer; }
     void MontrerOptions() override { ++optionsMontrees; }
+    Reponse DemanderEnregistrement(const QString& nom) override;
 };
 
 // Settings and the user's data copy go to scratch folders; the application gets the program's style

@@ -15,6 +15,7 @@
 #include "ui/ProjetFenetre.h"
 #include "ui/Raccords.h"
 #include "ui/ResultatsGrille.h"
+#include "ui/frmAide.h"
 #include "ui/frmOptions.h"
 #include "ui/frmProjet.h"
 #include "ui/frmSplash.h"
@@ -23,8 +24,10 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -33,6 +36,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
 #include <map>
@@ -116,7 +120,7 @@ private slots:
     void commandesQuitterEtAide() {
         {
             Bureau b;
-            b.setGeometry(40, 50, 900, 640);
+            b.setGeometry(40, 50, 700, 540);
             QVERIFY(Commandes(b, false));
             b.Commande("mnuFileOpen"); // cancelled: nothing
             QVERIFY(Commandes(b, false) && b.NbProjets() == 0);
@@ -133,11 +137,23 @@ private slots:
         }
         FabriqueProjetsFenetres fabrique;
         frmMain suivant(fabrique);
-        QCOMPARE(suivant.size(), QSize(900, 640));
+        QCOMPARE(suivant.size(), QSize(700, 540));
+        // Help needs no browser: the installed page opens in the program's own window, its
+        // contents lead to their sections and its search finds a phrase.
         CapteurUrl fichiers("file");
         suivant.findChild<QAction*>(QStringLiteral("mnuHelpSearchForHelpOn"))->trigger();
-        QCOMPARE(fichiers.urls.size(), 1);
-        QVERIFY(fichiers.urls.front().toLocalFile().endsWith(QStringLiteral("/help/index.htm")));
+        QVERIFY(fichiers.urls.isEmpty());
+        frmAide* aide = suivant.Aide();
+        QVERIFY(aide != nullptr && aide->isVisible());
+        QVERIFY(aide->Page()->source().toLocalFile().endsWith(QStringLiteral("/help/index.htm")));
+        emit aide->Page()->anchorClicked(QUrl(QStringLiteral("#masques")));
+        QCOMPARE(aide->Page()->source().fragment(), QStringLiteral("masques"));
+        aide->Recherche()->setText(QStringLiteral("calcul sur demande"));
+        QVERIFY(aide->Chercher());
+        QCOMPARE(aide->Page()->textCursor().selectedText().toLower(),
+                 QStringLiteral("calcul sur demande"));
+        aide->Recherche()->setText(QStringLiteral("xyzzy introuvable"));
+        QVERIFY(!aide->Chercher());
         frmSplash s; // shown while loading, it cannot be used
         s.MontrerChargement();
         QVERIFY(s.isVisible() && !s.isEnabled());
@@ -463,6 +479,51 @@ private slots:
         QVERIFY(b.Titre().endsWith(QStringLiteral("/Projet0003.vqp")));
     }
 
+    // Closing asks about unsaved changes; "Annuler" keeps the project open and modified,
+    // "Ne pas enregistrer" closes it and leaves the file as it was; quitting asks for
+    // every modified project.
+    void fermerUnProjetModifieDemande() {
+        QTemporaryDir dossier;
+        Bureau b;
+        b.Commande("mnuFileNew");
+        b.Commande("mnuFileClose"); // untouched: no question
+        QCOMPARE(b.NbProjets(), 0);
+        QVERIFY(b.questions.isEmpty());
+
+        b.Commande("mnuFileNew");
+        ProjetFenetre* p = b.Actif();
+        b.reponseEnregistrer = dossier.filePath(QStringLiteral("etude"));
+        b.Commande("mnuFileSave"); // never saved: asks where, adds ".vqp"
+        const QString chemin = dossier.filePath(QStringLiteral("etude.vqp"));
+        QCOMPARE(b.FichiersRecents().value(0), QFileInfo(chemin).absoluteFilePath());
+        const std::string enregistre = essai::LireOctets(chemin.toStdString());
+        QVERIFY(!enregistre.empty() && !p->Modifie());
+
+        Saisir(b.C("txtAltitude"), QStringLiteral("850"));
+        QVERIFY(p->Modifie());
+        b.reponses = {frmMain::Reponse::Annuler};
+        b.Commande("mnuFileClose");
+        QCOMPARE(b.questions, QStringList{QStringLiteral("etude")});
+        QCOMPARE(b.NbProjets(), 1);
+        QVERIFY(p->Modifie());
+        b.reponses = {frmMain::Reponse::NePasEnregistrer};
+        b.Commande("mnuFileClose");
+        QCOMPARE(b.NbProjets(), 0);
+        QCOMPARE(essai::LireOctets(chemin.toStdString()), enregistre);
+
+        b.reponseOuvrir = chemin;
+        b.Commande("mnuFileOpen");
+        QVERIFY(!b.Actif()->Modifie()); // opened and calculated: nothing to save yet
+        Saisir(b.C("txtAltitude"), QStringLiteral("900"));
+        b.reponses = {frmMain::Reponse::Annuler};
+        QVERIFY(!b.close());
+        QCOMPARE(b.NbProjets(), 1);
+        b.reponses = {frmMain::Reponse::Enregistrer};
+        QVERIFY(b.close());
+        QVERIFY(essai::LireOctets(chemin.toStdString()).find("Situation.Altitude\t900") !=
+                std::string::npos);
+    }
+
     // An example opens as a new project of its own name: saving it leaves the example.
     void exempleOuvertSousUnNomNeuf() {
         QTemporaryDir dossier;
@@ -478,8 +539,12 @@ private slots:
         QCOMPARE(b.P().Meteo->station(), std::string("Lyon"));
         QCOMPARE(b.F().Grille()->Texte(1, 13), QStringLiteral("62"));
         QCOMPARE(b.Titre(), dossier.filePath(QStringLiteral("Projet0001.vqp")));
+        // Never saved: "Enregistrer" asks where, and a name without extension gets ".vqp".
+        b.reponseEnregistrer = dossier.filePath(QStringLiteral("lyon-copie"));
         b.Commande("mnuFileSave");
-        QVERIFY(QFile::exists(dossier.filePath(QStringLiteral("Projet0001.vqp"))));
+        QVERIFY(QFile::exists(dossier.filePath(QStringLiteral("lyon-copie.vqp"))));
+        QVERIFY(!QFile::exists(dossier.filePath(QStringLiteral("Projet0001.vqp"))));
+        QVERIFY(!b.Actif()->Modifie());
         QCOMPARE(essai::LireOctets(exemple), octets);
         QDir::setCurrent(avant);
     }

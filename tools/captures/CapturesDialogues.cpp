@@ -60,7 +60,7 @@ bool CapturerDialogues(const QString& sortie, const std::string& donnees) {
     frmDeperdition deperdition(boucle);
     fait = Montrer(deperdition, sortie, "dialogue-deperdition.png") && fait;
 
-    clsMasque masque;
+    clsMasque& masque = *projet.Masque; // the project's: its station gives the sun's paths
     frmMasques deux(masque);
     fait = Montrer(deux, sortie, "dialogue-masques-2.png") && fait;
     masque.NbPoints = 20;

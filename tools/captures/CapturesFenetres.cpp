@@ -3,6 +3,7 @@
 #include "ui/GraphiqueBilan.h"
 #include "ui/ProjetFenetre.h"
 #include "ui/frmChoix.h"
+#include "ui/frmDimensionnement.h"
 #include "ui/frmMain.h"
 #include "ui/frmOptions.h"
 #include "ui/frmProjet.h"
@@ -12,6 +13,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPushButton>
 #include <QScrollArea>
 #include <iostream>
 
@@ -88,6 +90,9 @@ bool CapturerFenetres(const QString& sortie) {
     feuille.picSSysteme_Click();
     Attendre();
     fait = Capturer(f, sortie, "projet-replie.png") && fait;
+    feuille.findChild<QPushButton*>(QStringLiteral("cmdDimensionnement"))->click();
+    if (auto* d = feuille.findChild<frmDimensionnement*>())
+        fait = Attendre() && Capturer(*d, sortie, "dialogue-dimensionnement.png") && fait;
 
     auto* menu = f.findChild<QMenu*>(QStringLiteral("mnuFile"));
     menu->popup(f.mapToGlobal(QPoint(0, 20)));
