@@ -1,8 +1,7 @@
-// The start-up load: install folder, messages, reference data and lists, its
-// failures, and the encodings and line ends of the data folder.
+// The start-up load: install folder, messages, reference data and lists, the check of
+// the data folder, its failures, and the encodings and line ends it may come in.
 
 #include "DonneesTest.h"
-#include "NotificateurTest.h"
 #include "common/Encodage.h"
 #include "data/ModCollection.h"
 #include "data/modStations.h"
@@ -11,6 +10,7 @@
 #include "startup/ModRegistry.h"
 #include "startup/Modgeneral.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace essai;
@@ -19,183 +19,200 @@ class DemarrageTest : public ::testing::Test {
 protected:
     void SetUp() override { ReinitialiserDonnees(); }
     void TearDown() override { ReinitialiserDonnees(); }
+
+    // The start on the copy fails with one message naming `morceau`.
+    void EchecNommant(const std::string& morceau) {
+        EXPECT_FALSE(ChargementInitial(copie.chemin()));
+        ASSERT_EQ(notif.messages.size(), 1u);
+        EXPECT_EQ(notif.titres[0], "VARQUIN");
+        EXPECT_NE(notif.messages[0].find(morceau), std::string::npos) << notif.messages[0];
+        EXPECT_TRUE(notif.SablierRestaure());
+    }
+
+    CopieFixture copie;
+    NotificateurEnregistreur notif;
 };
 
 namespace {
-std::size_t Entrees(const Table& t) {
-    return t.empty() ? 0 : t.size() - 1;
-}
-
 // What the tests compare between the encodings of the same data folder.
 void VerifierContenuFixture() {
     EXPECT_EQ(Messages[44], "Le fichier %s est introuvable.\rVérifiez le dossier des données. ");
-    ASSERT_EQ(Entrees(TableDepartements), 5u);
-    EXPECT_EQ(TableDepartements[0 + 4].Commentaire, "La Réunion");
+    ASSERT_EQ(TableDepartements.size(), 6u);
+    EXPECT_EQ(TableDepartements[4].Commentaire, "La Réunion");
     EXPECT_EQ(Libelles[0][1], "Réunion");
     EXPECT_EQ(Libelles[24][0], "Extérieur");
+    EXPECT_EQ(Libelles[28][2], "Val. forcée");
     ASSERT_EQ(Stations.Count(), 4);
     EXPECT_EQ(Stations.Cle(1), "Ambérieu");
     EXPECT_EQ(Stations.Item("Saint-Denis-Gillot").Colonne("Latitude"), "-21,1°S");
-    EXPECT_EQ(Entrees(TableEchange), 2u);
+    EXPECT_EQ(TableEchange.size(), 3u);
 }
 } // namespace
 
-TEST_F(DemarrageTest, ChargementCompletDeLaFixture) {
-    RecordingNotificateur notif;
+TEST_F(DemarrageTest, ChargementCompletEnWindows1252OuUtf8) {
     Etat().DefinirCalculAuto(false);
     Separateur = ";";
     EXPECT_TRUE(ChargementInitial(DossierFixture()));
     ASSERT_EQ(NombreEnregistrements(), 1); // elements 0 and 1, the first project takes 1
     EXPECT_TRUE(EstLibre(Projet(1)));
-    EXPECT_EQ(ChoisirEnregistrement(), 1);
     EXPECT_TRUE(Etat().CalculAuto());
     EXPECT_EQ(Separateur, "\t");
     EXPECT_EQ(InstallDir, DossierFixture());
     EXPECT_TRUE(notif.messages.empty());
     EXPECT_TRUE(notif.SablierRestaure());
-    EXPECT_FALSE(notif.sabliers.back());
     VerifierContenuFixture();
-    EXPECT_EQ(Entrees(TableStations), 20u); // Stati_Fr read as a table too
-    EXPECT_EQ(Libelles[28][2], "Val. forcée");
-}
+    EXPECT_EQ(TableStations.size(), 21u); // Stati_Fr read as a table too
 
-TEST_F(DemarrageTest, OrdreDeChargement) {
-    const std::vector<std::string> attendu = {
-        "\\Pays\\Pays.TXT",
-        "\\Pays\\Depar_Fr.TXT",
-        "\\Pays\\Ville_Fr.TXT",
-        "\\Pays\\Stati_Fr.TXT",
-        "\\Pays\\Stati_Fr2.TXT",
-        "\\Systeme\\Capteurs\\Capteurs.txt",
-        "\\Systeme\\Capteurs\\CategorieCapteurs.txt",
-        "\\Systeme\\Capteurs\\INCLINAI.DON",
-        "\\Systeme\\Capteurs\\CHAUFEAU.txt",
-        "\\Systeme\\Ballons\\Ballons.TXT",
-        "\\Systeme\\SITUATIO.TXT",
-        "\\Systeme\\ALIM.DON",
-        "\\Systeme\\ISBallon.DON",
-        "\\Systeme\\ISTuyaux.txt",
-        "\\Systeme\\Echange.TXT",
-    };
-    std::vector<std::string> ordre;
-    for (const FichierReference& f : FichiersReference())
-        ordre.push_back(f.chemin);
-    EXPECT_EQ(ordre, attendu);
-}
-
-TEST_F(DemarrageTest, FichierDeReferenceAbsent) {
-    RecordingNotificateur notif;
-    CopieFixture copie;
-    fs::remove(copie / "Systeme/Capteurs/CategorieCapteurs.txt");
-    EXPECT_FALSE(ChargementInitial(copie.chemin()));
-
-    // The files before it are loaded; it holds its entry 0 only; those after stay empty.
-    const auto& fichiers = FichiersReference();
-    bool apres = false;
-    for (const FichierReference& f : fichiers) {
-        const std::string nom = f.chemin;
-        if (nom.find("CategorieCapteurs") != std::string::npos) {
-            ASSERT_EQ(f.table->size(), 1u);
-            EXPECT_NE(f.table->at(0).Commentaire.find("CategorieCapteurs.txt"), std::string::npos);
-            apres = true;
-        } else if (apres) {
-            EXPECT_TRUE(f.table->empty()) << nom;
-        } else {
-            EXPECT_GT(Entrees(*f.table), 0u) << nom;
-        }
-    }
-    EXPECT_EQ(Stations.Count(), 4);
-    // The start went on: the lists are filled from what was loaded.
-    EXPECT_EQ(Libelles[28][0], "Calc. simple");
-    EXPECT_EQ(Libelles[0][0], "France");
-    EXPECT_EQ(Libelles[15][0], "Plan vitré sélectif");
-    EXPECT_EQ(Libelles[23][0], ""); // Ballons comes after the missing file
-    // One visible message names the file; message 44 itself stays silent (switch off).
-    ASSERT_EQ(notif.messages.size(), 1u);
-    EXPECT_EQ(notif.messages[0].titre, "VARQUIN");
-    EXPECT_NE(notif.messages[0].texte.find("CategorieCapteurs.txt"), std::string::npos);
-    EXPECT_TRUE(notif.SablierRestaure());
-}
-
-TEST_F(DemarrageTest, MessagesAbsentsLesDonneesSontChargees) {
-    RecordingNotificateur notif;
-    CopieFixture copie;
-    fs::remove(copie / "MESSAGES.TXT");
-    EXPECT_FALSE(ChargementInitial(copie.chemin()));
-    EXPECT_EQ(Messages[44], "");
-    EXPECT_EQ(Stations.Count(), 4);
-    EXPECT_EQ(Entrees(TableEchange), 2u);
-    ASSERT_EQ(notif.messages.size(), 1u);
-    EXPECT_NE(notif.messages[0].texte.find("MESSAGES.TXT"), std::string::npos);
-}
-
-TEST_F(DemarrageTest, StationRepeteeArreteLeChargementAvecUnMessageClair) {
-    RecordingNotificateur notif;
-    CopieFixture copie;
-    const std::string stati = copie / "Pays/Stati_Fr.TXT";
-    EcrireOctets(stati, LireOctets(stati) + "46,0\xB0N #Amb\xE9rieu\r\n");
-    EXPECT_FALSE(ChargementInitial(copie.chemin()));
-    ASSERT_EQ(notif.messages.size(), 1u);
-    EXPECT_NE(notif.messages[0].texte.find("Ambérieu"), std::string::npos);
-    EXPECT_NE(notif.messages[0].texte.find("Stati_Fr.TXT, ligne 23"), std::string::npos)
-        << notif.messages[0].texte;
-    EXPECT_TRUE(TableStations2.empty()); // the rest of the loading is abandoned
-    EXPECT_EQ(Libelles[0][2], "Belgique");
-}
-
-TEST_F(DemarrageTest, FinsDeLigneLfEtUtf8EtCasseDesNoms) {
-    CopieFixture copie;
+    // The same folder in UTF-8 with LF line ends, and names in another case.
+    ReinitialiserDonnees();
     for (const auto& e : fs::recursive_directory_iterator(copie.chemin())) {
         if (!e.is_regular_file())
             continue;
         std::string texte = DepuisWindows1252(LireOctets(e.path().string()));
         std::erase(texte, '\r');
-        EcrireOctets(e.path().string(), texte); // UTF-8, LF only
+        EcrireOctets(e.path().string(), texte);
     }
     fs::rename(copie / "Pays/Pays.TXT", copie / "Pays/pays.txt");
     fs::rename(copie / "Systeme", copie / "SYSTEME");
-    RecordingNotificateur notif;
     EXPECT_TRUE(ChargementInitial(copie.chemin()));
     EXPECT_TRUE(notif.messages.empty());
     VerifierContenuFixture();
-
     RemplirStations("Ain", true);
     EXPECT_EQ(Libelles[2][0], "Ambérieu");
 }
 
-TEST(QueryValue, LectureDuFichierIni) {
+TEST_F(DemarrageTest, FichierDeReferenceAbsent) {
+    fs::remove(copie / "Systeme/Capteurs/CategorieCapteurs.txt");
+    EchecNommant("CategorieCapteurs.txt");
+    // The files before it are loaded; it holds its entry 0 only; those after stay empty.
+    bool apres = false;
+    for (const FichierReference& f : FichiersReference()) {
+        const std::string nom = f.chemin;
+        if (nom.find("CategorieCapteurs") != std::string::npos) {
+            EXPECT_EQ(f.table->size(), 1u);
+            apres = true;
+        } else {
+            EXPECT_EQ(f.table->empty(), apres) << nom;
+        }
+    }
+    // The start went on: the lists are filled from what was loaded.
+    EXPECT_EQ(Stations.Count(), 4);
+    EXPECT_EQ(Libelles[28][0], "Calc. simple");
+    EXPECT_EQ(Libelles[15][0], "Plan vitré sélectif");
+    EXPECT_EQ(Libelles[23][0], ""); // Ballons comes after the missing file
+}
+
+TEST_F(DemarrageTest, MessagesAbsentsOuStationRepetee) {
+    fs::remove(copie / "MESSAGES.TXT");
+    EchecNommant("MESSAGES.TXT");
+    EXPECT_EQ(Stations.Count(), 4); // the data are loaded all the same
+    EXPECT_EQ(TableEchange.size(), 3u);
+
+    ReinitialiserDonnees();
+    notif.Effacer();
+    fs::copy(DossierFixture() + "/MESSAGES.TXT", copie / "MESSAGES.TXT");
+    const std::string stati = copie / "Pays/Stati_Fr.TXT";
+    EcrireOctets(stati, LireOctets(stati) + "46,0\xB0N #Amb\xE9rieu\r\n");
+    EchecNommant("Ambérieu");
+    EXPECT_NE(notif.messages[0].find("Stati_Fr.TXT, ligne 23"), std::string::npos);
+    EXPECT_TRUE(TableStations2.empty()); // the rest of the loading is abandoned
+}
+
+TEST(DossierInstallation, FichierIniVariableEtCopieUtilisateur) {
     const std::string ini = "; réglages\n[Autre]\nOrinDir=/faux\n"
                             "[software\\nordave\\varquin]\n  orindir = \"/opt/varquin data\"  \n";
     EXPECT_EQ(ValeurIni(ini, "SOFTWARE\\NORDAVE\\VARQUIN", "OrinDir"), "/opt/varquin data");
     EXPECT_EQ(ValeurIni(ini, "SOFTWARE\\NORDAVE\\VARQUIN", "Absente"), "");
     EXPECT_EQ(ValeurIni(ini, "Inconnue", "OrinDir"), "");
-}
 
-TEST(QueryValue, LUtilisateurGagneSurLeSysteme) {
     DossierTemporaire dossier;
     const std::string utilisateur = dossier / "home";
     const std::string systeme = dossier / "xdg";
-    EcrireOctets(systeme + "/varquin.conf", "[SOFTWARE\\NORDAVE\\VARQUIN]\nOrinDir=/systeme\n");
     VariableEnvironnement home("XDG_CONFIG_HOME", utilisateur);
     VariableEnvironnement dirs("XDG_CONFIG_DIRS", dossier / "vide" + ":" + systeme);
-    EXPECT_EQ(QueryValue("SOFTWARE\\NORDAVE\\VARQUIN", "OrinDir"), "/systeme");
-    EcrireOctets(utilisateur + "/varquin.conf", "[SOFTWARE\\NORDAVE\\VARQUIN]\nOrinDir=/moi\n");
-    EXPECT_EQ(QueryValue("SOFTWARE\\NORDAVE\\VARQUIN", "OrinDir"), "/moi");
-    EXPECT_EQ(TrouverInstallDir(), "/moi");
-}
-
-TEST(InstallDir, ReplisDansLOrdre) {
-    DossierTemporaire dossier;
-    VariableEnvironnement home("XDG_CONFIG_HOME", dossier / "config");
-    VariableEnvironnement dirs("XDG_CONFIG_DIRS", dossier / "config-systeme");
     VariableEnvironnement donnees("XDG_DATA_HOME", dossier / "data");
     {
         VariableEnvironnement env("VARQUIN_DIR", std::string("/depuis/env"));
         EXPECT_EQ(TrouverInstallDir(), "/depuis/env");
+        // The configuration wins over the variable, the user's over the system's.
+        EcrireOctets(systeme + "/varquin.conf", "[SOFTWARE\\NORDAVE\\VARQUIN]\nOrinDir=/sys\n");
+        EXPECT_EQ(TrouverInstallDir(), "/sys");
+        EcrireOctets(utilisateur + "/varquin.conf", "[SOFTWARE\\NORDAVE\\VARQUIN]\nOrinDir=/moi\n");
+        EXPECT_EQ(TrouverInstallDir(), "/moi");
     }
+    fs::remove_all(utilisateur);
+    fs::remove_all(systeme);
     VariableEnvironnement env("VARQUIN_DIR", std::nullopt);
-    const std::string parDefaut = InstallDirParDefaut();
-    EXPECT_NE(parDefaut, dossier / "data/varquin"); // the user's copy only when it exists
+    EXPECT_NE(TrouverInstallDir(), dossier / "data/varquin"); // the copy only when it exists
     fs::create_directories(dossier / "data/varquin");
     EXPECT_EQ(TrouverInstallDir(), dossier / "data/varquin");
+}
+
+namespace {
+// The file (path under the folder) with `avant` replaced by `apres` (UTF-8 texts, the
+// file Windows-1252).
+std::function<void(const CopieFixture&)>
+Remplacer(const std::string& fichier, const std::string& avant, const std::string& apres) {
+    return [=](const CopieFixture& c) {
+        const std::string texte = DepuisWindows1252(LireOctets(c / fichier));
+        EcrireOctets(c / fichier, VersWindows1252(Remplace(texte, avant, apres)));
+    };
+}
+
+std::string Departements(int n) {
+    std::string lignes;
+    for (int i = 0; i < n; ++i)
+        lignes += "France #D" + std::to_string(i) + "\r\n";
+    return lignes;
+}
+} // namespace
+
+TEST(VerificationDonnees, DossierAbimeRefuseAuDemarrageAvecLeFichierEtLaLigne) {
+    const std::string orientations = "Systeme/Capteurs/ORIENTAN.DON";
+    const struct {
+        std::function<void(const CopieFixture&)> abimer;
+        std::string attendu;
+    } cas[] = {
+        {[](const CopieFixture& c) { EcrireOctets(c / "Pays/Stati_Fr.TXT", ""); },
+         "Stati_Fr.TXT » : le fichier est vide"},
+        {[&](const CopieFixture& c) { fs::remove(c / orientations); },
+         "ORIENTAN.DON » : Fichier ou dossier introuvable"},
+        {[&](const CopieFixture& c) {
+             fs::remove(c / orientations);
+             fs::create_directory(c / orientations);
+         },
+         "ORIENTAN.DON » : c'est un dossier, pas un fichier"},
+        {Remplacer("Systeme/Capteurs/Capteurs.txt", "0,75 5,5", "0,75 abc"),
+         "Capteurs.txt », ligne 4 : la valeur « abc » n'est pas un nombre"},
+        {Remplacer("Pays/Stati_Fr.TXT",
+                   "8 8 9 10,5 12 13,5 14,5 14,5 13,5 12 10 8,5 #Lille-Lesquin\r\n", ""),
+         "Stati_Fr.TXT », ligne 13 : la station « Lille-Lesquin » a 4 lignes au lieu de 5"},
+        {Remplacer("Pays/Stati_Fr.TXT", "1,6 3,2 7,1", "1,6 3,2"),
+         "Stati_Fr.TXT », ligne 6 : 12 valeurs mensuelles attendues, 11 trouvées"},
+        {Remplacer("Pays/Ville_Fr.TXT", "Ambérieu #Ain", "Inconnue #Ain"),
+         "la station « Inconnue » (département « Ain ») n'est pas dans Stati_Fr.TXT"},
+        {Remplacer("Pays/Depar_Fr.TXT", "France #Ain\r\n", Departements(152)),
+         "Plus de 151 départements pour « France »"},
+        {Remplacer("Soleil/Cs.Don", "1381,8", "13x1,8"),
+         "Cs.Don », ligne 1 : la valeur du mois 3 n'est pas un nombre"},
+        {[](const CopieFixture& c) {
+             const std::string g = LireOctets(c / "Soleil/G_50_60.don");
+             EcrireOctets(c / "Soleil/G_50_60.don", g.substr(0, g.find("\r\n0,72 ") + 2));
+         },
+         "G_50_60.don », ligne 21 : 12 valeurs mensuelles attendues, 0 trouvées"},
+        {[](const CopieFixture& c) { fs::remove(c / "Soleil/G_-20_30.don"); },
+         "G_-20_30.don » : Fichier ou dossier introuvable"},
+    };
+    for (const auto& c : cas) {
+        ReinitialiserDonnees();
+        CopieFixture copie;
+        c.abimer(copie);
+        NotificateurEnregistreur notif;
+        EXPECT_FALSE(ChargementInitial(copie.chemin())) << c.attendu;
+        ASSERT_EQ(notif.messages.size(), 1u) << c.attendu;
+        EXPECT_NE(notif.messages[0].find("ne permet pas de calculer"), std::string::npos);
+        EXPECT_NE(notif.messages[0].find(c.attendu), std::string::npos) << notif.messages[0];
+        EXPECT_TRUE(notif.SablierRestaure());
+    }
+    ReinitialiserDonnees();
 }

@@ -1,11 +1,12 @@
 #pragma once
-// Shared helpers of the data tests: the fixture folder, temporary folders, raw file
-// access and a reset of the process-wide reference data.
+// What the core's tests share: fixture and scratch folders, raw file access, a reset of
+// the process-wide reference data and a scoped environment variable.
 
 #include "common/Chemins.h"
 #include "data/modDonnees.h"
 #include "data/modLibelles.h"
 #include "data/modMessages.h"
+#include "tests/support/NotificateurEnregistreur.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include <optional>
 #include <random>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 
 namespace essai {
@@ -26,9 +28,7 @@ inline std::string DossierFixture() {
 // A fresh folder under the system's temporary folder, removed with the object.
 class DossierTemporaire {
 public:
-    DossierTemporaire() {
-        std::random_device alea;
-        chemin_ = fs::temp_directory_path() / ("varquin-essai-" + std::to_string(alea()));
+    DossierTemporaire() : chemin_(fs::temp_directory_path() / ("varquin-" + Alea())) {
         fs::create_directories(chemin_);
     }
     ~DossierTemporaire() {
@@ -42,13 +42,16 @@ public:
     std::string operator/(const std::string& relatif) const { return (chemin_ / relatif).string(); }
 
 private:
+    static std::string Alea() { return std::to_string(std::random_device()()); }
     fs::path chemin_;
 };
 
-// A copy of the fixture data folder in a temporary folder.
+// A scratch copy of a fixture folder ("donnees", or "soleil" for the engine's).
 class CopieFixture : public DossierTemporaire {
 public:
-    CopieFixture() { fs::copy(DossierFixture(), chemin(), fs::copy_options::recursive); }
+    explicit CopieFixture(const std::string& quoi = "donnees") {
+        fs::copy(fs::path(VARQUIN_FIXTURES_DIR) / quoi, chemin(), fs::copy_options::recursive);
+    }
 };
 
 inline std::string LireOctets(const std::string& chemin) {
@@ -60,8 +63,28 @@ inline std::string LireOctets(const std::string& chemin) {
 
 inline void EcrireOctets(const std::string& chemin, const std::string& octets) {
     fs::create_directories(fs::path(chemin).parent_path());
-    std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
-    f << octets;
+    std::ofstream(chemin, std::ios::binary | std::ios::trunc) << octets;
+}
+
+// The bytes with the first occurrence of `ancien` replaced; throws when it is absent,
+// so that a test never compares against an unchanged text by mistake.
+inline std::string Remplace(std::string octets, const std::string& ancien,
+                            const std::string& nouveau) {
+    const std::size_t p = octets.find(ancien);
+    if (p == std::string::npos)
+        throw std::invalid_argument("absent : " + ancien);
+    return octets.replace(p, ancien.size(), nouveau);
+}
+
+// The items of a choice list up to its first empty one.
+inline std::vector<std::string> ItemsDe(std::size_t liste) {
+    std::vector<std::string> r;
+    for (const std::string& s : Libelles[liste]) {
+        if (s.empty())
+            break;
+        r.push_back(s);
+    }
+    return r;
 }
 
 // Empties every table, the stations, the lists and the messages.
@@ -84,21 +107,14 @@ public:
     VariableEnvironnement(const char* nom, const std::optional<std::string>& valeur) : nom_(nom) {
         if (const char* avant = std::getenv(nom))
             avant_ = avant;
-        if (valeur)
-            ::setenv(nom, valeur->c_str(), 1);
-        else
-            ::unsetenv(nom);
+        Definir(valeur);
     }
-    ~VariableEnvironnement() {
-        if (avant_)
-            ::setenv(nom_.c_str(), avant_->c_str(), 1);
-        else
-            ::unsetenv(nom_.c_str());
-    }
-    VariableEnvironnement(const VariableEnvironnement&) = delete;
-    VariableEnvironnement& operator=(const VariableEnvironnement&) = delete;
+    ~VariableEnvironnement() { Definir(avant_); }
 
 private:
+    void Definir(const std::optional<std::string>& v) {
+        v ? ::setenv(nom_.c_str(), v->c_str(), 1) : ::unsetenv(nom_.c_str());
+    }
     std::string nom_;
     std::optional<std::string> avant_;
 };

@@ -35,36 +35,20 @@ protected:
     EnregistrementCalcul& c = projet.Calcul;
     TableauMois AlphaMois{};
 };
-
-GeometrieCapteur Profil() {
-    GeometrieCapteur g;
-    g.NbPoints = 3;
-    g.angles = {0, -60, 0, 90};
-    g.hauteurs = {99, 10, 20, 5};
-    return g;
-}
 } // namespace
 
-TEST_F(EngineCapteurs, HorizontalPlaneReceivesTheHorizontalIrradiation) {
-    for (int m = 1; m <= 12; ++m)
-        EXPECT_NEAR(Facteur(0, 0, m), c.Gh[m], 1e-4 * c.Gh[m]) << m;
-    c.Latitude = -30; // southern sites too
-    for (int m = 1; m <= 12; ++m)
-        EXPECT_NEAR(Facteur(0, 0, m), c.Gh[m], 1e-4 * c.Gh[m]) << m;
-}
-
-TEST_F(EngineCapteurs, TiltedSouthPlaneGainsInWinter) {
+TEST_F(EngineCapteurs, PlanHorizontalInclineEtSymetrieEstOuest) {
+    for (float latitude : {45.0f, -30.0f})
+        for (int m = 1; m <= 12; ++m) {
+            c.Latitude = latitude;
+            EXPECT_NEAR(Facteur(0, 0, m), c.Gh[m], 1e-4 * c.Gh[m]) << latitude << " " << m;
+        }
+    c.Latitude = 45;
     EXPECT_GT(Facteur(45, 0, 12), 1.5f * c.Gh[12]);
     EXPECT_LT(Facteur(45, 0, 6), c.Gh[6]);
     EXPECT_LT(Facteur(90, 180, 12), 0.4f * c.Gh[12]); // facing north in winter: diffuse only
-}
-
-TEST_F(EngineCapteurs, EastAndWestFacingPlanesAreMirrorImages) {
-    for (int m : {1, 6, 9}) {
-        const float est = Facteur(40, -90, m);
-        const float ouest = Facteur(40, 90, m);
-        EXPECT_NEAR(est, ouest, 1e-5 * est) << m;
-    }
+    for (int m : {1, 6, 9})
+        EXPECT_NEAR(Facteur(40, -90, m), Facteur(40, 90, m), 1e-5 * Facteur(40, 90, m)) << m;
     // A hill on one side: the plane turned away from it loses less, and the mirrored
     // site gives the mirrored result.
     Masque({{-130, 25}, {-20, 25}, {-10, 0}, {130, 0}});
@@ -76,29 +60,20 @@ TEST_F(EngineCapteurs, EastAndWestFacingPlanesAreMirrorImages) {
     EXPECT_NEAR(Facteur(40, -90, 6), dosColline, 1e-4 * dosColline);
 }
 
-TEST_F(EngineCapteurs, MaskEndsCutTheBeamOfLongSummerDays) {
+TEST_F(EngineCapteurs, BoutsDuMasqueEtHauteurMoyenne) {
     c.Latitude = 60;
     const float libre = Facteur(0, 0, 6);
     Masque({{-180, 0}, {180, 0}});
-    const float sansCoupure = Facteur(0, 0, 6);
+    EXPECT_NEAR(Facteur(0, 0, 6), libre, 1e-4 * libre); // whole degrees match the closed form
+    // The ±130° ends lose the low sun beyond 130° (it sets near 138° at 60° N in June),
+    // even with zero heights; at 45° N it sets before 130°.
     Masque({{-130, 0}, {130, 0}});
-    const float coupe = Facteur(0, 0, 6);
-    // Summing whole degrees matches the closed form; the ±130° ends lose the low sun
-    // beyond 130° (it sets near 138° at 60° N in June), even with zero heights.
-    EXPECT_NEAR(sansCoupure, libre, 1e-4 * libre);
-    EXPECT_GT(sansCoupure - coupe, 1e-4f);
-    // At 45° N the June sun sets before 130°: the same ends change nothing.
+    EXPECT_GT(libre - Facteur(0, 0, 6), 1e-4f);
     c.Latitude = 45;
     const float court = Facteur(0, 0, 6);
     Masque({{-180, 0}, {180, 0}});
     EXPECT_EQ(Facteur(0, 0, 6), court);
-    e.Masque_Existe = 0;
-    EXPECT_NEAR(Facteur(0, 0, 6), court, 1e-4 * court);
-}
-
-TEST_F(EngineCapteurs, MeanMaskHeightRaisesThePlanesHorizon) {
-    // The same summation with and without the mean height in the sky term: only a
-    // mask flagged 1 has its mean height counted.
+    // Only a mask flagged 1 has its mean height in the sky term.
     Masque({{-180, 10}, {180, 10}});
     const float avecHauteur = Facteur(30, 0, 4);
     e.Masque_Existe = 2;
@@ -107,21 +82,21 @@ TEST_F(EngineCapteurs, MeanMaskHeightRaisesThePlanesHorizon) {
     EXPECT_GT(avecHauteur, 0.9f * sansHauteur);
 }
 
-TEST_F(EngineCapteurs, MaskHeightOutsideAndBetweenPoints) {
-    const GeometrieCapteur g = Profil();
-    EXPECT_FLOAT_EQ(HauteurMasque(g, -60), 10);
-    EXPECT_FLOAT_EQ(HauteurMasque(g, -30), 15);
-    EXPECT_FLOAT_EQ(HauteurMasque(g, 0), 20);
-    EXPECT_FLOAT_EQ(HauteurMasque(g, 45), 12.5f);
-    EXPECT_FLOAT_EQ(HauteurMasque(g, -90), 10); // below the first point: its height
-    EXPECT_FLOAT_EQ(HauteurMasque(g, 90), 5);   // at or beyond the last: its height
-    EXPECT_FLOAT_EQ(HauteurMasque(g, 170), 5);
-    GeometrieCapteur vide = g;
-    vide.NbPoints = 0;
-    EXPECT_EQ(HauteurMasque(vide, 0), 0.0f);
+TEST_F(EngineCapteurs, HauteurDuMasqueHorsEtEntreLesPoints) {
+    GeometrieCapteur g;
+    g.NbPoints = 3;
+    g.angles = {0, -60, 0, 90};
+    g.hauteurs = {99, 10, 20, 5};
+    // Below the first point its height, at or beyond the last its height.
+    const std::pair<float, float> cas[] = {{-90, 10},   {-60, 10}, {-30, 15}, {0, 20},
+                                           {45, 12.5f}, {90, 5},   {170, 5}};
+    for (const auto& [angle, hauteur] : cas)
+        EXPECT_FLOAT_EQ(HauteurMasque(g, angle), hauteur) << angle;
+    g.NbPoints = 0;
+    EXPECT_EQ(HauteurMasque(g, 0), 0.0f);
 }
 
-TEST_F(EngineCapteurs, SiteCorrections) {
+TEST_F(EngineCapteurs, CorrectionsDuSite) {
     const float reference = Facteur(45, 0, 3);
     e.Altitude = 800; // station at 0 m
     EXPECT_NEAR(Facteur(45, 0, 3), reference * 1.05, 1e-5 * reference);
@@ -139,13 +114,11 @@ TEST_F(EngineCapteurs, SiteCorrections) {
     e.Distance_Mer_station_meteo = 4;
     AlphaMois[3] = 0.9f;
     EXPECT_NEAR(Facteur(45, 0, 3), reference * 0.9f, 1e-5 * reference);
-}
 
-TEST_F(EngineCapteurs, LatitudeZeroAndBrokenMasks) {
+    // Latitude 0 leaves the factors alone; a broken mask ends the run.
     c.FacteurMois.fill(3);
     c.Latitude = 0;
     EXPECT_EQ(Facteur(45, 0, 5), 3.0f);
-
     c.Latitude = 45;
     e.Masque_Existe = 1;
     e.NB_points = 0;
@@ -154,7 +127,7 @@ TEST_F(EngineCapteurs, LatitudeZeroAndBrokenMasks) {
     EXPECT_THROW(Facteur(45, 0, 5), ErreurIndice);
 }
 
-TEST_F(EngineCapteurs, GroupsXAndT) {
+TEST_F(EngineCapteurs, GroupesXEtT) {
     c.FacteurMois.fill(3);
     c.Em.fill(1000);
     c.Becs.fill(300);
@@ -167,7 +140,6 @@ TEST_F(EngineCapteurs, GroupsXAndT) {
     EXPECT_NEAR(c.X[1], 1000.0 * 300 / (4 * 3 * 31 * 0.7 * 6 * 40), 1e-5);
     EXPECT_NEAR(c.X[2], 1000.0 * 300 / (4 * 3 * 28 * 0.7 * 6 * 40), 1e-5);
     EXPECT_NEAR(c.T[1], (1000 / (6 / 0.78) - 2) / 40, 1e-5);
-
     c.Classe_Systeme = ClasseSysteme::ChauffeEauMonobloc;
     c.ABEtap = 1.5f;
     c.KsurB = 5;
@@ -176,23 +148,15 @@ TEST_F(EngineCapteurs, GroupsXAndT) {
     EXPECT_NEAR(c.X[4], 1000.0 * 300 / (1.5 * 3 * 30 * 5 * 40), 1e-5);
     EXPECT_NEAR(c.T[4], (1000.0 / 5 - 2) / 40, 1e-5);
     EXPECT_TRUE(rapport.Messages().empty());
-}
 
-TEST_F(EngineCapteurs, ZeroEfficiencyStopsXInJanuary) {
+    // A zero efficiency stops X in January; T is not trapped and ends the run.
+    c.Classe_Systeme = ClasseSysteme::SansEchangeur;
     c.X.fill(0.25f);
-    c.FacteurMois.fill(3);
-    c.Em.fill(1000);
-    c.Becs.fill(300);
-    c.DT.fill(40);
-    c.Deperdition.K = 6;
     c.Efficacite.Etap = 0;
     CalculerX(c, rapport);
     EXPECT_EQ(Textes(), std::vector<std::string>{"Erreur calcul Q"});
     EXPECT_FALSE(EstFini(c.X[1]));
-    EXPECT_FALSE(TableauFini(c.X));
-    for (int m = 2; m <= 12; ++m)
-        EXPECT_EQ(c.X[m], 0.25f);
-
-    c.DT[1] = 0; // T is not trapped: the run ends
+    EXPECT_EQ(c.X[12], 0.25f);
+    c.DT[1] = 0;
     EXPECT_THROW(CalculerT(c), ErreurArithmetique);
 }

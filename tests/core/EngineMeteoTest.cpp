@@ -48,7 +48,7 @@ protected:
 };
 } // namespace
 
-TEST_F(EngineMeteo, SolarSeriesComeFromTheFirstLines) {
+TEST_F(EngineMeteo, SeriesSolairesEtFichiersAbsentsOuVides) {
     ChargerDonneesSoleil(c, rapport);
     EXPECT_EQ(c.Cs[1], 1412.0f);
     EXPECT_EQ(c.Cs[12], 1407.0f);
@@ -56,13 +56,10 @@ TEST_F(EngineMeteo, SolarSeriesComeFromTheFirstLines) {
     EXPECT_FLOAT_EQ(c.Delta[3], -2.4f);  // decimal point
     EXPECT_EQ(c.Nj[2], 28.0f);
     EXPECT_TRUE(rapport.Messages().empty());
-}
 
-TEST_F(EngineMeteo, MissingOrEmptySeriesFile) {
-    InstallDir = CopieFixture();
-    std::FILE* f = std::fopen((InstallDir + "/Soleil/delta.don").c_str(), "wb");
-    std::fputs("\r\nreste du fichier\r\n", f);
-    std::fclose(f);
+    const essai::CopieFixture copie("soleil");
+    InstallDir = copie.chemin();
+    essai::EcrireOctets(copie / "Soleil/delta.don", "\r\nreste du fichier\r\n");
     c.Delta[5] = 7;
     ChargerDonneesSoleil(c, rapport);
     EXPECT_EQ(Textes(), std::vector<std::string>{"M308"});
@@ -70,10 +67,10 @@ TEST_F(EngineMeteo, MissingOrEmptySeriesFile) {
 
     fs::remove(InstallDir + "/Soleil/Nj.don");
     EXPECT_THROW(ChargerDonneesSoleil(c, rapport), ErreurFichier);
-    EXPECT_EQ(DernierMessage(), "M44 " + InstallDir + "/Soleil/Nj.don");
+    EXPECT_EQ(Dernier(), "M44 " + InstallDir + "/Soleil/Nj.don");
 }
 
-TEST_F(EngineMeteo, AltitudeCorrectionAndClearnessIndex) {
+TEST_F(EngineMeteo, CorrectionDAltitudeEtIndiceDeClarte) {
     EnregistrementEntrees e;
     e.Altitude = 1200;
     e.altitude_station_meteo = 200;
@@ -95,26 +92,23 @@ TEST_F(EngineMeteo, AltitudeCorrectionAndClearnessIndex) {
     EXPECT_NEAR(c.R[3], 0.5, 1e-5); // months before the fault are written
 }
 
-TEST_F(EngineMeteo, LatitudeBandsAndClearnessClasses) {
-    EXPECT_EQ(BandeLatitude(47.3f), 45);
-    EXPECT_EQ(BandeLatitude(45.0f), 45);
-    EXPECT_EQ(BandeLatitude(-22.0f), -25);
-    EXPECT_EQ(BandeLatitude(-20.0f), -20);
-
-    const ClasseClarte sombre = ClasseDeClarte(0.30f);
-    EXPECT_EQ(sombre.ligne, 1);
-    EXPECT_FLOAT_EQ(sombre.valeur, 0.38f);
-    const ClasseClarte limite = ClasseDeClarte(0.38f); // 0.37999999 as a Single
-    EXPECT_EQ(limite.ligne, 0);
-    EXPECT_FLOAT_EQ(limite.valeur, 0.36f);
-    const ClasseClarte clair = ClasseDeClarte(0.80f);
-    EXPECT_EQ(clair.ligne, 17);
-    EXPECT_FLOAT_EQ(clair.valeur, 0.70f);
-    EXPECT_EQ(ClasseDeClarte(0.7199f).ligne, 17);
-    EXPECT_EQ(ClasseDeClarte(0.41f).ligne, 2);
+TEST_F(EngineMeteo, BandesDeLatitudeEtClassesDeClarte) {
+    for (const auto& [latitude, bande] :
+         {std::pair{47.3f, 45}, {45.0f, 45}, {-22.0f, -25}, {-20.0f, -20}})
+        EXPECT_EQ(BandeLatitude(latitude), bande) << latitude;
+    // 0.38 is 0.37999999 as a Single: still the first class.
+    const std::tuple<float, int, float> classes[] = {{0.30f, 1, 0.38f},
+                                                     {0.38f, 0, 0.36f},
+                                                     {0.41f, 2, 0.40f},
+                                                     {0.7199f, 17, 0.70f},
+                                                     {0.80f, 17, 0.70f}};
+    for (const auto& [kt, ligne, valeur] : classes) {
+        EXPECT_EQ(ClasseDeClarte(kt).ligne, ligne) << kt;
+        EXPECT_FLOAT_EQ(ClasseDeClarte(kt).valeur, valeur) << kt;
+    }
 }
 
-TEST_F(EngineMeteo, TableMethodInterpolatesBandsTiltOrientationAndClearness) {
+TEST_F(EngineMeteo, MethodeDesTablesInterpoleBandesInclinaisonOrientationEtClarte) {
     c.Latitude = 47.3f;
     c.inclinaison = 45;
     c.Orientation = -20;
@@ -130,7 +124,7 @@ TEST_F(EngineMeteo, TableMethodInterpolatesBandsTiltOrientationAndClearness) {
     EXPECT_TRUE(rapport.Messages().empty());
 }
 
-TEST_F(EngineMeteo, SouthernSiteUsesItsBandsAndHemisphereFactor) {
+TEST_F(EngineMeteo, SiteAustralAvecSesBandesEtSonFacteur) {
     c.Latitude = -22;
     c.inclinaison = 30;
     c.Type_Capteur = 3;
@@ -143,7 +137,7 @@ TEST_F(EngineMeteo, SouthernSiteUsesItsBandsAndHemisphereFactor) {
     EXPECT_NEAR(c.G_l_i_g_R[1], 1.1 * (14 + 120), 3e-3);
 }
 
-TEST_F(EngineMeteo, LowTiltsBlendWithTheHorizontalAndAngularFactorApplies) {
+TEST_F(EngineMeteo, FaiblesInclinaisonsMeleesALHorizontaleEtFacteurAngulaire) {
     c.Latitude = 45;
     c.inclinaison = 15;
     c.Type_Capteur = 1;
@@ -165,7 +159,7 @@ TEST_F(EngineMeteo, LowTiltsBlendWithTheHorizontalAndAngularFactorApplies) {
     EXPECT_NEAR(c.G_l_i_g_R[7], PlanFixture(0.5, 7, 0, 60, 60) / 0.88 * AlphaMois[7], 3e-3);
 }
 
-TEST_F(EngineMeteo, FaultsInsideTheTableMethodAreSkipped) {
+TEST_F(EngineMeteo, FautesDansLaMethodeDesTablesPassees) {
     c.Latitude = 45;
     c.inclinaison = 45;
     c.Type_Capteur = 3;
@@ -174,7 +168,8 @@ TEST_F(EngineMeteo, FaultsInsideTheTableMethodAreSkipped) {
     EXPECT_NEAR(c.G_l_i_g_R[6], PlanFixture(0.5, 6, 0, 45, 45), 2e-3);
 
     // Latitude 45 still reads band 50; its missing files read as zeros.
-    InstallDir = CopieFixture();
+    const essai::CopieFixture copie("soleil");
+    InstallDir = copie.chemin();
     fs::remove(InstallDir + "/Soleil/G_50_30.don");
     fs::remove(InstallDir + "/Soleil/G_50_60.don");
     c.Alpha = 1;
@@ -182,11 +177,10 @@ TEST_F(EngineMeteo, FaultsInsideTheTableMethodAreSkipped) {
     EXPECT_EQ(Compter("M44 " + InstallDir + "/Soleil/G_50_30.don"), 1);
     EXPECT_EQ(Compter("M44 " + InstallDir + "/Soleil/G_50_60.don"), 1);
     EXPECT_NEAR(c.G_l_i_g_R[6], PlanFixture(0.5, 6, 0, 45, 45), 2e-3);
-}
 
-TEST_F(EngineMeteo, NegativeTiltLeavesThePlaneIrradiationAlone) {
-    c.Latitude = 45;
+    // A negative tilt leaves the plane's irradiation alone.
     c.inclinaison = -10;
+    c.Type_Capteur = 0;
     c.G_l_i_g_R.fill(123);
     CalculerGPlan(c, AlphaMois, rapport);
     CalculerGPlan(c, AlphaMois, rapport); // twice: no drift from run to run
@@ -195,7 +189,7 @@ TEST_F(EngineMeteo, NegativeTiltLeavesThePlaneIrradiationAlone) {
     EXPECT_NEAR(AlphaMois[1], AlphaFixture(45, -10, 1), 1e-6);
 }
 
-TEST_F(EngineMeteo, DaytimeIrradianceAndTemperatureDifferences) {
+TEST_F(EngineMeteo, EclairementDeJourEtEcartsDeTemperature) {
     c.Latitude = -45;
     c.Delta.fill(0);
     CalculerEm(c);
@@ -218,7 +212,7 @@ TEST_F(EngineMeteo, DaytimeIrradianceAndTemperatureDifferences) {
     EXPECT_EQ(c.DT[4], 38.0f);
 }
 
-TEST_F(EngineMeteo, NeedsFollowTheTankLocation) {
+TEST_F(EngineMeteo, BesoinsSelonLEmplacementDuBallon) {
     EnregistrementEntrees e;
     e.TLocalChauffe = 19;
     c.Text.fill(-5);
@@ -231,10 +225,10 @@ TEST_F(EngineMeteo, NeedsFollowTheTankLocation) {
     CalculerTLocal(c, e);
     EXPECT_EQ(c.TLocal[1], 19.0f);
     EXPECT_EQ(c.TLocal[7], 19.0f);
-    c.B_Situation.Indice = SituationBallon::Indefinie;
+    c.B_Situation.Indice = SituationBallon::Indefinie; // outdoors
     CalculerTLocal(c, e);
     EXPECT_EQ(c.TLocal[7], 25.0f);
-    c.B_Situation.Indice = static_cast<SituationBallon>(4);
+    c.B_Situation.Indice = static_cast<SituationBallon>(4); // unknown: left as it was
     c.Text.fill(0);
     CalculerTLocal(c, e);
     EXPECT_EQ(c.TLocal[7], 25.0f);

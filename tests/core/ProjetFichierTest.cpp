@@ -1,19 +1,16 @@
 #include "project/ProjetFichier.h"
 
-#include "common/Encodage.h"
+#include "DonneesTest.h"
 #include "common/Erreurs.h"
-#include "common/Fichiers.h"
 #include "data/modTexte.h"
 #include "project/ElementsProjet.h"
 #include "project/ValeursFichier.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
-#include <unistd.h>
 #include <vector>
+
+using namespace essai;
 
 // The extension values read back; the files of these tests hold none.
 static Extension extensionLue;
@@ -28,25 +25,19 @@ std::vector<std::string> Lignes(const std::string& texte) {
     return lignes;
 }
 
-std::string Joindre(const std::vector<std::string>& lignes) {
-    std::string texte;
-    for (std::size_t i = 0; i < lignes.size(); ++i)
-        texte += lignes[i] + (i + 1 < lignes.size() ? "\r\n" : "");
-    return texte;
-}
-
 // Replaces the n-th line (0-based occurrence) whose key is `cle`.
 std::string RemplacerLigne(const std::string& texte, const std::string& cle, int occurrence,
                            const std::string& nouvelle) {
-    auto lignes = Lignes(texte);
-    for (auto& l : lignes) {
-        if (l.rfind(cle + "\t", 0) == 0 && occurrence-- == 0) {
-            l = nouvelle;
-            return Joindre(lignes);
-        }
+    std::size_t debut = 0;
+    for (int n = 0;; ++n, debut += 1) {
+        debut = texte.find("\r\n" + cle + "\t", debut);
+        if (debut == std::string::npos)
+            throw std::invalid_argument("pas de ligne " + cle);
+        if (n == occurrence)
+            break;
     }
-    ADD_FAILURE() << "no line " << cle;
-    return texte;
+    const std::size_t fin = texte.find("\r\n", debut + 2);
+    return texte.substr(0, debut + 2) + nouvelle + texte.substr(fin);
 }
 
 EnregistrementProjet ProjetVarie() {
@@ -98,126 +89,79 @@ EnregistrementProjet ProjetVarie() {
     c.Productivite_par_m2 = 0.1f + 0.2f; // not the float nearest 0.3
     return p;
 }
-
-struct Dossier {
-    std::filesystem::path chemin;
-    Dossier() {
-        chemin = std::filesystem::temp_directory_path() /
-                 ("varquin-projet-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(chemin);
-        std::filesystem::create_directories(chemin);
-    }
-    ~Dossier() { std::filesystem::remove_all(chemin); }
-};
-
-std::string LireOctets(const std::filesystem::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 } // namespace
 
-TEST(ValeursFichier, WritesCommaAndShortestFormAndReadsBothSeparators) {
-    EXPECT_EQ(FormatSimple(0.85f), "0,85");
-    EXPECT_EQ(FormatSimple(-130.0f), "-130");
-    EXPECT_EQ(FormatSimple(1e-5f), "1E-05");
-    EXPECT_EQ(FormatSimple(0.0001f), "0,0001");
-    EXPECT_EQ(FormatSimple(1234567.0f), "1234567");
-    EXPECT_EQ(FormatSimple(2.5e7f), "2,5E+07");
-    EXPECT_EQ(FormatSimple(-0.0f), "0");
-    EXPECT_EQ(LireSimple("12,5"), 12.5f);
+TEST(ValeursFichier, VirguleFormeLaPlusCourteEtAllerRetourExact) {
+    const std::pair<float, const char*> formes[] = {
+        {0.85f, "0,85"},         {-130.0f, "-130"},   {1e-5f, "1E-05"}, {0.0001f, "0,0001"},
+        {1234567.0f, "1234567"}, {2.5e7f, "2,5E+07"}, {-0.0f, "0"}};
+    for (const auto& [valeur, texte] : formes)
+        EXPECT_EQ(FormatSimple(valeur), texte);
     EXPECT_EQ(LireSimple(" 12.5 "), 12.5f);
-    EXPECT_EQ(LireSimple("1E-05"), 1e-5f);
-    EXPECT_EQ(LireEntier("-1"), -1);
     EXPECT_EQ(LireEntier("2,5"), 2); // halves to even
-    EXPECT_THROW(LireSimple(""), ErreurExecution);
-    EXPECT_THROW(LireSimple("12,5x"), ErreurExecution);
-    EXPECT_THROW(LireSimple("1,2,3"), ErreurExecution);
-    EXPECT_THROW(LireSimple("1E+39"), ErreurExecution);
-    EXPECT_THROW(LireSimple("1E+999"), ErreurExecution);
-    EXPECT_THROW(LireEntier("32768"), ErreurExecution);
     EXPECT_EQ(LireEntier("-32768"), -32768);
-}
-
-TEST(ValeursFichier, EverySingleSurvivesItsText) {
+    for (const char* texte : {"", "12,5x", "1,2,3", "1E+39", "1E+999"})
+        EXPECT_THROW(LireSimple(texte), ErreurExecution) << texte;
+    EXPECT_THROW(LireEntier("32768"), ErreurExecution);
     // Seven digits do not identify every Single; a save must never change a value.
     for (float v : {0.1f + 0.2f, 16777217.0f, 8589973504.0f, 3.4028235e38f, 1.17549435e-38f,
-                    100.0f / 3.0f, -2.7182817f, 33.333332f}) {
+                    100.0f / 3.0f, -2.7182817f, 33.333332f})
         EXPECT_EQ(LireSimple(FormatSimple(v)), v) << FormatSimple(v);
-    }
 }
 
-TEST(ProjetFichier, LayoutOfTheFile) {
-    EnregistrementProjet p = ProjetVarie();
-    const std::string texte = TexteProjet(p, "/tmp/essai.vqp");
+TEST(ProjetFichier, DispositionDuFichier) {
+    const std::string texte = TexteProjet(ProjetVarie(), "/tmp/essai.vqp");
     const auto lignes = Lignes(texte);
     // 13 sections of three lines, 103 values, one empty line, and the final line end.
     ASSERT_EQ(lignes.size(), 13u * 3 + 103 + 2);
     EXPECT_EQ(lignes[0], std::string(59, '*'));
     EXPECT_EQ(lignes[1], "**  Projet");
-    EXPECT_EQ(lignes[2], std::string(59, '*'));
     EXPECT_EQ(lignes[3], "Projet\t/tmp/essai.vqp");
-    EXPECT_EQ(lignes[5], "**  Masque");
     EXPECT_EQ(lignes[7], "NB points\t3");
     EXPECT_EQ(lignes[lignes.size() - 3], "Productivite_par_m2\t0,3");
-    EXPECT_EQ(lignes[lignes.size() - 2], ""); // the extra line end after the last item
-    EXPECT_EQ(lignes.back(), "");
+    EXPECT_EQ(lignes[lignes.size() - 2], "");            // the extra line end after the last item
     EXPECT_EQ(texte.find('\n'), texte.find("\r\n") + 1); // no bare line feed
-
     // A mask of three points still writes 32 values, each followed by a TAB.
-    const std::string angles = lignes[8];
-    EXPECT_EQ(angles.rfind("Masque_Angle\t-45\t0\t45\t0\t", 0), 0u) << angles;
-    EXPECT_EQ(std::count(angles.begin(), angles.end(), '\t'), 33);
-    EXPECT_EQ(angles.back(), '\t');
-    const std::string conso =
-        lignes[std::find(lignes.begin(), lignes.end(), "**  Besoin") - lignes.begin() + 2];
-    EXPECT_EQ(conso,
-              "Conso\t1000\t1000\t1000\t1000\t1000\t1000\t1000\t1000\t1000\t1000\t1000\t1000\t");
+    EXPECT_EQ(lignes[8].rfind("Masque_Angle\t-45\t0\t45\t0\t", 0), 0u) << lignes[8];
+    EXPECT_EQ(std::count(lignes[8].begin(), lignes[8].end(), '\t'), 33);
+    std::string conso = "\r\nConso";
+    for (int m = 1; m <= 12; ++m)
+        conso += "\t1000";
+    EXPECT_NE(texte.find(conso + "\t\r\n"), std::string::npos);
     // Fixed texts keep their full width.
     EXPECT_NE(texte.find("Zone.ValStr\tZone maritime            \r\n"), std::string::npos);
     EXPECT_NE(texte.find("Ch_KEch\tV\r\n"), std::string::npos);
     EXPECT_NE(texte.find("Fecs_an\t57,31234\r\n"), std::string::npos);
 }
 
-TEST(ProjetFichier, SavedFileIsWindows1252AndTheRoundTripIsByteIdentical) {
-    Dossier d;
-    const auto chemin = (d.chemin / "essai.vqp").string();
+TEST(ProjetFichier, Windows1252EtAllerRetourOctetPourOctet) {
+    DossierTemporaire d;
+    const std::string chemin = d / "essai.vqp";
     EcrireFichierProjet(chemin, ProjetVarie());
     const std::string premier = LireOctets(chemin);
     EXPECT_NE(premier.find("**  M\xE9t\xE9o\r\n"), std::string::npos);
     EXPECT_NE(premier.find("Plan vitr\xE9 s\xE9lectif"), std::string::npos);
-
     EnregistrementProjet relu;
     std::string fichier;
     LireFichierProjet(chemin, relu, fichier, extensionLue);
     EXPECT_EQ(fichier, chemin);
-    EXPECT_EQ(relu.Entrees.Departement, "Hérault");
-    EXPECT_EQ(relu.Calcul.Productivite_par_m2, 0.1f + 0.2f);
     EXPECT_EQ(relu.Calcul.Becs, ProjetVarie().Calcul.Becs);
     EcrireFichierProjet(chemin, relu);
     EXPECT_EQ(LireOctets(chemin), premier);
-}
 
-TEST(ProjetFichier, CommaPointAndLineFeedFilesReadToTheSameRecord) {
+    // Points for commas and bare line feeds read to the same record.
     const std::string virgules = TexteProjet(ProjetVarie(), "p.vqp");
     std::string points = virgules; // texts of this project hold no comma
     std::replace(points.begin(), points.end(), ',', '.');
-    std::string lf = Remplacer(points, "\r\n", "\n");
-
-    EnregistrementProjet a, b, c;
-    std::string fa, fb, fc;
-    LireTexteProjet(virgules, "a", a, fa, extensionLue);
-    LireTexteProjet(points, "b", b, fb, extensionLue);
-    LireTexteProjet(lf, "c", c, fc, extensionLue);
-    EXPECT_EQ(TexteProjet(a, fa), virgules);
-    EXPECT_EQ(TexteProjet(b, fb), virgules);
-    EXPECT_EQ(TexteProjet(c, fc), virgules);
+    for (const std::string& texte : {points, Remplacer(points, "\r\n", "\n")}) {
+        EnregistrementProjet p;
+        LireTexteProjet(texte, "x", p, fichier, extensionLue);
+        EXPECT_EQ(TexteProjet(p, fichier), virgules);
+    }
 }
 
-TEST(ProjetFichier, SameNamedItemsLandInTheirOwnFieldsByPosition) {
-    std::string texte = TexteProjet(EnregistrementProjet{}, "p.vqp");
+TEST(ProjetFichier, ClesHomonymesRangeesParPositionEtArticlesParticuliers) {
+    std::string texte = TexteProjet(ProjetVarie(), "/ancien/chemin.vqp");
     texte = RemplacerLigne(texte, "R", 0, "R\t0,1\t0,2\t0,3\t");
     texte = RemplacerLigne(texte, "R", 1, "R\t0,9");
     const char* types[] = {"1", "2", "1", "2", "1"};
@@ -226,62 +170,43 @@ TEST(ProjetFichier, SameNamedItemsLandInTheirOwnFieldsByPosition) {
     texte = RemplacerLigne(texte, "cp", 0, "cp\t1,16");
     texte = RemplacerLigne(texte, "cp", 1, "cp\t0,95");
     texte = RemplacerLigne(texte, "DebitEner", 1, "DebitEner\t77");
-    texte = RemplacerLigne(texte, "Vn", 0, "Vn\t300");
-
-    EnregistrementProjet p;
-    std::string fichier;
-    LireTexteProjet(texte, "p.vqp", p, fichier, extensionLue);
-    const auto& c = p.Calcul;
-    EXPECT_EQ(c.R[1], 0.1f);
-    EXPECT_EQ(c.R[3], 0.3f);
-    EXPECT_EQ(c.Efficacite.R, 0.9f);
-    EXPECT_EQ(static_cast<int>(c.Echangeur.TypeDeCalcul), 1);
-    EXPECT_EQ(static_cast<int>(c.Efficacite.TypeDeCalcul), 2);
-    EXPECT_EQ(static_cast<int>(c.Debit1.TypeDeCalcul), 1);
-    EXPECT_EQ(static_cast<int>(c.Debit2.TypeDeCalcul), 2);
-    EXPECT_EQ(static_cast<int>(c.Deperdition.TypeDeCalcul), 1);
-    EXPECT_EQ(c.Debit1.cp, 1.16f);
-    EXPECT_EQ(c.Debit2.cp, 0.95f);
-    EXPECT_EQ(c.Debit1.DebitEner, 0.0f);
-    EXPECT_EQ(c.Debit2.DebitEner, 77.0f);
-    EXPECT_EQ(c.Vn, 300.0f);
-}
-
-TEST(ProjetFichier, SpecialItems) {
-    EnregistrementProjet p = ProjetVarie();
-    std::string texte = TexteProjet(p, "/ancien/chemin.vqp");
     // Five values change five months; the others keep what the record held.
     texte = RemplacerLigne(texte, "Conso", 0, "Conso\t1\t2\t3\t4\t5\t");
     // The second copy of the outdoor temperatures is the one that stays.
     texte = RemplacerLigne(texte, "Text", 0, "Text\t99\t");
     texte = RemplacerLigne(texte, "Température extérieure", 0, "Température extérieure\t-7,5\t");
-    // The auxiliary's choice goes through its leading number; a bad text gives 0.
+    // The auxiliary's choice goes through its leading number.
     texte = RemplacerLigne(texte, "TypeCalculVcElec", 0, "TypeCalculVcElec\t2 (forcée)");
-    texte = RemplacerLigne(texte, "Zone.ValStr", 0, "Zone.ValStr\tZone continentale");
 
+    EnregistrementProjet p = ProjetVarie();
     p.Calcul.Conso.fill(600);
     std::string fichier = "/renomme.vqp";
     LireTexteProjet(texte, "/renomme.vqp", p, fichier, extensionLue);
+    const auto& c = p.Calcul;
     EXPECT_EQ(fichier, "/ancien/chemin.vqp"); // the path recorded inside the file
-    EXPECT_EQ(p.Calcul.Conso[5], 5.0f);
-    EXPECT_EQ(p.Calcul.Conso[6], 600.0f);
-    EXPECT_EQ(p.Calcul.Text[1], -7.5f);
-    EXPECT_EQ(p.Calcul.Text[2], ProjetVarie().Calcul.Text[2]);
-    EXPECT_EQ(static_cast<int>(p.Calcul.TypeCalculVcElec), 2);
-    EXPECT_EQ(p.Calcul.Zone.ValStr.str(), "Zone continentale        ");
-
+    EXPECT_EQ(c.R[3], 0.3f);
+    EXPECT_EQ(c.Efficacite.R, 0.9f);
+    const ChoixCalcul lus[] = {c.Echangeur.TypeDeCalcul, c.Efficacite.TypeDeCalcul,
+                               c.Debit1.TypeDeCalcul, c.Debit2.TypeDeCalcul,
+                               c.Deperdition.TypeDeCalcul};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(static_cast<int>(lus[i]), std::stoi(types[i])) << i;
+    EXPECT_EQ(c.Debit1.cp, 1.16f);
+    EXPECT_EQ(c.Debit2.cp, 0.95f);
+    EXPECT_EQ(c.Debit2.DebitEner, 77.0f);
+    EXPECT_EQ(c.Conso[5], 5.0f);
+    EXPECT_EQ(c.Conso[6], 600.0f);
+    EXPECT_EQ(c.Text[1], -7.5f);
+    EXPECT_EQ(c.Text[2], ProjetVarie().Calcul.Text[2]);
+    EXPECT_EQ(static_cast<int>(c.TypeCalculVcElec), 2);
     texte = RemplacerLigne(texte, "TypeCalculVcElec", 0, "TypeCalculVcElec\tabc");
     LireTexteProjet(texte, "x", p, fichier, extensionLue);
-    EXPECT_EQ(static_cast<int>(p.Calcul.TypeCalculVcElec), 0);
+    EXPECT_EQ(static_cast<int>(p.Calcul.TypeCalculVcElec), 0); // a bad text gives 0
 }
 
-TEST(ProjetFichier, DamagedFilesAreRefusedWithTheLineAndLeaveTheRecordUnchanged) {
+TEST(ProjetFichier, FichiersAbimesRefusesAvecLaLigneSansToucherAuProjet) {
     const std::string bon = TexteProjet(ProjetVarie(), "p.vqp");
-    struct Cas {
-        std::string texte;
-        std::string attendu; // part of the message
-    };
-    const std::vector<Cas> cas = {
+    const std::pair<std::string, std::string> cas[] = {
         {RemplacerLigne(bon, "a", 0, "a\tdix"), "ligne 54 (« a »), « dix » n'est pas un nombre"},
         {RemplacerLigne(bon, "Nb_Capteurs", 0, "Nb_Capteurs\t40000"), "ne tient pas"},
         {RemplacerLigne(bon, "Vn", 0, "Vn\t1E+40"), "trop grand"},
@@ -293,41 +218,16 @@ TEST(ProjetFichier, DamagedFilesAreRefusedWithTheLineAndLeaveTheRecordUnchanged)
         {bon.substr(0, bon.find("**  Ballon")), "s'arrête avant la fin"},
         {"", "ligne 0"},
     };
-    for (const auto& c : cas) {
+    for (const auto& [texte, attendu] : cas) {
         EnregistrementProjet p = ProjetVarie();
         std::string fichier = "ouvert.vqp";
         try {
-            LireTexteProjet(c.texte, "abime.vqp", p, fichier, extensionLue);
-            ADD_FAILURE() << "accepted: " << c.attendu;
+            LireTexteProjet(texte, "abime.vqp", p, fichier, extensionLue);
+            ADD_FAILURE() << "accepted: " << attendu;
         } catch (const ErreurFichier& e) {
-            const std::string message = e.what();
-            EXPECT_NE(message.find("« abime.vqp »"), std::string::npos) << message;
-            EXPECT_NE(message.find(c.attendu), std::string::npos) << message;
+            EXPECT_NE(std::string(e.what()).find("« abime.vqp »"), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(attendu), std::string::npos) << e.what();
         }
-        EXPECT_EQ(fichier, "ouvert.vqp");
         EXPECT_EQ(TexteProjet(p, fichier), TexteProjet(ProjetVarie(), "ouvert.vqp"));
     }
-}
-
-TEST(ProjetFichier, FailedSaveKeepsThePreviousFile) {
-    Dossier d;
-    const auto chemin = (d.chemin / "garde.vqp").string();
-    EcrireFichierProjet(chemin, EnregistrementProjet{});
-    const std::string avant = LireOctets(chemin);
-
-    SimulerEchecEcriture(500);
-    EXPECT_THROW(EcrireFichierProjet(chemin, ProjetVarie()), ErreurFichier);
-    SimulerEchecEcriture(-1);
-    EXPECT_EQ(LireOctets(chemin), avant);
-    // No temporary file is left beside it.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(d.chemin),
-                            std::filesystem::directory_iterator{}),
-              1);
-    // A folder that does not exist is reported, not taken as success.
-    EXPECT_THROW(EcrireFichierProjet((d.chemin / "absent" / "x.vqp").string(), ProjetVarie()),
-                 ErreurFichier);
-    EnregistrementProjet p;
-    std::string f;
-    EXPECT_THROW(LireFichierProjet((d.chemin / "absent.vqp").string(), p, f, extensionLue),
-                 ErreurFichier);
 }

@@ -3,7 +3,6 @@
 // a fresh table of open projects and application state, and a recording notifier.
 
 #include "DonneesTest.h"
-#include "NotificateurTest.h"
 #include "project/EtatApplication.h"
 #include "project/clsprojet.h"
 #include "startup/Modgeneral.h"
@@ -32,5 +31,5 @@ protected:
         return p;
     }
 
-    RecordingNotificateur notif;
+    NotificateurEnregistreur notif;
 };

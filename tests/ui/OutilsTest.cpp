@@ -1,103 +1,85 @@
 #include "OutilsTest.h"
 
-#include "engine/modCalculORIN.h"
 #include "project/EtatApplication.h"
-#include "project/clsprojet.h"
 #include "startup/Modgeneral.h"
 #include "ui/Demarrage.h"
 #include "ui/frmChoix.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
-namespace {
-class ProjetEnregistreur : public ProjetUI {
-public:
-    ProjetEnregistreur(FabriqueEnregistreuse& f, int numero)
-        : fabrique_(f), prefixe_(QString::number(numero) + QLatin1Char(':')),
-          fenetre_(new QLabel(QStringLiteral("Projet %1").arg(numero))) {
-        fenetre_->setWindowTitle(
-            QStringLiteral("Projet%1.vqp").arg(numero, 4, 10, QLatin1Char('0')));
-        fenetre_->resize(300, 120);
-    }
-    ~ProjetEnregistreur() override {
-        ++fabrique_.detruits;
-        Noter(QStringLiteral("Detruit"));
-    }
-    QWidget* Fenetre() override { return fenetre_; }
-    void Ouvrir(const QString& chemin) override { Noter(QStringLiteral("Ouvrir ") + chemin); }
-    bool Enregistrer() override {
-        Noter(QStringLiteral("Enregistrer"));
-        return true;
-    }
-    bool EnregistrerSous(const QString& chemin) override {
-        Noter(QStringLiteral("EnregistrerSous ") + chemin);
-        return true;
-    }
-    void Annuler() override { Noter(QStringLiteral("Annuler")); }
-    void Calculer() override { Noter(QStringLiteral("Calculer")); }
-    void ApercuAvantImpression(QWidget*) override { Noter(QStringLiteral("Apercu")); }
-    void Imprimer(QWidget*) override { Noter(QStringLiteral("Imprimer")); }
+PrincipaleEssai::PrincipaleEssai(FabriqueProjets& fabrique) : frmMain(fabrique) {
+    setGeometry(0, 0, 1280, 800);
+    show();
+    activateWindow();
+    if (!QTest::qWaitForWindowActive(this))
+        qWarning("fenêtre principale inactive");
+}
 
-private:
-    void Noter(const QString& quoi) { fabrique_.journal << prefixe_ + quoi; }
+frmMain::Reponse PrincipaleEssai::DemanderEnregistrement(const QString& nom) {
+    questions << nom;
+    if (reponses.empty())
+        return Reponse::Annuler;
+    const Reponse r = reponses.front();
+    reponses.erase(reponses.begin());
+    return r;
+}
 
-    FabriqueEnregistreuse& fabrique_;
-    QString prefixe_;
-    QLabel* fenetre_;
-};
-} // namespace
+QAction* PrincipaleEssai::Action(const char* nom) const {
+    return findChildren<QAction*>(QString::fromLatin1(nom)).value(0);
+}
 
-std::unique_ptr<ProjetUI> FabriqueEnregistreuse::NouveauProjet() {
-    return std::make_unique<ProjetEnregistreur>(*this, ++crees);
+void PrincipaleEssai::Commande(const char* nom) const {
+    Action(nom)->trigger();
 }
 
 void PreparerEnvironnementTest() {
-    static QTemporaryDir reglages;
+    static QTemporaryDir reglages, donnees;
+    // A read-only data folder is copied there, never to the person's own folder.
+    qputenv("XDG_DATA_HOME", donnees.path().toUtf8());
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, reglages.path());
     ConfigurerApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
 }
 
-void PlusTard(std::function<void()> action, int delaiMs) {
-    QTimer::singleShot(delaiMs, qApp, std::move(action));
-}
-
-void ChargerDonneesReference(const QString& dossier) {
-    const QString d = dossier.isEmpty() ? QStringLiteral(VARQUIN_REFERENCE_DIR) : dossier;
+void ChargerDossier(const std::string& dossier) {
+    essai::ReinitialiserDonnees();
     NotificateurEnregistreur notes;
-    const bool charge = ChargementInitial(d.toStdString());
-    QVERIFY2(charge, notes.messages.empty() ? "" : notes.messages.front().c_str());
+    const bool charge = ChargementInitial(dossier);
+    QVERIFY2(charge && notes.messages.empty(),
+             notes.messages.empty() ? "" : notes.messages.front().c_str());
+    InitialiserProjets();
     Etat().Reinitialiser();
 }
 
-QString CopierReference(const QString& destination) {
-    const QDir source(QStringLiteral(VARQUIN_REFERENCE_DIR));
-    const QString copie = destination + QStringLiteral("/reference");
-    QDirIterator it(source.path(), QDir::Files | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString fichier = it.next();
-        const QString cible = copie + QLatin1Char('/') + source.relativeFilePath(fichier);
-        QDir().mkpath(QFileInfo(cible).absolutePath());
-        if (!QFile::copy(fichier, cible))
-            return QString();
+ProjetEssai::ProjetEssai(Donnees donnees) {
+    if (donnees == Donnees::CopieReference) {
+        copie_ = std::make_unique<essai::DossierTemporaire>();
+        essai::fs::copy(VARQUIN_REFERENCE_DIR, copie_->chemin(),
+                        essai::fs::copy_options::recursive);
     }
-    return copie;
+    ChargerDossier(copie_ ? copie_->chemin() : essai::DossierFixture());
+    (void)projet.Nouveau();
+}
+
+ProjetEssai::~ProjetEssai() {
+    projet.Fermer();
+    Etat().Reinitialiser();
+    essai::ReinitialiserDonnees();
 }
 
 void Saisir(QWidget* champ, const QString& texte, bool entree) {
     champ->setFocus(Qt::OtherFocusReason);
+    // The field selects its text once the focus has arrived; let it, before typing.
+    QCoreApplication::processEvents();
     if (auto* ligne = qobject_cast<QLineEdit*>(champ))
         ligne->selectAll();
     QTest::keyClick(champ, Qt::Key_Backspace);
@@ -113,19 +95,46 @@ void ChoisirDansLePopup(const QString& texte, QStringList* vus) {
             if (popup == nullptr || !popup->isVisible())
                 continue;
             QListWidget* liste = popup->Liste();
-            if (vus != nullptr) {
-                for (int i = 0; i < liste->count(); ++i)
-                    *vus << liste->item(i)->text();
-            }
+            for (int i = 0; vus != nullptr && i < liste->count(); ++i)
+                *vus << liste->item(i)->text();
             const auto entrees = liste->findItems(texte, Qt::MatchExactly);
-            if (texte.isEmpty() || entrees.isEmpty()) {
-                QTest::keyClick(liste, Qt::Key_Escape);
-                return;
-            }
+            if (texte.isEmpty() || entrees.isEmpty())
+                return QTest::keyClick(liste, Qt::Key_Escape);
             liste->scrollToItem(entrees.front());
-            QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
-                              liste->visualItemRect(entrees.front()).center());
-            return;
+            return QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                                     liste->visualItemRect(entrees.front()).center());
         }
     });
+}
+
+void PlusTard(std::function<void()> action, int delaiMs) {
+    QTimer::singleShot(delaiMs, qApp, std::move(action));
+}
+
+QWidget* FenetreModale() {
+    return QApplication::activeModalWidget();
+}
+
+bool Montrer(QWidget& fenetre) {
+    fenetre.show();
+    QApplication::setActiveWindow(&fenetre);
+    return QTest::qWaitForWindowExposed(&fenetre);
+}
+
+void VerifierTextesEntiers(QWidget& w) {
+    QVERIFY(Montrer(w));
+    for (const QLabel* l : w.findChildren<QLabel*>())
+        QVERIFY2(!l->isVisible() ||
+                     l->fontMetrics().horizontalAdvance(l->text()) <= l->contentsRect().width(),
+                 qPrintable(l->text()));
+    for (const QPushButton* b : w.findChildren<QPushButton*>())
+        QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) < b->width(), qPrintable(b->text()));
+    for (const QComboBox* c : w.findChildren<QComboBox*>())
+        for (int i = 0; i < c->count(); ++i)
+            QVERIFY2(c->fontMetrics().horizontalAdvance(c->itemText(i)) < c->width() - 20,
+                     qPrintable(c->itemText(i)));
+    for (const QLineEdit* e : w.findChildren<QLineEdit*>())
+        QVERIFY2(!e->isVisible() || qobject_cast<const QComboBox*>(e->parentWidget()) ||
+                     e->fontMetrics().horizontalAdvance(e->text()) < e->width() - 4,
+                 qPrintable(e->objectName() + QLatin1Char(' ') + e->text()));
 }

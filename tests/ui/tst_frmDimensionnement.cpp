@@ -11,7 +11,6 @@
 #include "ui/frmMain.h"
 #include "ui/frmProjet.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -58,9 +57,6 @@ private slots:
         auto* d = f.findChild<frmDimensionnement*>();
         QVERIFY(d != nullptr && d->isVisible() && d->Etude());
         QCOMPARE(notes.sabliers, (std::vector<bool>{true, false}));
-        QDir().mkpath(QStringLiteral(VARQUIN_CAPTURES_DIR));
-        QVERIFY(
-            d->grab().save(QStringLiteral(VARQUIN_CAPTURES_DIR "/dialogue-dimensionnement.png")));
         const std::size_t tanks = d->Etude()->grille.ballons.size();
         QVERIFY(tanks >= 3 && tanks <= 5);
 
