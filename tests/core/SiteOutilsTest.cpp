@@ -97,7 +97,6 @@ TEST(ImportHorizon, ReduitA20PointsEntreLesExtremesFixes) {
 }
 
 TEST(Communes, RechercheSurLesDonneesDeReference) {
-    DossierInstallation installation;
     ASSERT_TRUE(ChargementInitial(Dossier()));
     const std::vector<const Commune*> lyon = ChercherCommunes("lyon");
     ASSERT_FALSE(lyon.empty());

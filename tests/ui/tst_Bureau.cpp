@@ -42,7 +42,7 @@ class TestBureau : public QObject {
 private slots:
     void initTestCase() {
         PreparerEnvironnementTest();
-        ChargerDonneesReference();
+        ChargerDossier();
     }
 
     void dialoguesDeQtEnFrancais() {

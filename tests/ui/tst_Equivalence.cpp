@@ -140,7 +140,7 @@ class TestEquivalence : public QObject {
 private slots:
     void initTestCase() {
         PreparerEnvironnementTest();
-        ChargerDonneesReference();
+        ChargerDossier();
     }
 
     void etudesEpingleesParLaFenetre() {

@@ -37,7 +37,7 @@ class TestFrmDimensionnement : public QObject {
 private slots:
     void initTestCase() {
         PreparerEnvironnementTest();
-        ChargerDonneesReference();
+        ChargerDossier();
     }
 
     void clicSurUnPointPuisChangementDuProjet() {
