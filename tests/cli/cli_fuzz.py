@@ -87,7 +87,8 @@ def lancer(*arguments):
     if "json" in arguments and r.stdout:
         try:
             for m in json.loads(r.stdout).get("messages", []):
-                message_lisible(m["texte"], quoi)
+                # A CR is the messages file's line break, which the console shows as LF.
+                message_lisible(m["texte"].replace("\r", "\n"), quoi)
         except ValueError:
             pass  # judged below when the run says it succeeded
     if r.returncode == 0 and "json" in arguments:

@@ -8,6 +8,7 @@
 // changes the seed:
 //   VARQUIN_FUZZ_FACTEUR=40 VARQUIN_FUZZ_GRAINE=7 varquin_core_tests --gtest_filter='Fuzz*'
 
+#include "AnneeEpw.h"
 #include "ProjetTest.h"
 #include "common/Citation.h"
 #include "common/Encodage.h"
@@ -23,14 +24,15 @@
 using namespace essai;
 
 namespace {
-// The counts times VARQUIN_FUZZ_FACTEUR; the seed VARQUIN_FUZZ_GRAINE.
+long Reglage(const char* variable, long defaut) {
+    const char* v = std::getenv(variable);
+    return v ? std::atol(v) : defaut;
+}
 int Nombre(int base) {
-    const char* f = std::getenv("VARQUIN_FUZZ_FACTEUR");
-    return base * (f ? std::max(1, std::atoi(f)) : 1);
+    return base * static_cast<int>(std::max(1L, Reglage("VARQUIN_FUZZ_FACTEUR", 1)));
 }
 unsigned Graine(unsigned decalage) {
-    const char* g = std::getenv("VARQUIN_FUZZ_GRAINE");
-    return decalage + (g ? static_cast<unsigned>(std::strtoul(g, nullptr, 10)) : 20240611u);
+    return decalage + static_cast<unsigned>(Reglage("VARQUIN_FUZZ_GRAINE", 20240611));
 }
 
 const std::string Extremes[] = {"-1",  "0",      "1e30",    "-1E+30", "NaN",
@@ -298,28 +300,8 @@ TEST_F(Fuzz, DossiersDeDonneesAbimesRefusesAuDemarrageOuCalcules) {
     EXPECT_GT(bilan.calcules, Nombre(120) / 10);
 }
 
-namespace {
-// A synthetic hourly year: the sun from 9 h to 16 h, the air warming through the day.
-std::string AnneeEpw() {
-    std::string t = "LOCATION,Lyon Bron AP,AR,FRA,ISD-TMYx,074800,45.72610,4.93780,1.0,198.0\r\n"
-                    "DESIGN CONDITIONS,0\r\nTYPICAL/EXTREME PERIODS,0\r\nGROUND TEMPERATURES,0\r\n"
-                    "HOLIDAYS/DAYLIGHT SAVINGS,No,0,0,0\r\nCOMMENTS 1,\r\nCOMMENTS 2,\r\n"
-                    "DATA PERIODS,1,1,Data,Sunday, 1/ 1,12/31\r\n";
-    const int jours[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    for (int m = 1; m <= 12; ++m)
-        for (int d = 1; d <= jours[m]; ++d)
-            for (int h = 1; h <= 24; ++h)
-                t += "2001," + std::to_string(m) + "," + std::to_string(d) + "," +
-                     std::to_string(h) + ",60,A7A7E8E8*0?9?9?9?9?9?9?9A7A7A7A7A7A7*0E8*0*0," +
-                     std::to_string(m + h / 3) + ",0,0,0,0,0,0," +
-                     std::to_string(h >= 9 && h <= 16 ? 60 * m : 0) +
-                     ",0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0" + "\r\n";
-    return t;
-}
-} // namespace
-
 TEST_F(Fuzz, FichiersMeteoAbimesRefusesOuPlausibles) {
-    const std::string annee = AnneeEpw();
+    const std::string annee = Texte(Annee());
     DossierTemporaire dossier;
     const std::string chemin = dossier / "essai.epw";
     Mutateur mutateur(Graine(2));
