@@ -2,6 +2,7 @@
 // from an EnergyPlus weather file, printed for checking.
 
 #include "cli/Commandes.h"
+#include "common/Citation.h"
 #include "common/Erreurs.h"
 #include "common/Texte.h"
 #include "data/ImportEpw.h"
@@ -122,14 +123,14 @@ int CommandeImportEpw(const Arguments& arguments) {
         else if (a.rfind("--format=", 0) == 0)
             format = a.substr(9);
         else if (a.rfind("--", 0) == 0 || !fichier.empty())
-            return Usage("argument inattendu « " + a + " ».");
+            return Usage("argument inattendu " + Citer(a) + ".");
         else
             fichier = a;
     }
     if (fichier.empty())
         return Usage("il manque le fichier météo.");
     if (format != "table" && format != "csv" && format != "json")
-        return Usage("format « " + format + " » inconnu.");
+        return Usage("format " + Citer(format) + " inconnu.");
     try {
         const StationEpw s = ImporterEpw(fichier);
         if (format == "csv")

@@ -1,5 +1,6 @@
 #include "cli/Commandes.h"
 #include "common/Chemins.h"
+#include "common/Citation.h"
 #include "data/modDonnees.h"
 #include "data/modLibelles.h"
 #include "data/modMessages.h"
@@ -45,7 +46,7 @@ int CommandeInfo(const Arguments& arguments) {
             std::cerr << "varquin-cli info : --data attend un dossier.\n";
             return 2;
         } else {
-            std::cerr << "varquin-cli info : argument inattendu « " << arguments[i] << " ».\n";
+            std::cerr << "varquin-cli info : argument inattendu " << Citer(arguments[i]) << ".\n";
             return 2;
         }
     }

@@ -1,5 +1,6 @@
 #include "cli/Commandes.h"
 #include "cli/OptionsProjet.h"
+#include "common/Citation.h"
 #include "common/Erreurs.h"
 #include "engine/RapportCalcul.h"
 #include "project/ReglesSaisie.h"
@@ -26,7 +27,7 @@ int CommandeNouveau(const Arguments& arguments) {
         if (o.sortie.empty())
             throw ErreurUsage("il faut le fichier à écrire (-o PROJET.vqp)");
         if (!o.positionnels.empty())
-            throw ErreurUsage("argument inattendu « " + o.positionnels[0] + " »");
+            throw ErreurUsage("argument inattendu " + Citer(o.positionnels[0]));
     } catch (const ErreurUsage& e) {
         std::cerr << "varquin-cli new : " << e.what() << ".\n" << Usage;
         return 2;

@@ -1,5 +1,6 @@
 #include "cli/OptionsProjet.h"
 
+#include "common/Citation.h"
 #include "common/Erreurs.h"
 #include "data/modMessages.h"
 #include "project/ReglesSaisie.h"
@@ -33,10 +34,10 @@ OptionsProjet LireOptions(const Arguments& arguments, const std::vector<std::str
             continue;
         }
         if (!Accepte(acceptees, option))
-            throw ErreurUsage("option inconnue « " + option + " »");
+            throw ErreurUsage("option inconnue " + Citer(option));
         if (!valeur) {
             if (i + 1 >= arguments.size())
-                throw ErreurUsage("l'option « " + option + " » attend une valeur");
+                throw ErreurUsage("l'option " + Citer(option) + " attend une valeur");
             valeur = arguments[++i];
         }
         if (option == "--data")
@@ -51,7 +52,7 @@ OptionsProjet LireOptions(const Arguments& arguments, const std::vector<std::str
             o.propres[option] = *valeur;
     }
     if (o.format != "table" && o.format != "csv" && o.format != "json")
-        throw ErreurUsage("format « " + o.format + " » inconnu (table, csv ou json)");
+        throw ErreurUsage("format " + Citer(o.format) + " inconnu (table, csv ou json)");
     return o;
 }
 
@@ -82,11 +83,11 @@ int AppliquerAffectations(clsprojet& projet, const OptionsProjet& options,
         const std::size_t egal = affectation.find('=');
         try {
             if (egal == std::string::npos)
-                throw ErreurParametre("« " + affectation + " » n'est pas de la forme CLÉ=VALEUR.");
+                throw ErreurParametre(Citer(affectation) + " n'est pas de la forme CLÉ=VALEUR.");
             (void)projet.Modifier(affectation.substr(0, egal), affectation.substr(egal + 1));
         } catch (const ErreurParametre& e) {
-            std::cerr << "varquin-cli " << commande << " : --set " << affectation << " refusé. "
-                      << e.what() << '\n';
+            std::cerr << "varquin-cli " << commande << " : --set " << Citer(affectation)
+                      << " refusé. " << e.what() << '\n';
             return 2;
         }
     }

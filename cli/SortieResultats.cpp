@@ -173,7 +173,13 @@ void EcrireValeurs(std::ostream& sortie, const EnregistrementCalcul& c) {
            << ", \"Prod\": " << MoisJson(c.Prod) << ",\n    \"Fecs_an\": " << SimpleJson(c.Fecs_an)
            << ", \"Becs_an\": " << SimpleJson(c.Becs_an)
            << ", \"Productivite_an\": " << SimpleJson(c.Productivite_an)
-           << ", \"Productivite_par_m2\": " << SimpleJson(c.Productivite_par_m2) << "},\n";
+           << ", \"Productivite_par_m2\": "
+           // A one-piece water heater has no collector area: the run never sets its figure
+           // per m², and what the record holds is left over, as the grid shows it.
+           << (c.Classe_Systeme == ClasseSysteme::ChauffeEauMonobloc
+                   ? "null"
+                   : SimpleJson(c.Productivite_par_m2))
+           << "},\n";
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // Each subcommand lives in its own file and is listed in the table below.
 
 #include "cli/Commandes.h"
+#include "common/Citation.h"
 #include "common/Erreurs.h"
 
 #include <iostream>
@@ -82,7 +83,7 @@ int main(int argc, char** argv) {
         if (nom == c.nom)
             return Executer(c, Arguments(arguments.begin() + 1, arguments.end()));
     }
-    std::cerr << "varquin-cli : commande inconnue « " << nom << " ».\n";
+    std::cerr << "varquin-cli : commande inconnue " << Citer(nom) << ".\n";
     AfficherAide(std::cerr);
     return 2;
 }

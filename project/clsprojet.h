@@ -150,7 +150,7 @@ private:
     void EcrireFichier(const std::string& chemin);
     void RetablirSysteme();
     Extension ValeursExtension() const;
-    void AppliquerExtension(const Extension& extension, const std::string& chemin);
+    void AppliquerExtension(const Extension& extension);
 
     bool resultatsCalcules_ = false;
     bool jamaisEnregistre_ = true;

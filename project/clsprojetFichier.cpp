@@ -80,7 +80,7 @@ void clsprojet::LireFichier(const std::string& chemin) {
         RetablirSysteme();
         // The station set to itself reloads its reference data.
         Meteo->station(Meteo->station());
-        AppliquerExtension(extension, chemin);
+        AppliquerExtension(extension);
     } catch (const ErreurExecution& e) {
         enregistrement = avant;
         *Besoin = etat.besoin;
@@ -121,16 +121,16 @@ Extension clsprojet::ValeursExtension() const {
     return extension;
 }
 
-void clsprojet::AppliquerExtension(const Extension& extension, const std::string& chemin) {
+void clsprojet::AppliquerExtension(const Extension& extension) {
     for (const ValeurExtension& v : extension) {
         const auto& regles = ReglesSaisie();
         const auto regle = std::find_if(regles.begin(), regles.end(), [&](const RegleSaisie& r) {
             return r.stockage == Stockage::Extension && r.Nom() == v.cle;
         });
-        const std::string ligne =
-            "ligne " + std::to_string(v.ligne) + " du fichier « " + chemin + " »";
+        // The caller names the file; the key is the file's text, quoted.
+        const std::string ligne = "ligne " + std::to_string(v.ligne);
         if (regle == regles.end())
-            throw ErreurFichier("clé « " + v.cle + " » inconnue (" + ligne + ").");
+            throw ErreurFichier("clé " + Citer(v.cle) + " inconnue (" + ligne + ").");
         try {
             (regle->restaurer ? regle->restaurer : regle->definir)(*this, v.valeur);
         } catch (const ErreurExecution& e) {

@@ -12,6 +12,7 @@
 #include "engine/modCalculMeteo.h"
 #include "engine/modSoleil.h"
 
+#include <cmath>
 #include <optional>
 #include <set>
 #include <string_view>
@@ -19,13 +20,16 @@
 namespace {
 constexpr int LignesParStation = 5; // Latitude, Zone, D1, D2, D3
 constexpr std::size_t DefautsAffiches = 10;
+constexpr std::size_t LongueurMessageMax = 1000;
 
 // A table of the data folder: how many numbers a look-up reads before each line's "#"
-// (-1: the station lines of Stati_Fr), and whether its names fill a choice list.
+// (-1: the station lines of Stati_Fr), whether its names fill a choice list, and which
+// of its numbers go to 16-bit integers (bit n-1 for the n-th).
 struct TableVerifiee {
     const char* chemin;
     int nombres;
     bool liste;
+    unsigned entiers = 0;
 };
 
 const TableVerifiee kTables[] = {
@@ -33,9 +37,9 @@ const TableVerifiee kTables[] = {
     {fichier::Departements, 0, false},
     {fichier::Villes, 0, false},
     {fichier::Stations, -1, false},
-    {fichier::Stations2, 3, false},
-    {fichier::Capteurs, 4, true},
-    {fichier::CategorieCapteurs, 4, true},
+    {fichier::Stations2, 3, false, 0b110}, // distance and town classes
+    {fichier::Capteurs, 4, true, 0b1000},  // collector type code
+    {fichier::CategorieCapteurs, 4, true, 0b1000},
     {fichier::Inclinaisons, 1, true},
     {fichier::ChauffeEau, 4, true},
     {fichier::Ballons, 3, true},
@@ -43,12 +47,21 @@ const TableVerifiee kTables[] = {
     {fichier::Alim, 1, false},
     {fichier::ISBallon, 1, false},
     {fichier::ISTuyaux, 1, true},
-    {fichier::Echange, 1, true},
+    {fichier::Echange, 1, true, 0b1}, // Kech_Type
     {fichier::OrientationsNord, 1, true},
     {fichier::OrientationsSud, 1, true},
 };
 
-const char* const SeriesSoleil[] = {"Cs.Don", "alphaG.don", "delta.don", "Nj.don"};
+// The monthly series of the Soleil folder and the values that keep the method
+// meaningful: an irradiance and a factor on it not negative, a declination an angle
+// of latitude, a month of 1 to 31 days (fewer than none would be negative needs).
+const struct {
+    const char* nom;
+    double minimum, maximum;
+} SeriesSoleil[] = {{"Cs.Don", 0, HUGE_VAL},
+                    {"alphaG.don", 0, HUGE_VAL},
+                    {"delta.don", -90, 90},
+                    {"Nj.don", 1, 31}};
 
 bool EstNombre(std::string mot) {
     for (char& c : mot) {
@@ -60,8 +73,8 @@ bool EstNombre(std::string mot) {
 
 // "" when the text holds the n values that a look-up reads, else what is wrong. A
 // look-up reads a missing value as 0, so a short line passes when it holds at least
-// one value; a value present must be a number.
-std::string Valeurs(const std::string& texte, int n) {
+// one value; a value present must be a number, and fit its field.
+std::string Valeurs(const std::string& texte, int n, unsigned entiers) {
     std::string reste = texte;
     for (int i = 1; i <= n; ++i) {
         const std::string mot = LireMot(reste, " ");
@@ -69,6 +82,12 @@ std::string Valeurs(const std::string& texte, int n) {
             return "aucune valeur avant « # »";
         if (!mot.empty() && !EstNombre(mot))
             return "la valeur " + Citer(mot) + " n'est pas un nombre";
+        try {
+            if (!mot.empty() && (entiers >> (i - 1) & 1u))
+                VersEntier16(ConvertirNombre(mot));
+        } catch (const ErreurExecution&) {
+            return "la valeur " + Citer(mot) + " ne tient pas dans un entier (-32768 à 32767)";
+        }
     }
     return {};
 }
@@ -96,12 +115,25 @@ public:
                           ".");
     }
 
+    // Messages reach the screen as they are written: no control character (a terminal
+    // would obey it), and none longer than a message box can show.
     void Messages() {
         const std::string chemin = CheminInstall("\\MESSAGES.TXT");
         const auto texte = Lire(chemin);
         std::string_view reste = texte ? *texte : std::string_view();
         if (texte && !LireLigneVue(reste).starts_with("#"))
-            Defaut(chemin, 1, "un fichier de messages commence par un en-tête « #nnn »");
+            return Defaut(chemin, 1, "un fichier de messages commence par un en-tête « #nnn »");
+        std::size_t longueur = 0;
+        for (int numero = 2; !reste.empty(); ++numero) {
+            const std::string_view ligne = LireLigneVue(reste);
+            longueur = ligne.starts_with("#") ? 0 : longueur + NbCaracteres(ligne) + 1;
+            if (Echapper(ligne, std::string::npos - 1) != ligne)
+                return Defaut(chemin, numero, "caractère de contrôle " + Citer(ligne));
+            if (longueur > LongueurMessageMax)
+                return Defaut(chemin, numero,
+                              "un message compte au plus " + std::to_string(LongueurMessageMax) +
+                                  " caractères");
+        }
     }
 
     void Table(const TableVerifiee& t) {
@@ -125,7 +157,7 @@ public:
             const std::string avant = Rogner(ligne.substr(0, diese));
             int ligneDefaut = numero;
             const std::string raison =
-                t.nombres >= 0 ? Valeurs(avant, t.nombres)
+                t.nombres >= 0 ? Valeurs(avant, t.nombres, t.entiers)
                                : LigneStation(avant, ligne.substr(diese + 1), ligneDefaut);
             if (!raison.empty())
                 return Defaut(chemin, ligneDefaut, raison);
@@ -167,9 +199,9 @@ public:
     }
 
     void Soleil() {
-        for (const char* nom : SeriesSoleil) {
+        for (const auto& [nom, minimum, maximum] : SeriesSoleil) {
             if (const SerieSoleil* s = Ouvrir(nom, LireSerieSoleil))
-                Rangees(TrouverFichierSoleil(nom).chemin, {&s->ligne});
+                Rangees(TrouverFichierSoleil(nom).chemin, {&s->ligne}, minimum, maximum);
         }
         if (const MatriceAlpha* m = Ouvrir("MatAlpha.don", LireMatriceAlpha)) {
             std::vector<const ValeursLues*> rangees;
@@ -252,7 +284,8 @@ private:
         return nullptr;
     }
 
-    void Rangees(const std::string& chemin, const std::vector<const ValeursLues*>& rangees) {
+    void Rangees(const std::string& chemin, const std::vector<const ValeursLues*>& rangees,
+                 double minimum = -HUGE_VAL, double maximum = HUGE_VAL) {
         for (const ValeursLues* r : rangees) {
             if (!r->conversions.empty())
                 return Defaut(chemin, r->ligne,
@@ -262,6 +295,15 @@ private:
                 return Defaut(chemin, r->ligne,
                               "12 valeurs mensuelles attendues, " + std::to_string(r->presentes) +
                                   " trouvées");
+            const std::string plage =
+                std::isinf(maximum) ? "au moins " + FormatNombre(minimum)
+                                    : "de " + FormatNombre(minimum) + " à " + FormatNombre(maximum);
+            for (int m = 1; m <= 12; ++m) {
+                if (!(r->valeurs[m] >= minimum && r->valeurs[m] <= maximum))
+                    return Defaut(chemin, r->ligne,
+                                  "la valeur du mois " + std::to_string(m) + " (" +
+                                      FormatNombre(r->valeurs[m]) + ") doit être " + plage);
+            }
         }
     }
 

@@ -202,6 +202,14 @@ TEST(VerificationDonnees, DossierAbimeRefuseAuDemarrageAvecLeFichierEtLaLigne) {
          "G_50_60.don », ligne 21 : 12 valeurs mensuelles attendues, 0 trouvées"},
         {[](const CopieFixture& c) { fs::remove(c / "Soleil/G_-20_30.don"); },
          "G_-20_30.don » : Fichier ou dossier introuvable"},
+        {Remplacer("Soleil/Nj.don", "31 28 31", "31 -28 31"),
+         "Nj.don », ligne 1 : la valeur du mois 2 (-28) doit être de 1 à 31"},
+        {Remplacer("Systeme/Echange.TXT", "600 #", "40000 #"),
+         "Echange.TXT », ligne 4 : la valeur « 40000 » ne tient pas dans un entier"},
+        {Remplacer("MESSAGES.TXT", "Le fichier %s", "Le fichier \x1b[2J%s"),
+         "MESSAGES.TXT », ligne 5 : caractère de contrôle « Le fichier \\x1B[2J%s »"},
+        {Remplacer("MESSAGES.TXT", "Le fichier %s", std::string(1000, 'x')),
+         "MESSAGES.TXT », ligne 5 : un message compte au plus 1000 caractères"},
     };
     for (const auto& c : cas) {
         ReinitialiserDonnees();

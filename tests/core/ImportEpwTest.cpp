@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace essai;
+
 namespace {
 // The text of the ErreurFichier the import throws; a failure when it throws nothing.
 std::string Erreur(const std::string& texte) {
