@@ -30,15 +30,20 @@ std::string Morceau(std::string_view s, std::size_t i, std::size_t& octets,
         caracteres = 4;
         return Code("\\x%02X", static_cast<unsigned char>(s[i]));
     }
-    std::string r;
-    if (c == '\t' || c == '\n' || c == '\r')
-        r = c == '\t' ? "\\t" : c == '\n' ? "\\n" : "\\r";
-    else if (c < 0x20 || c == 0x7F)
-        r = Code("\\x%02X", static_cast<unsigned>(c));
-    else if (EstControleAffiche(c))
-        r = Code("\\u%04X", static_cast<unsigned>(c));
-    caracteres = r.empty() ? 1 : r.size();
-    return r.empty() ? std::string(s.substr(i, octets)) : r;
+    if (c == '\t' || c == '\n' || c == '\r') {
+        caracteres = 2;
+        return c == '\t' ? "\\t" : c == '\n' ? "\\n" : "\\r";
+    }
+    if (c < 0x20 || c == 0x7F) {
+        caracteres = 4;
+        return Code("\\x%02X", static_cast<unsigned>(c));
+    }
+    if (EstControleAffiche(c)) {
+        caracteres = 6;
+        return Code("\\u%04X", static_cast<unsigned>(c));
+    }
+    caracteres = 1;
+    return std::string(s.substr(i, octets));
 }
 } // namespace
 

@@ -8,7 +8,8 @@ std::vector<EnregistrementProjet> Projets;
 } // namespace
 
 void InitialiserProjets() {
-    Projets.assign(2, EnregistrementProjet{});
+    Projets.clear();
+    Projets.resize(2);
     Projets[1].Calcul.NomProjet = NomLibre;
 }
 

@@ -162,8 +162,8 @@ protected:
         AfficherMessages = true; // numbered messages, which quote files, are checked too
     }
     void VerifierNotifications(const std::string& quoi) {
-        for (const auto& boite : notif.messages)
-            ASSERT_TRUE(Lisible(boite.texte)) << quoi;
+        for (const std::string& boite : notif.messages)
+            ASSERT_TRUE(Lisible(boite)) << quoi;
         notif.Effacer();
     }
     // One run through the lifecycle, its messages and its results checked.

@@ -1,4 +1,4 @@
-#include "EngineTestOutils.h"
+#include "MethodeOutils.h"
 #include "common/Erreurs.h"
 #include "engine/modCalcul.h"
 #include "engine/modCalculAppoint.h"
@@ -10,10 +10,10 @@
 #include <cmath>
 
 namespace {
-class EngineParametres : public EngineTest {
+class MethodeParametres : public MethodeEssai {
 protected:
     void SetUp() override {
-        EngineTest::SetUp();
+        MethodeEssai::SetUp();
         RemplirEnregistrementExemple(projet, ClimatExemple());
     }
     EnregistrementProjet projet;
@@ -21,7 +21,7 @@ protected:
 };
 } // namespace
 
-TEST_F(EngineParametres, EnregistrementParDefautDonneLesReglesSimples) {
+TEST_F(MethodeParametres, EnregistrementParDefautDonneLesReglesSimples) {
     CalculerParametresSysteme(c, rapport);
     EXPECT_TRUE(rapport.Messages().empty());
     EXPECT_FLOAT_EQ(c.Vs, 255.0f); // 0.85 × 300
@@ -44,7 +44,7 @@ TEST_F(EngineParametres, EnregistrementParDefautDonneLesReglesSimples) {
     EXPECT_EQ(Dernier(), "M165");
 }
 
-TEST_F(EngineParametres, DebitsDetailles) {
+TEST_F(MethodeParametres, DebitsDetailles) {
     c.Debit1.TypeDeCalcul = ChoixCalcul::Detaille;
     c.Debit1.Fa = 40; // antifreeze lowers the heat capacity
     c.Debit1.Debit_Unitaire = 50;
@@ -69,7 +69,7 @@ TEST_F(EngineParametres, DebitsDetailles) {
     EXPECT_EQ(c.Debit1.cp, 0.0f);
 }
 
-TEST_F(EngineParametres, DeperditionDeLaBoucle) {
+TEST_F(MethodeParametres, DeperditionDeLaBoucle) {
     c.Deperdition.TypeDeCalcul = ChoixCalcul::ValeurForcee;
     c.Deperdition.K = 3.3f;
     CalculerParametresSysteme(c, rapport);
@@ -101,7 +101,7 @@ TEST_F(EngineParametres, DeperditionDeLaBoucle) {
     EXPECT_EQ(Dernier(), "M150");
 }
 
-TEST_F(EngineParametres, EfficaciteDeLaBoucle) {
+TEST_F(MethodeParametres, EfficaciteDeLaBoucle) {
     c.Classe_Systeme = ClasseSysteme::EchangeurSepare;
     c.Efficacite.TypeDeCalcul = ChoixCalcul::Detaille;
     c.Deperdition.K = 6;
@@ -145,7 +145,7 @@ TEST_F(EngineParametres, EfficaciteDeLaBoucle) {
     EXPECT_THROW((void)CalculerEtap(c, rapport), ErreurArithmetique);
 }
 
-TEST_F(EngineParametres, AppointIntegreEtEchangeur) {
+TEST_F(MethodeParametres, AppointIntegreEtEchangeur) {
     c.Echangeur.TypeDeCalcul = ChoixCalcul::Detaille;
     c.Echangeur.Kech_Type = 0;
     (void)CalculerKEch(c, rapport);

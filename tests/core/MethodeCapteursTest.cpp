@@ -1,4 +1,4 @@
-#include "EngineTestOutils.h"
+#include "MethodeOutils.h"
 #include "common/Erreurs.h"
 #include "engine/modCalcul.h"
 #include "engine/modCalculCapteurs.h"
@@ -7,10 +7,10 @@
 #include <cmath>
 
 namespace {
-class EngineCapteurs : public EngineTest {
+class MethodeCapteurs : public MethodeEssai {
 protected:
     void SetUp() override {
-        EngineTest::SetUp();
+        MethodeEssai::SetUp();
         RemplirEnregistrementExemple(projet, ClimatExemple());
         AlphaMois.fill(1);
     }
@@ -37,7 +37,7 @@ protected:
 };
 } // namespace
 
-TEST_F(EngineCapteurs, PlanHorizontalInclineEtSymetrieEstOuest) {
+TEST_F(MethodeCapteurs, PlanHorizontalInclineEtSymetrieEstOuest) {
     for (float latitude : {45.0f, -30.0f})
         for (int m = 1; m <= 12; ++m) {
             c.Latitude = latitude;
@@ -60,7 +60,7 @@ TEST_F(EngineCapteurs, PlanHorizontalInclineEtSymetrieEstOuest) {
     EXPECT_NEAR(Facteur(40, -90, 6), dosColline, 1e-4 * dosColline);
 }
 
-TEST_F(EngineCapteurs, BoutsDuMasqueEtHauteurMoyenne) {
+TEST_F(MethodeCapteurs, BoutsDuMasqueEtHauteurMoyenne) {
     c.Latitude = 60;
     const float libre = Facteur(0, 0, 6);
     Masque({{-180, 0}, {180, 0}});
@@ -82,7 +82,7 @@ TEST_F(EngineCapteurs, BoutsDuMasqueEtHauteurMoyenne) {
     EXPECT_GT(avecHauteur, 0.9f * sansHauteur);
 }
 
-TEST_F(EngineCapteurs, HauteurDuMasqueHorsEtEntreLesPoints) {
+TEST_F(MethodeCapteurs, HauteurDuMasqueHorsEtEntreLesPoints) {
     GeometrieCapteur g;
     g.NbPoints = 3;
     g.angles = {0, -60, 0, 90};
@@ -96,7 +96,7 @@ TEST_F(EngineCapteurs, HauteurDuMasqueHorsEtEntreLesPoints) {
     EXPECT_EQ(HauteurMasque(g, 0), 0.0f);
 }
 
-TEST_F(EngineCapteurs, CorrectionsDuSite) {
+TEST_F(MethodeCapteurs, CorrectionsDuSite) {
     const float reference = Facteur(45, 0, 3);
     e.Altitude = 800; // station at 0 m
     EXPECT_NEAR(Facteur(45, 0, 3), reference * 1.05, 1e-5 * reference);
@@ -127,7 +127,7 @@ TEST_F(EngineCapteurs, CorrectionsDuSite) {
     EXPECT_THROW(Facteur(45, 0, 5), ErreurIndice);
 }
 
-TEST_F(EngineCapteurs, GroupesXEtT) {
+TEST_F(MethodeCapteurs, GroupesXEtT) {
     c.FacteurMois.fill(3);
     c.Em.fill(1000);
     c.Becs.fill(300);

@@ -1,6 +1,6 @@
 // The monthly balance and the bounded functions it rests on, on worked numbers.
 
-#include "EngineTestOutils.h"
+#include "MethodeOutils.h"
 #include "common/Erreurs.h"
 #include "engine/modCalcul.h"
 #include "engine/modCalculBilan.h"
@@ -9,7 +9,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-TEST(EngineCalcul, FonctionsBorneesDansLaPlageDuSimple) {
+TEST(MethodeCalcul, FonctionsBorneesDansLaPlageDuSimple) {
     // The arc sine clamps at 0.9999 (a Single), so that ±1 stays finite.
     EXPECT_NEAR(ArcSin(1.0f), 1.5566, 1e-4);
     EXPECT_EQ(ArcSin(2.0f), ArcSin(1.0f));
@@ -30,10 +30,10 @@ TEST(EngineCalcul, FonctionsBorneesDansLaPlageDuSimple) {
 }
 
 namespace {
-class EngineBilan : public EngineTest {
+class MethodeBilan : public MethodeEssai {
 protected:
     void SetUp() override {
-        EngineTest::SetUp();
+        MethodeEssai::SetUp();
         c.DT.fill(40);
         c.DT2.fill(5);
         c.S.fill(0.05f);
@@ -50,7 +50,7 @@ protected:
 };
 } // namespace
 
-TEST_F(EngineBilan, ExempleChiffreDeLaCouverture) {
+TEST_F(MethodeBilan, ExempleChiffreDeLaCouverture) {
     CalculerF2(c);
     EXPECT_NEAR(c.F2[1], 0.38690, 1e-5);
     CalculerFecs(c, rapport);
@@ -69,7 +69,7 @@ TEST_F(EngineBilan, ExempleChiffreDeLaCouverture) {
     EXPECT_FLOAT_EQ(c.F2[3], 1.2f);
 }
 
-TEST_F(EngineBilan, CorrelationIndefinieDonneLeMessage300EtZero) {
+TEST_F(MethodeBilan, CorrelationIndefinieDonneLeMessage300EtZero) {
     c.F2.fill(0.5f);
     c.F2[3] = 0;
     c.Fecs[3] = 55;
@@ -80,7 +80,7 @@ TEST_F(EngineBilan, CorrelationIndefinieDonneLeMessage300EtZero) {
     EXPECT_NEAR(c.Fecs[4], 100 / std::sqrt(1 + 0.2 * 0.25), 1e-4);
 }
 
-TEST_F(EngineBilan, StockageEtConsommationNulle) {
+TEST_F(MethodeBilan, StockageEtConsommationNulle) {
     c.Conso[3] = 0.5f;
     c.Conso[4] = 1.0f; // the smallest accepted
     c.S[3] = 0.123f;
@@ -102,7 +102,7 @@ TEST_F(EngineBilan, StockageEtConsommationNulle) {
     EXPECT_NEAR(c.Z[1], 200 / (1.2 * 150) * (1 + 1.2 * 40 / 80), 1e-5);
 }
 
-TEST_F(EngineBilan, ChiffresAnnuelsPonderesParLesBesoins) {
+TEST_F(MethodeBilan, ChiffresAnnuelsPonderesParLesBesoins) {
     c.Fecs.fill(50);
     c.Fecs[1] = 10;
     c.Becs[1] = 1000;
@@ -124,7 +124,7 @@ TEST_F(EngineBilan, ChiffresAnnuelsPonderesParLesBesoins) {
     EXPECT_EQ(c.Productivite_par_m2, 7.0f);
 }
 
-TEST_F(EngineBilan, FautesNonRattrapeesGardentCeQuiEtaitEcrit) {
+TEST_F(MethodeBilan, FautesNonRattrapeesGardentCeQuiEtaitEcrit) {
     c.T[5] = 0;
     c.Z.fill(9);
     EXPECT_THROW(CalculerZ(c), ErreurArithmetique);

@@ -1,4 +1,4 @@
-#include "EngineTestOutils.h"
+#include "MethodeOutils.h"
 #include "engine/CacheFichiers.h"
 #include "engine/modCalcul.h"
 #include "engine/modCalculORIN.h"
@@ -10,15 +10,15 @@
 #include <thread>
 
 namespace {
-class EngineRun : public EngineTest {
+class MethodeExecution : public MethodeEssai {
 protected:
     void SetUp() override {
-        EngineTest::SetUp();
+        MethodeEssai::SetUp();
         RemplirEnregistrementExemple(projet, ClimatExemple());
     }
     void TearDown() override {
         DefinirMargeStabilite(2'000'000'000);
-        EngineTest::TearDown();
+        MethodeEssai::TearDown();
     }
     bool Executer(EtenduCalcul etendu = EtenduCalcul::Complet) {
         rapport = ExecuterCalcul(projet.Calcul, projet.Entrees, etendu);
@@ -53,7 +53,7 @@ bool Identiques(const EnregistrementCalcul& a, const EnregistrementCalcul& b) {
 }
 } // namespace
 
-TEST_F(EngineRun, CalculCompletPlausibleEtRepetable) {
+TEST_F(MethodeExecution, CalculCompletPlausibleEtRepetable) {
     ASSERT_TRUE(Executer());
     EXPECT_TRUE(rapport.Messages().empty());
     for (const TableauMois* t : Mensuels(c))
@@ -81,7 +81,7 @@ TEST_F(EngineRun, CalculCompletPlausibleEtRepetable) {
     EXPECT_EQ(c.Fecs_an, 0.0f);
 }
 
-TEST_F(EngineRun, UneFauteNonRattrapeeArreteLeCalculAvecUnMessage) {
+TEST_F(MethodeExecution, UneFauteNonRattrapeeArreteLeCalculAvecUnMessage) {
     c.Tref = c.Tef; // DT = 0 in every month
     c.Fecs.fill(33);
     {
@@ -103,7 +103,7 @@ TEST_F(EngineRun, UneFauteNonRattrapeeArreteLeCalculAvecUnMessage) {
     EXPECT_EQ(Dernier().rfind("Le calcul a été interrompu. Impossible d'ouvrir", 0), 0u);
 }
 
-TEST_F(EngineRun, UnFichierSolaireChangeEstLuAuCalculSuivant) {
+TEST_F(MethodeExecution, UnFichierSolaireChangeEstLuAuCalculSuivant) {
     InstallDir = copie.chemin();
     Vieillir();
     ASSERT_TRUE(Executer());
@@ -130,7 +130,7 @@ TEST_F(EngineRun, UnFichierSolaireChangeEstLuAuCalculSuivant) {
     EXPECT_EQ(c.FacteurMois[6], 0.0f); // missing: empty rows
 }
 
-TEST_F(EngineRun, ContenusGardesJusquAuChangementDUnFichier) {
+TEST_F(MethodeExecution, ContenusGardesJusquAuChangementDUnFichier) {
     InstallDir = copie.chemin();
     DefinirMargeStabilite(0); // trust a file as soon as it is parsed
     ASSERT_TRUE(Executer());
@@ -145,7 +145,7 @@ TEST_F(EngineRun, ContenusGardesJusquAuChangementDUnFichier) {
     EXPECT_EQ(c.Nj[2], 27.0f);
 }
 
-TEST_F(EngineRun, MessagesDeConversionAChaqueCalcul) {
+TEST_F(MethodeExecution, MessagesDeConversionAChaqueCalcul) {
     InstallDir = copie.chemin();
     essai::EcrireOctets(copie / "Soleil/Cs.Don",
                         "1412 1400 1380 1355 1332 1318 1314 1323 1341 1365 1388 14x7\r\n");

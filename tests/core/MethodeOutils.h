@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-class EngineTest : public ::testing::Test {
+class MethodeEssai : public ::testing::Test {
 protected:
     void SetUp() override {
         ancienDossier = InstallDir;

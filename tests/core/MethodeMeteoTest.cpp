@@ -1,4 +1,4 @@
-#include "EngineTestOutils.h"
+#include "MethodeOutils.h"
 #include "common/Erreurs.h"
 #include "engine/modCalcul.h"
 #include "engine/modCalculBesoins.h"
@@ -31,10 +31,10 @@ double AlphaFixture(double latitude, double tilt, int m) {
     return 1 - latitude / 1000 + tilt / 1000 + (m - 6) / 1000.0;
 }
 
-class EngineMeteo : public EngineTest {
+class MethodeMeteo : public MethodeEssai {
 protected:
     void SetUp() override {
-        EngineTest::SetUp();
+        MethodeEssai::SetUp();
         c.Alpha = 1;
         c.Nj = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
         c.Hemisphere = "N";
@@ -48,7 +48,7 @@ protected:
 };
 } // namespace
 
-TEST_F(EngineMeteo, SeriesSolairesEtFichiersAbsentsOuVides) {
+TEST_F(MethodeMeteo, SeriesSolairesEtFichiersAbsentsOuVides) {
     ChargerDonneesSoleil(c, rapport);
     EXPECT_EQ(c.Cs[1], 1412.0f);
     EXPECT_EQ(c.Cs[12], 1407.0f);
@@ -70,7 +70,7 @@ TEST_F(EngineMeteo, SeriesSolairesEtFichiersAbsentsOuVides) {
     EXPECT_EQ(Dernier(), "M44 " + InstallDir + "/Soleil/Nj.don");
 }
 
-TEST_F(EngineMeteo, CorrectionDAltitudeEtIndiceDeClarte) {
+TEST_F(MethodeMeteo, CorrectionDAltitudeEtIndiceDeClarte) {
     EnregistrementEntrees e;
     e.Altitude = 1200;
     e.altitude_station_meteo = 200;
@@ -92,7 +92,7 @@ TEST_F(EngineMeteo, CorrectionDAltitudeEtIndiceDeClarte) {
     EXPECT_NEAR(c.R[3], 0.5, 1e-5); // months before the fault are written
 }
 
-TEST_F(EngineMeteo, BandesDeLatitudeEtClassesDeClarte) {
+TEST_F(MethodeMeteo, BandesDeLatitudeEtClassesDeClarte) {
     for (const auto& [latitude, bande] :
          {std::pair{47.3f, 45}, {45.0f, 45}, {-22.0f, -25}, {-20.0f, -20}})
         EXPECT_EQ(BandeLatitude(latitude), bande) << latitude;
@@ -108,7 +108,7 @@ TEST_F(EngineMeteo, BandesDeLatitudeEtClassesDeClarte) {
     }
 }
 
-TEST_F(EngineMeteo, MethodeDesTablesInterpoleBandesInclinaisonOrientationEtClarte) {
+TEST_F(MethodeMeteo, MethodeDesTablesInterpoleBandesInclinaisonOrientationEtClarte) {
     c.Latitude = 47.3f;
     c.inclinaison = 45;
     c.Orientation = -20;
@@ -124,7 +124,7 @@ TEST_F(EngineMeteo, MethodeDesTablesInterpoleBandesInclinaisonOrientationEtClart
     EXPECT_TRUE(rapport.Messages().empty());
 }
 
-TEST_F(EngineMeteo, SiteAustralAvecSesBandesEtSonFacteur) {
+TEST_F(MethodeMeteo, SiteAustralAvecSesBandesEtSonFacteur) {
     c.Latitude = -22;
     c.inclinaison = 30;
     c.Type_Capteur = 3;
@@ -137,7 +137,7 @@ TEST_F(EngineMeteo, SiteAustralAvecSesBandesEtSonFacteur) {
     EXPECT_NEAR(c.G_l_i_g_R[1], 1.1 * (14 + 120), 3e-3);
 }
 
-TEST_F(EngineMeteo, FaiblesInclinaisonsMeleesALHorizontaleEtFacteurAngulaire) {
+TEST_F(MethodeMeteo, FaiblesInclinaisonsMeleesALHorizontaleEtFacteurAngulaire) {
     c.Latitude = 45;
     c.inclinaison = 15;
     c.Type_Capteur = 1;
@@ -159,7 +159,7 @@ TEST_F(EngineMeteo, FaiblesInclinaisonsMeleesALHorizontaleEtFacteurAngulaire) {
     EXPECT_NEAR(c.G_l_i_g_R[7], PlanFixture(0.5, 7, 0, 60, 60) / 0.88 * AlphaMois[7], 3e-3);
 }
 
-TEST_F(EngineMeteo, FautesDansLaMethodeDesTablesPassees) {
+TEST_F(MethodeMeteo, FautesDansLaMethodeDesTablesPassees) {
     c.Latitude = 45;
     c.inclinaison = 45;
     c.Type_Capteur = 3;
@@ -189,7 +189,7 @@ TEST_F(EngineMeteo, FautesDansLaMethodeDesTablesPassees) {
     EXPECT_NEAR(AlphaMois[1], AlphaFixture(45, -10, 1), 1e-6);
 }
 
-TEST_F(EngineMeteo, EclairementDeJourEtEcartsDeTemperature) {
+TEST_F(MethodeMeteo, EclairementDeJourEtEcartsDeTemperature) {
     c.Latitude = -45;
     c.Delta.fill(0);
     CalculerEm(c);
@@ -212,7 +212,7 @@ TEST_F(EngineMeteo, EclairementDeJourEtEcartsDeTemperature) {
     EXPECT_EQ(c.DT[4], 38.0f);
 }
 
-TEST_F(EngineMeteo, BesoinsSelonLEmplacementDuBallon) {
+TEST_F(MethodeMeteo, BesoinsSelonLEmplacementDuBallon) {
     EnregistrementEntrees e;
     e.TLocalChauffe = 19;
     c.Text.fill(-5);
