@@ -53,7 +53,7 @@ std::string Enumerer(const std::vector<std::string>& items) {
     std::string texte;
     for (const std::string& i : items)
         texte += (texte.empty() ? "" : ", ") + ("« " + i + " »");
-    return texte.empty() ? "(aucun)" : texte;
+    return texte.empty() ? "une entrée de la liste des données" : texte;
 }
 
 bool DansListe(const std::string& valeur, int liste) {
