@@ -107,6 +107,11 @@ for arguments, quoi in [((), "no command"),
     code, _, erreur = lancer(*arguments)
     verifier(code == 2 and erreur, f"{quoi}: code {code}")
 verifier(lancer("calc", "--help")[0] == 0, "calc --help")
+# A value the method would divide by: refused with the field's label and range, as the
+# window's field refuses it.
+code, _, erreur = lancer("calc", projet, "--data", donnees, "--set", "KsurB=0")
+verifier(code == 2 and "K/B  [W/(m².K)] : Cette valeur doit être comprise entre 0,01 et 99"
+         in erreur, f"KsurB=0: {code} {erreur}")
 
 # What is not a project file, and a data folder that cannot serve a calculation: a
 # French message naming the file and status 1, from info as from calc and new.

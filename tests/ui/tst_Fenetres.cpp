@@ -247,6 +247,18 @@ private slots:
         QCOMPARE(b.C("txtConsigne")->text(), QStringLiteral("21,50"));
         QVERIFY(notes.messages.empty());
 
+        // The one-piece heater's K/B: 0 refused in the words of `varquin-cli --set KsurB=0`.
+        const std::string modele = b.C("txtTypeChauffeEau")->text().toStdString();
+        (void)b.P().Modifier("Type_chauffe-eau", "Chauffe-eau utilisateur 1*");
+        b.Actif()->Annuler();
+        const QString ksurb = b.C("txtKsurB")->text();
+        Saisir(b.C("txtKsurB"), QStringLiteral("0"));
+        QCOMPARE(notes.messages, std::vector<std::string>{"K/B  [W/(m².K)] : Cette valeur doit "
+                                                          "être comprise entre 0,01 et 99"});
+        QCOMPARE(b.C("txtKsurB")->text(), ksurb);
+        (void)b.P().Modifier("Type_chauffe-eau", modele);
+        notes.Effacer();
+
         // An area becomes whole collectors (2.5: halves to even); the per-m² row follows.
         b.Cliquer(14);
         for (const auto& [surface, nombre, gardee] :
