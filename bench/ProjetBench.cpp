@@ -2,6 +2,7 @@
 // the record back into the components with the site cascade), and the project file
 // written and read, on the reference data folder.
 
+#include "bench/Silencieux.h"
 #include "common/Notificateur.h"
 #include "engine/modCalculORIN.h"
 #include "project/ProjetFichier.h"
@@ -11,13 +12,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-class Silencieux : public Notificateur {
-public:
-    void Message(const std::string&, const std::string&) override { ++messages; }
-    void Sablier(bool) override {}
-    int messages = 0;
-};
-
 // A collector-and-tank project of the reference data, calculated once.
 struct ProjetChauffe {
     Silencieux silencieux;

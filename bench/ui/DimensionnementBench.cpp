@@ -3,6 +3,7 @@
 // the project as it is now and the two charts repainted; and a validated edit in the
 // project window with the dialog open, from Enter to both windows painted.
 
+#include "bench/Silencieux.h"
 #include "common/Notificateur.h"
 #include "project/clsprojet.h"
 #include "startup/Modgeneral.h"
@@ -17,13 +18,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-class Silencieux : public Notificateur {
-public:
-    void Message(const std::string&, const std::string&) override { ++messages; }
-    void Sablier(bool) override {}
-    int messages = 0;
-};
-
 struct BureauDimensionnement {
     Silencieux silencieux;
     FabriqueProjetsFenetres fabrique;

@@ -3,6 +3,7 @@
 // Enter, the component updated, the whole run, the whole window redisplayed and
 // painted), and the start-up to a usable main window.
 
+#include "bench/Silencieux.h"
 #include "common/Notificateur.h"
 #include "data/ModCollection.h"
 #include "engine/modCalculORIN.h"
@@ -24,13 +25,6 @@
 #include <cstdio>
 
 namespace {
-class Silencieux : public Notificateur {
-public:
-    void Message(const std::string&, const std::string&) override { ++messages; }
-    void Sablier(bool) override {}
-    int messages = 0;
-};
-
 // The main window at 1280 x 800 with a collector-and-tank project of 4 m² for 200 l a
 // day, an auxiliary and a detailed loop efficiency, calculated and shown.
 struct Bureau {
