@@ -35,11 +35,7 @@ double PasGraduation(double maximum, int nbMax) {
 }
 
 GraphiqueBilan::GraphiqueBilan(QWidget* parent) : QWidget(parent) {
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
-    setFont(Police(8));
+    PreparerGraphique(*this, 8);
     setMinimumHeight(170);
 }
 

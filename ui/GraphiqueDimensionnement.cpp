@@ -42,11 +42,7 @@ QColor GraphiqueDimensionnement::CouleurBallon(std::size_t ballon) {
 
 GraphiqueDimensionnement::GraphiqueDimensionnement(Grandeur grandeur, QWidget* parent)
     : QWidget(parent), grandeur_(grandeur) {
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
-    setFont(Police(8));
+    PreparerGraphique(*this, 8);
     setMinimumSize(520, 230);
     setCursor(Qt::PointingHandCursor);
 }

@@ -44,11 +44,7 @@ QString Etiquette(int angle) {
 
 GraphiqueMasque::GraphiqueMasque(Format format, QWidget* parent)
     : QWidget(parent), format_(format) {
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
-    setFont(Police(format == Format::Compact ? 7 : 8));
+    PreparerGraphique(*this, format == Format::Compact ? 7 : 8);
 }
 
 void GraphiqueMasque::Tracer(const std::vector<PointHorizon>& profil,

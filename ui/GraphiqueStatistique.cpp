@@ -15,11 +15,7 @@ QString Entier(double v) {
 } // namespace
 
 GraphiqueStatistique::GraphiqueStatistique(QWidget* parent) : QWidget(parent) {
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
-    setFont(Police(8));
+    PreparerGraphique(*this, 8);
 }
 
 void GraphiqueStatistique::Tracer(const QString& titre, const std::vector<float>& y,

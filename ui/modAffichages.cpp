@@ -60,6 +60,14 @@ QFont Police(int points, bool gras) {
     return police;
 }
 
+void PreparerGraphique(QWidget& graphique, int points) {
+    graphique.setAutoFillBackground(true);
+    QPalette p = graphique.palette();
+    p.setColor(QPalette::Window, Qt::white);
+    graphique.setPalette(p);
+    graphique.setFont(Police(points));
+}
+
 int PixelsX(int twips) {
     return EnPixels(twips, true);
 }

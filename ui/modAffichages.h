@@ -21,6 +21,10 @@ inline constexpr const char* PoliceInterface = "Arial";
 // control never takes them from its parent (a frame's bold title, for instance).
 QFont Police(int points, bool gras = false);
 
+// A chart's surface: white behind it whatever the style, in the interface font at
+// that size.
+void PreparerGraphique(QWidget& graphique, int points);
+
 // A length in twips (1440 per inch) as screen pixels, horizontally or vertically.
 int PixelsX(int twips);
 int PixelsY(int twips);
