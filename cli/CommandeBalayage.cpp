@@ -1,6 +1,7 @@
 #include "cli/Commandes.h"
 #include "cli/OptionsProjet.h"
 #include "cli/SortieBalayage.h"
+#include "common/Nombres.h"
 #include "data/modMessages.h"
 #include "project/ReglesSaisie.h"
 #include "project/ValeursFichier.h"
@@ -44,7 +45,7 @@ Plage LirePlage(const std::string& option, const std::string& texte, bool entier
     const std::vector<std::string> morceaux = Morceaux(texte);
     std::vector<double> v;
     for (const std::string& m : morceaux) {
-        const auto x = LireNombreStrict(m);
+        const auto x = LireNombre(m);
         if (!x || (entiers && *x != std::floor(*x)))
             break;
         v.push_back(*x);

@@ -1,5 +1,6 @@
 #include "cli/SortieResultats.h"
 
+#include "common/Nombres.h"
 #include "common/Texte.h"
 #include "data/modTexte.h"
 #include "engine/RapportCalcul.h"
@@ -7,7 +8,6 @@
 #include "project/modEconomie.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -154,9 +154,7 @@ std::string ChaineJson(const std::string& texte) {
 std::string SimpleJson(float v) {
     if (!std::isfinite(v))
         return "null";
-    char tampon[32];
-    const auto [fin, erreur] = std::to_chars(tampon, tampon + sizeof tampon, v);
-    return erreur == std::errc() ? std::string(tampon, fin) : "null";
+    return EcrireCourt(v);
 }
 
 std::string MoisJson(const TableauMois& mois) {

@@ -3,6 +3,7 @@
 #include "common/Citation.h"
 #include "common/Encodage.h"
 #include "common/Erreurs.h"
+#include "common/Nombres.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -40,12 +41,7 @@ const char* NomGenre(GenreFichier genre) {
 
 // Rounded up, so that a file just over its limit does not read as equal to it.
 std::string Mio(std::uintmax_t octets) {
-    char t[32];
-    std::snprintf(t, sizeof t, "%.1f",
-                  std::ceil(static_cast<double>(octets) / (1 << 20) * 10) / 10);
-    std::string r = t;
-    std::replace(r.begin(), r.end(), '.', ',');
-    return r;
+    return EcrireFixe(std::ceil(static_cast<double>(octets) / (1 << 20) * 10) / 10, 1);
 }
 
 [[noreturn]] void Refuser(const std::string& chemin, const std::string& raison) {

@@ -4,6 +4,7 @@
 #include "common/Encodage.h"
 #include "common/Erreurs.h"
 #include "common/Fichiers.h"
+#include "common/Nombres.h"
 #include "common/Texte.h"
 #include "data/modEauFroide.h"
 #include "data/modStations.h"
@@ -56,13 +57,12 @@ std::vector<std::string_view> Decouper(std::string_view texte, char separateur) 
     }
 }
 
-bool LireNombre(std::string_view texte, double& valeur) {
-    texte = SansEspaces(texte);
-    if (!texte.empty() && texte.front() == '+')
-        texte.remove_prefix(1);
-    const char* fin = texte.data() + texte.size();
-    const auto [p, ec] = std::from_chars(texte.data(), fin, valeur);
-    return !texte.empty() && ec == std::errc() && p == fin && std::isfinite(valeur);
+bool LireReel(std::string_view texte, double& valeur) {
+    const auto v = LireNombre(SansEspaces(texte));
+    if (!v || !std::isfinite(*v))
+        return false;
+    valeur = *v;
+    return true;
 }
 
 bool LireEntier(std::string_view texte, int& valeur) {
@@ -154,7 +154,7 @@ private:
     double Valeur(const std::vector<std::string_view>& champs, std::size_t numero, const char* quoi,
                   double minimum = -HUGE_VAL, double maximum = HUGE_VAL) const {
         double v = 0;
-        if (!LireNombre(champs[numero - 1], v) || v < minimum || v > maximum)
+        if (!LireReel(champs[numero - 1], v) || v < minimum || v > maximum)
             Echec(std::string(quoi) + " " + Citer(champs[numero - 1], 30) + " illisible (champ " +
                   std::to_string(numero) + ")");
         return v;

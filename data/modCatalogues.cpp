@@ -4,6 +4,7 @@
 #include "common/Encodage.h"
 #include "common/Erreurs.h"
 #include "common/Fichiers.h"
+#include "common/Nombres.h"
 #include "common/Notificateur.h"
 #include "common/Texte.h"
 #include "data/modCopieUtilisateur.h"
@@ -97,9 +98,7 @@ std::string FormeInvariante(const std::string& valeur) {
     double v = ValeurEnTete(t);
     if (v == 0)
         v = 0; // no "-0"
-    char tampon[40];
-    std::snprintf(tampon, sizeof tampon, "%.15G", v);
-    return (v < 0 ? "" : " ") + std::string(tampon);
+    return (v < 0 ? "" : " ") + EcrireGeneral(v, 15, '.');
 }
 } // namespace
 

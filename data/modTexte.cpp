@@ -2,12 +2,12 @@
 
 #include "common/Citation.h"
 #include "common/Erreurs.h"
+#include "common/Nombres.h"
 #include "common/Notificateur.h"
 #include "common/Texte.h"
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -63,73 +63,13 @@ std::string LireMot(std::string& texte, const std::string& separateur) {
     return mot;
 }
 
-namespace {
-// Length in bytes of the leading number of s (after leading spaces), or 0.
-// Accepts a sign, digits, one decimal mark ("." or ","), and an exponent.
-std::size_t LongueurNombre(const std::string& s, std::size_t debut, bool virguleSeule,
-                           bool& chiffres) {
-    std::size_t i = debut;
-    chiffres = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        ++i;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
-        ++i;
-        chiffres = true;
-    }
-    if (i < s.size() && (s[i] == ',' || (!virguleSeule && s[i] == '.'))) {
-        ++i;
-        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
-            ++i;
-            chiffres = true;
-        }
-    }
-    if (!chiffres)
-        return 0;
-    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
-        std::size_t j = i + 1;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
-            ++j;
-        if (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j]))) {
-            while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j])))
-                ++j;
-            i = j;
-        }
-    }
-    return i - debut;
-}
-} // namespace
-
 bool EstNumerique(const std::string& texte) {
     const std::string t = Rogner(texte);
-    if (t.empty())
-        return false;
-    bool chiffres = false;
-    return LongueurNombre(t, 0, true, chiffres) == t.size() && chiffres;
+    return !t.empty() && LongueurNombre(t, 0, true) == t.size();
 }
 
 double ValeurEnTete(const std::string& texte) {
-    std::size_t debut = texte.find_first_not_of(' ');
-    if (debut == std::string::npos)
-        return 0.0;
-    bool chiffres = false;
-    const std::size_t n = LongueurNombre(texte, debut, false, chiffres);
-    if (n == 0)
-        return 0.0;
-    std::string nombre = texte.substr(debut, n);
-    for (char& c : nombre) {
-        if (c == ',')
-            c = '.';
-    }
-    // from_chars ignores the process locale, which a desktop toolkit may set to one
-    // with a decimal comma.
-    if (nombre[0] == '+')
-        nombre.erase(0, 1);
-    double v = 0.0;
-    const auto [fin, erreur] = std::from_chars(nombre.data(), nombre.data() + nombre.size(), v);
-    (void)fin;
-    if (erreur == std::errc::result_out_of_range)
-        return 0.0;
-    return std::isfinite(v) ? v : 0.0;
+    return LireNombreEnTete(texte);
 }
 
 double ConvertirNombre(std::string& valeur) {
@@ -225,10 +165,9 @@ std::string PlusUn(std::string chiffres) {
 // |valeur| x 10^decimales rounded half away from zero, as decimal digits, computed on
 // the value's 15 significant digits so that 2.675 (stored as 2.67499999...) gives 268.
 std::string DigitsArrondis(double valeur, int decimales) {
-    char t[48];
-    std::snprintf(t, sizeof t, "%.14e", std::fabs(valeur)); // d.dddddddddddddde+XX
-    const std::string chiffres = std::string(1, t[0]) + std::string(t + 2, 14);
-    const int garder = std::atoi(t + 17) + 1 + decimales;
+    const ChiffresSignificatifs c = EnChiffresSignificatifs(std::fabs(valeur), 15);
+    const std::string& chiffres = c.chiffres;
+    const int garder = c.exposant + 1 + decimales;
     if (garder < 0)
         return "0";
     if (garder >= static_cast<int>(chiffres.size()))
@@ -264,9 +203,8 @@ std::string FormatEntier(double valeur) {
     const double v = std::floor(valeur + 0.5);
     if (!std::isfinite(v))
         return {};
-    char tampon[64];
-    std::snprintf(tampon, sizeof tampon, "%.0f", v);
-    return std::string(tampon) == "-0" ? "0" : tampon;
+    const std::string t = EcrireFixe(v, 0);
+    return t == "-0" ? "0" : t;
 }
 
 int16_t CodeTypeDeCalcul(const std::string& libelle) {
@@ -303,12 +241,5 @@ int16_t VersEntier16(double valeur) {
 std::string FormatNombre(double valeur) {
     if (!std::isfinite(valeur))
         return std::isnan(valeur) ? "NaN" : (valeur > 0 ? "+Inf" : "-Inf");
-    char tampon[64];
-    std::snprintf(tampon, sizeof tampon, "%.7G", valeur);
-    std::string r = tampon;
-    for (char& c : r) {
-        if (c == '.')
-            c = ',';
-    }
-    return r == "-0" ? "0" : r;
+    return EcrireGeneral(valeur, 7);
 }

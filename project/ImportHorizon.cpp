@@ -2,9 +2,9 @@
 
 #include "common/Erreurs.h"
 #include "common/Fichiers.h"
+#include "common/Nombres.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <sstream>
 
@@ -35,19 +35,16 @@ std::vector<std::string> Champs(const std::string& ligne) {
     return champs;
 }
 
-bool Nombre(std::string texte, double& valeur) {
-    std::replace(texte.begin(), texte.end(), ',', '.');
-    const char* fin = texte.data() + texte.size();
-    const auto [p, erreur] = std::from_chars(texte.data(), fin, valeur);
-    return !texte.empty() && erreur == std::errc() && p == fin && std::isfinite(valeur);
+bool Nombre(const std::string& texte, double& valeur) {
+    const auto v = LireNombre(texte);
+    if (!v || !std::isfinite(*v))
+        return false;
+    valeur = *v;
+    return true;
 }
 
 std::string Nombre(double v) {
-    std::ostringstream s;
-    s << v;
-    std::string t = s.str();
-    std::replace(t.begin(), t.end(), '.', ',');
-    return t;
+    return EcrireGeneral(v, 6);
 }
 
 [[noreturn]] void Refuser(int ligne, const std::string& raison) {

@@ -1,6 +1,7 @@
 #include "project/LectureSaisie.h"
 
 #include "common/Citation.h"
+#include "common/Nombres.h"
 #include "data/modDonnees.h"
 #include "data/modLibelles.h"
 #include "data/modTexte.h"
@@ -21,7 +22,7 @@ std::vector<double> LireValeurs(const std::string& texte, std::size_t maximum) {
     }
     std::vector<double> valeurs;
     for (std::string mot; !(mot = LireMot(reste, " ")).empty();) {
-        const auto v = LireNombreStrict(mot);
+        const auto v = LireNombre(mot);
         if (!v)
             throw ErreurParametre(Guillemets(mot) + " n'est pas un nombre");
         valeurs.push_back(*v);
@@ -67,7 +68,7 @@ std::string LibelleChoix(const std::string& texte) {
     const std::string t = Rogner(texte);
     if (t.empty())
         return LibelleTypeDeCalcul(0);
-    const auto code = LireNombreStrict(t);
+    const auto code = LireNombre(t);
     if (code && (*code == 0 || *code == 1 || *code == 2))
         return LibelleTypeDeCalcul(static_cast<int>(*code));
     throw ErreurParametre(Guillemets(texte) +

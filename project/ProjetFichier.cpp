@@ -3,6 +3,7 @@
 #include "common/Citation.h"
 #include "common/Erreurs.h"
 #include "common/Fichiers.h"
+#include "common/Nombres.h"
 #include "data/modTexte.h"
 #include "project/ElementsProjet.h"
 #include "project/ValeursFichier.h"
@@ -147,7 +148,7 @@ Extension LireExtension(Lecteur& lecteur) {
         throw ErreurExecution("la version de la section d'extension manque");
     std::string reste = ligne;
     const std::string cle = LireMot(reste, Tab);
-    const auto version = LireNombreStrict(LireMot(reste, Tab));
+    const auto version = LireNombre(LireMot(reste, Tab));
     if (cle != "Version" || !version || *version < 1 || *version != static_cast<int>(*version))
         throw ErreurExecution("la version de la section d'extension est attendue");
     if (*version > VersionExtension)

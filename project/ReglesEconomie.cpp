@@ -2,6 +2,7 @@
 // of its results; the project file keeps them in its extension section, and only the
 // ones the person changed.
 
+#include "common/Nombres.h"
 #include "data/modTexte.h"
 #include "project/DonneesEconomie.h"
 #include "project/ReglesSaisieOutils.h"
@@ -35,7 +36,7 @@ std::vector<Aide> LireAides(const std::string& texte) {
         a.libelle = deuxPoints == std::string::npos ? "" : Rogner(paire.substr(0, deuxPoints));
         const std::string montant =
             deuxPoints == std::string::npos ? paire : paire.substr(deuxPoints + 1);
-        const auto v = LireNombreStrict(montant);
+        const auto v = LireNombre(montant);
         if (!v || !(*v >= 0 && *v <= 1e8))
             throw ErreurParametre(Guillemets(montant) +
                                   " : chaque aide est un montant de 0 à 100000000 €");

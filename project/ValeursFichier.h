@@ -6,18 +6,12 @@
 // silently turned into another project.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 // The shortest text with at most 7 significant digits, decimal comma, exponent form
 // ("1E-05") for very small or large magnitudes. When 7 digits do not read back to the
 // same Single, 8 or 9 are written, so that saving never changes a value.
 std::string FormatSimple(float valeur);
-
-// The number the whole text holds (spaces around it allowed): sign, digits, one
-// decimal comma or point, an optional exponent. Nothing for any other text, including
-// the empty one.
-std::optional<double> LireNombreStrict(const std::string& texte);
 
 // A Single field's value. Throws ErreurExecution for a text that is not a number or a
 // magnitude beyond the Single range.

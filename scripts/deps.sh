@@ -3,7 +3,7 @@
 set -euo pipefail
 paquets=(cmake g++ make ninja-build libgtest-dev libgmock-dev libbenchmark-dev
          qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev fonts-liberation
-         poppler-utils clang-format python3)
+         poppler-utils clang-format python3 locales-all)
 manquants=()
 for p in "${paquets[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || manquants+=("$p")

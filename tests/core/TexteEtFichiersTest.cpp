@@ -5,9 +5,12 @@
 #include "common/Citation.h"
 #include "common/Erreurs.h"
 #include "common/Fichiers.h"
+#include "common/Nombres.h"
 #include "common/Texte.h"
 #include "data/modTexte.h"
 
+#include <clocale>
+#include <cmath>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -69,6 +72,47 @@ TEST(Texte, ConversionDesNombres) {
     EXPECT_EQ(mois, (std::array<float, 13>{99, 1, 2.5f, 3.5f})); // index 0 is never written
     LireDouzeValeurs("1 2 3 4 5 6 7 8 9 10 11 12 13 14", mois);
     EXPECT_FLOAT_EQ(mois[12], 12);
+}
+
+// One reader and one writer for every number, whatever locale the process runs in: a
+// desktop toolkit may set one whose decimal mark is a comma.
+TEST(Texte, NombresLusEtEcritsSansLaLocale) {
+    const char* avant = std::setlocale(LC_ALL, nullptr);
+    const std::string locale = avant ? avant : "C";
+    for (const char* nom : {"fr_FR.UTF-8", "de_DE.UTF-8", "C"}) {
+        if (!std::setlocale(LC_ALL, nom))
+            continue;
+        const std::pair<const char*, double> lus[] = {
+            {"1,5", 1.5},   {" -2.5E-3 ", -0.0025},
+            {"1e9", 1e9},   {"+,5", 0.5},
+            {"3.", 3},      {"1E-400", 0},
+            {"0,1", 0.1},   {"-0", 0},
+            {"1E+02", 100}, {"340282350000000000000000000000000000000", 3.4028235e38}};
+        for (const auto& [texte, valeur] : lus)
+            EXPECT_EQ(LireNombre(texte), valeur) << texte << " " << nom;
+        EXPECT_EQ(LireNombre("-1e999"), -INFINITY);
+        for (const char* refuse : {"", " ", "-", ",", "abc", "1E", "1e+", "1,2,3", "12 5", "0x10",
+                                   "inf", "nan", "1.5kWh"})
+            EXPECT_FALSE(LireNombre(refuse)) << refuse;
+        EXPECT_EQ(LireNombreEnTete("  12,5kWh"), 12.5);
+
+        const std::pair<double, const char*> generaux[] = {
+            {0.1, "0,1"},    {1234567.0, "1234567"}, {12345678.0, "1,234568E+07"},
+            {1e-5, "1E-05"}, {-2.5e-4, "-0,00025"},  {100, "100"},
+            {0, "0"},        {-1.5e20, "-1,5E+20"}};
+        for (const auto& [valeur, texte] : generaux)
+            EXPECT_EQ(EcrireGeneral(valeur, 7), texte) << valeur << " " << nom;
+        EXPECT_EQ(EcrireGeneral(0.1, 15, '.'), "0.1");
+        EXPECT_EQ(EcrireFixe(2.25, 1), "2,2"); // nearest, ties to even on the binary value
+        EXPECT_EQ(EcrireCourt(0.1f), "0.1");
+        EXPECT_EQ(EcrireCourt(1e21), "1e+21");
+        EXPECT_EQ(FormatNombre(0.5), "0,5");
+        EXPECT_EQ(FormatDeuxDecimales(2.675), "2,68");
+        // Every Single written and read back is the same Single.
+        for (float f : {0.1f, 1.0f / 3, 3.4028235e38f, 1.4e-45f, -123456.79f, 0.785f})
+            EXPECT_EQ(static_cast<float>(LireNombre(EcrireGeneral(f, 9)).value_or(0)), f) << f;
+    }
+    std::setlocale(LC_ALL, locale.c_str());
 }
 
 TEST(Texte, FormatsArrondisAuDemiLoinDeZero) {

@@ -3,8 +3,9 @@
 // annual productivity are written in tests/fixtures/etudes/epingles.txt, the same for
 // every door (the core, the command line, the window).
 
+#include "common/Nombres.h"
+
 #include <array>
-#include <charconv>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -22,9 +23,7 @@ inline std::string DossierEtudes() {
 }
 
 inline float LireFlottant(const std::string& texte) {
-    float v = 0;
-    std::from_chars(texte.data(), texte.data() + texte.size(), v);
-    return v;
+    return static_cast<float>(LireNombre(texte).value_or(0.0));
 }
 
 inline std::vector<EtudeEpinglee> EtudesEpinglees() {

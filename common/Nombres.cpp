@@ -1,0 +1,209 @@
+#include "common/Nombres.h"
+
+#include <cmath>
+#include <limits>
+
+// The standard library's locale-free conversions, where the toolchain has them for
+// floating-point numbers. Where it does not, the C library's, whose only locale there is
+// the "C" one.
+#if defined(__EMSCRIPTEN__)
+#include <cstdio>
+#include <cstdlib>
+#define VARQUIN_CONVERSIONS_C 1
+#else
+#include <charconv>
+#endif
+
+namespace {
+bool EstChiffre(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::size_t Chiffres(std::string_view s, std::size_t i) {
+    while (i < s.size() && EstChiffre(s[i]))
+        ++i;
+    return i;
+}
+
+// "d.ddddde±XX" with n significant digits.
+std::string Scientifique(double valeur, int n) {
+    char tampon[64];
+#ifdef VARQUIN_CONVERSIONS_C
+    const int taille = std::snprintf(tampon, sizeof tampon, "%.*e", n - 1, valeur);
+    return std::string(tampon, static_cast<std::size_t>(taille));
+#else
+    const auto r =
+        std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::scientific, n - 1);
+    return std::string(tampon, r.ptr);
+#endif
+}
+
+// A plain number ("-12.5e3", a point, no leading "+") as a double; ±infinity past a double.
+std::optional<double> Convertir(const std::string& nombre) {
+#ifdef VARQUIN_CONVERSIONS_C
+    char* fin = nullptr;
+    const double v = std::strtod(nombre.c_str(), &fin);
+    if (fin != nombre.c_str() + nombre.size())
+        return std::nullopt;
+    return v;
+#else
+    double v = 0;
+    const auto r = std::from_chars(nombre.data(), nombre.data() + nombre.size(), v);
+    if (r.ec == std::errc::result_out_of_range) {
+        const std::size_t e = nombre.find_first_of("eE");
+        const bool petit = e != std::string::npos && nombre.find('-', e) != std::string::npos;
+        if (petit)
+            return 0.0;
+        return nombre[0] == '-' ? -std::numeric_limits<double>::infinity()
+                                : std::numeric_limits<double>::infinity();
+    }
+    if (r.ec != std::errc() || r.ptr != nombre.data() + nombre.size())
+        return std::nullopt;
+    return v;
+#endif
+}
+
+// The number of `n` bytes at `debut`, as Convertir wants it.
+std::string Normaliser(std::string_view texte, std::size_t debut, std::size_t n) {
+    std::string nombre(texte.substr(debut, n));
+    for (char& c : nombre) {
+        if (c == ',')
+            c = '.';
+    }
+    if (!nombre.empty() && nombre[0] == '+')
+        nombre.erase(0, 1);
+    return nombre;
+}
+} // namespace
+
+std::size_t LongueurNombre(std::string_view s, std::size_t debut, bool virguleSeule) {
+    std::size_t i = debut;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    std::size_t j = Chiffres(s, i);
+    bool chiffres = j > i;
+    i = j;
+    if (i < s.size() && (s[i] == ',' || (!virguleSeule && s[i] == '.'))) {
+        j = Chiffres(s, i + 1);
+        chiffres = chiffres || j > i + 1;
+        i = j;
+    }
+    if (!chiffres)
+        return 0;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+        j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
+            ++j;
+        if (j < s.size() && EstChiffre(s[j]))
+            i = Chiffres(s, j);
+    }
+    return i - debut;
+}
+
+std::optional<double> LireNombre(std::string_view texte) {
+    const std::size_t debut = texte.find_first_not_of(' ');
+    if (debut == std::string_view::npos)
+        return std::nullopt;
+    const std::size_t n = LongueurNombre(texte, debut);
+    if (n == 0 || texte.find_first_not_of(' ', debut + n) != std::string_view::npos)
+        return std::nullopt;
+    // "1E" or "1E+" would stop before the exponent's letter: the text is not a number.
+    return Convertir(Normaliser(texte, debut, n));
+}
+
+double LireNombreEnTete(std::string_view texte) {
+    const std::size_t debut = texte.find_first_not_of(' ');
+    if (debut == std::string_view::npos)
+        return 0.0;
+    const std::size_t n = LongueurNombre(texte, debut);
+    if (n == 0)
+        return 0.0;
+    const auto v = Convertir(Normaliser(texte, debut, n));
+    return v && std::isfinite(*v) ? *v : 0.0;
+}
+
+ChiffresSignificatifs EnChiffresSignificatifs(double valeur, int n) {
+    const std::string s = Scientifique(valeur, n);
+    ChiffresSignificatifs c;
+    c.negatif = s[0] == '-';
+    const std::size_t e = s.find_first_of("eE");
+    for (std::size_t i = 0; i < e; ++i) {
+        if (EstChiffre(s[i]))
+            c.chiffres += s[i];
+    }
+    c.exposant = std::atoi(s.c_str() + e + 1);
+    return c;
+}
+
+std::string EcrireGeneral(double valeur, int n, char separateur) {
+    if (valeur == 0)
+        return "0";
+    ChiffresSignificatifs c = EnChiffresSignificatifs(valeur, n);
+    std::string& d = c.chiffres;
+    while (d.size() > 1 && d.back() == '0')
+        d.pop_back();
+    std::string texte = c.negatif ? "-" : "";
+    if (c.exposant < -4 || c.exposant >= n) {
+        texte += d.substr(0, 1);
+        if (d.size() > 1)
+            texte += separateur + d.substr(1);
+        const int a = std::abs(c.exposant);
+        return texte + (c.exposant < 0 ? "E-" : "E+") + (a < 10 ? "0" : "") + std::to_string(a);
+    }
+    if (c.exposant < 0)
+        return texte + "0" + separateur +
+               std::string(static_cast<std::size_t>(-c.exposant - 1), '0') + d;
+    const auto entiers = static_cast<std::size_t>(c.exposant + 1);
+    if (d.size() <= entiers)
+        return texte + d + std::string(entiers - d.size(), '0');
+    return texte + d.substr(0, entiers) + separateur + d.substr(entiers);
+}
+
+std::string EcrireFixe(double valeur, int decimales, char separateur) {
+    char tampon[400];
+#ifdef VARQUIN_CONVERSIONS_C
+    const int taille = std::snprintf(tampon, sizeof tampon, "%.*f", decimales, valeur);
+    std::string r(tampon, static_cast<std::size_t>(taille));
+#else
+    const auto fin =
+        std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::fixed, decimales);
+    std::string r(tampon, fin.ptr);
+#endif
+    for (char& c : r) {
+        if (c == '.')
+            c = separateur;
+    }
+    return r;
+}
+
+std::string EcrireCourt(double valeur) {
+#ifdef VARQUIN_CONVERSIONS_C
+    for (int n = 1; n <= 17; ++n) {
+        char t[40];
+        std::snprintf(t, sizeof t, "%.*g", n, valeur);
+        if (std::strtod(t, nullptr) == valeur)
+            return t;
+    }
+    return EcrireGeneral(valeur, 17, '.');
+#else
+    char tampon[40];
+    const auto r = std::to_chars(tampon, tampon + sizeof tampon, valeur);
+    return std::string(tampon, r.ptr);
+#endif
+}
+
+std::string EcrireCourt(float valeur) {
+#ifdef VARQUIN_CONVERSIONS_C
+    for (int n = 1; n <= 9; ++n) {
+        char t[40];
+        std::snprintf(t, sizeof t, "%.*g", n, static_cast<double>(valeur));
+        if (std::strtof(t, nullptr) == valeur)
+            return t;
+    }
+    return EcrireGeneral(valeur, 9, '.');
+#else
+    char tampon[40];
+    const auto r = std::to_chars(tampon, tampon + sizeof tampon, valeur);
+    return std::string(tampon, r.ptr);
+#endif
+}
