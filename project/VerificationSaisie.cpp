@@ -1,6 +1,7 @@
 // Finding a rule, checking a value against it, and the check of a whole record
 // before a run.
 
+#include "common/Nombres.h"
 #include "data/modDonnees.h"
 #include "data/modLibelles.h"
 #include "data/modTexte.h"
@@ -64,9 +65,23 @@ bool DansListe(const std::string& valeur, int liste) {
     return false;
 }
 
+// What follows the reason of a refusal: the range, when there is one.
+std::string EtPlage(const std::optional<Bornes>& bornes) {
+    return bornes ? ", comprise entre " + TexteBorne(bornes->minimum) + " et " +
+                        TexteBorne(bornes->maximum)
+                  : std::string();
+}
+
 std::optional<std::string> VerifierNombre(const RegleSaisie& regle, const std::string& valeur,
                                           const clsprojet* projet, const std::string& precision) {
-    std::optional<double> v = LireNombreStrict(valeur);
+    const auto bornes = BornesDe(regle, projet);
+    // Nothing typed changes nothing: whoever asked keeps the value they had.
+    if (Rogner(valeur).empty())
+        return MessageRefus(regle,
+                            "Une valeur est nécessaire" + EtPlage(bornes) +
+                                " ; la valeur précédente est gardée",
+                            precision);
+    std::optional<double> v = LireNombre(valeur);
     if (!v && regle.liste >= 0)
         v = NombreDuLibelle(regle.liste, valeur);
     if (!v) {
@@ -77,9 +92,8 @@ std::optional<std::string> VerifierNombre(const RegleSaisie& regle, const std::s
                                     "la liste : " +
                                     Enumerer(ItemsListe(regle.liste)),
                                 precision);
-        return MessageRefus(regle, "Cette valeur doit être numérique", precision);
+        return MessageRefus(regle, "Cette valeur doit être numérique" + EtPlage(bornes), precision);
     }
-    const auto bornes = BornesDe(regle, projet);
     if (bornes && !Dans(*v, *bornes))
         return MessageRefus(regle, PhrasePlage(*bornes), precision);
     return std::nullopt;
@@ -184,6 +198,9 @@ std::optional<std::string> VerifierValeur(const RegleSaisie& regle, const std::s
         return VerifierNombre(regle, valeur, projet, precision);
     case GenreSaisie::Mois:
     case GenreSaisie::Points:
+        // One value, a dialog's month or point: the words of a single number.
+        if (Rogner(valeur).find_first_of(" ;\t") == std::string::npos)
+            return VerifierNombre(regle, valeur, projet, precision);
         return VerifierSerie(regle, valeur, precision);
     case GenreSaisie::Liste:
         if (DansListe(valeur, regle.liste))

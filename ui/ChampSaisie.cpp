@@ -1,5 +1,6 @@
 #include "ui/ChampSaisie.h"
 
+#include "common/Nombres.h"
 #include "common/Notificateur.h"
 #include "common/Texte.h"
 #include "data/modTexte.h"
@@ -29,6 +30,7 @@ ChampSaisie::ChampSaisie(Genre genre, QWidget* parent) : QLineEdit(parent), genr
         setReadOnly(true);
     connect(this, &QLineEdit::textChanged, this,
             [this] { DefinirCouleurFond(this, CouleurModifiee); });
+    connect(this, &QLineEdit::textEdited, this, [this] { edite_ = true; });
     DefinirCouleurFond(this, CouleurAffichee);
 }
 
@@ -36,22 +38,57 @@ void ChampSaisie::DefinirPlage(float minimum, float maximum) {
     plage_ = std::make_pair(minimum, maximum);
 }
 
-void ChampSaisie::DefinirRegle(const RegleSaisie& regle) {
+void ChampSaisie::DefinirRegle(const RegleSaisie& regle, std::function<const clsprojet*()> projet) {
+    projet_ = std::move(projet);
     DefinirLibelle(QString::fromUtf8(regle.libelle.data(), static_cast<int>(regle.libelle.size())));
-    // Bounds that depend on the project are the project's to check.
-    if (regle.bornes && !regle.bornesDuProjet)
-        DefinirPlage(static_cast<float>(regle.bornes->minimum),
-                     static_cast<float>(regle.bornes->maximum));
+    regle_ = &regle;
 }
 
 void ChampSaisie::AfficherTexte(const QString& texte) {
     setText(texte);
     texteAffiche_ = texte;
+    valeurAffichee_.reset();
+    edite_ = retenuEdite_ = false;
     DefinirCouleurFond(this, CouleurAffichee);
 }
 
+void ChampSaisie::AfficherValeur(double valeur, const QString& texte) {
+    AfficherTexte(texte);
+    valeurAffichee_ = valeur;
+}
+
 void ChampSaisie::Restaurer() {
+    const std::optional<double> valeur = valeurAffichee_;
+    const bool saisi = retenuEdite_;
     AfficherTexte(texteAffiche_);
+    valeurAffichee_ = valeur;
+    edite_ = retenuEdite_ = saisi;
+}
+
+std::optional<std::string> ChampSaisie::Refus(const std::string& texte) const {
+    const clsprojet* projet = projet_ ? projet_() : nullptr;
+    const RegleSaisie* regle = regle_;
+    if (projet != nullptr) {
+        if (const RegleSaisie* r = RegleDuChamp(objectName().toStdString(), projet))
+            regle = r;
+    } else if (regle->bornesDuProjet) {
+        return std::nullopt; // bounds only the project knows: the project checks them
+    }
+    return VerifierValeur(*regle, texte, projet);
+}
+
+void ChampSaisie::Retenir() {
+    // A dialog hands its values over on Ok only: a valid value the person leaves a
+    // field with is the one a later refusal brings back.
+    if (!edite_ || validationEntree_)
+        return;
+    const std::string t = text().toStdString();
+    const bool valable = regle_ != nullptr ? !Refus(t) : LireNombre(t).has_value();
+    if (!valable)
+        return;
+    texteAffiche_ = text();
+    valeurAffichee_.reset();
+    retenuEdite_ = true;
 }
 
 void ChampSaisie::Refuser(const QString& message) {
@@ -61,25 +98,62 @@ void ChampSaisie::Refuser(const QString& message) {
 }
 
 void ChampSaisie::AfficherValeur(double valeur, FormatAffichage format) {
-    AfficherTexte(TexteFormate(valeur, format));
+    AfficherValeur(valeur, TexteFormate(valeur, format));
+}
+
+void ChampSaisie::Saisir(const QString& texte) {
+    setText(texte);
+    edite_ = true;
 }
 
 double ChampSaisie::Valeur() const {
-    return ConvertirNombre(text().toStdString());
+    if (!edite_ && valeurAffichee_)
+        return *valeurAffichee_;
+    const std::string t = text().toStdString();
+    return LireNombre(t).value_or(LireNombreEnTete(t));
+}
+
+QString ChampSaisie::Saisie() const {
+    if (edite_ || !valeurAffichee_)
+        return text();
+    // The shortest text that gives the value back: a Single's, a double's.
+    const double v = *valeurAffichee_;
+    const bool simple = static_cast<double>(static_cast<float>(v)) == v;
+    for (int n = 7; n < 17; ++n) {
+        const std::string t = EcrireGeneral(v, n);
+        const auto relu = LireNombre(t);
+        if (relu && (simple ? static_cast<float>(*relu) == static_cast<float>(v) : *relu == v))
+            return QString::fromStdString(t);
+    }
+    return QString::fromStdString(EcrireGeneral(v, 17));
 }
 
 bool ChampSaisie::VerifierNumerique() {
-    const QString t = text();
-    if (t.isEmpty() || t == QLatin1String("-"))
+    const std::string t = Rogner(text().toStdString());
+    // What may still become a number as the person types ("-", "1,", "1e-") passes.
+    if (t.empty() || LireNombre(t) || LireNombre(t + "0"))
         return true;
-    // The conversion accepts a point as well as a comma; so does the check.
-    if (EstNumerique(Remplacer(t.toStdString(), ".", ",")))
+    // A value that may also be a label of a list ("Verticale") is judged on Enter.
+    if (regle_ != nullptr && regle_->liste >= 0)
         return true;
+    if (regle_ != nullptr) {
+        if (const auto refus = Refus(t)) {
+            Refuser(QString::fromStdString(*refus));
+            return false;
+        }
+    }
     Refuser(MessageRefus(QStringLiteral("Cette valeur doit être numérique")));
     return false;
 }
 
 bool ChampSaisie::VerifierPlage() {
+    if (regle_ != nullptr) {
+        if (const auto refus = Refus(text().toStdString())) {
+            Refuser(QString::fromStdString(*refus));
+            return false;
+        }
+        return true;
+    }
     if (!plage_)
         return true;
     const auto [minimum, maximum] = *plage_;
@@ -92,7 +166,11 @@ bool ChampSaisie::VerifierPlage() {
 }
 
 void ChampSaisie::Valider() {
-    if (Verrouille() || !VerifierPlage())
+    // Enter on a text the person did not touch hands nothing over: the value stays the
+    // one stored, not the rounding the field shows.
+    if (Verrouille() || !edite_)
+        return;
+    if (!VerifierPlage())
         return;
     emit valide(Valeur());
 }
@@ -102,7 +180,7 @@ QString ChampSaisie::MessageRefus(const QString& raison) const {
 }
 
 void ChampSaisie::ValiderNom() {
-    if (Verrouille())
+    if (Verrouille() || !edite_)
         return;
     std::string nom = Rogner(text().toStdString());
     if (NbCaracteres(nom) < 3) {
@@ -129,7 +207,7 @@ void ChampSaisie::keyReleaseEvent(QKeyEvent* e) {
     QLineEdit::keyReleaseEvent(e);
     if (e->isAutoRepeat())
         return;
-    if (genre_ == Genre::Numerique)
+    if (genre_ == Genre::Numerique && edite_)
         VerifierNumerique();
     if (!EstEntree(e) || !validationEntree_)
         return;
@@ -151,6 +229,8 @@ void ChampSaisie::focusOutEvent(QFocusEvent* e) {
     // A message box or a menu taking the focus for a moment is not leaving the field.
     const bool passager =
         e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason;
+    if (!passager)
+        Retenir();
     if (recalculEnSortie_ && !passager)
         emit quitte();
 }

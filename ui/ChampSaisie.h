@@ -8,6 +8,7 @@
 #include "ui/modAffichages.h"
 
 #include <QLineEdit>
+#include <functional>
 #include <optional>
 
 class ChampSaisie : public QLineEdit {
@@ -28,11 +29,13 @@ public:
     void DefinirPlage(float minimum, float maximum);
     // The field's name in its messages: « <label> : <reason> ».
     void DefinirLibelle(const QString& libelle) { libelle_ = libelle; }
-    // The label and the bounds of the value's input rule.
-    void DefinirRegle(const RegleSaisie& regle);
+    // The label and the bounds of the value's input rule; `projet`, when given, tells
+    // the project whose bounds and kind of system the rule depends on.
+    void DefinirRegle(const RegleSaisie& regle, std::function<const clsprojet*()> projet = {});
     // Tells the person why an entry is refused and shows the previous value again.
     void Refuser(const QString& message);
-    // The value the program last showed, back in place of the typed text.
+    // The value the field held before the edit, back in place of the typed text: the
+    // one the program last showed or, in a dialog, the last one the person left it with.
     void Restaurer();
     // Whether leaving the field recalculates the project (which throws away any text
     // typed and not validated).
@@ -46,23 +49,36 @@ public:
     void DefinirVerrouille(bool verrouille) { setReadOnly(verrouille); }
     bool Verrouille() const { return isReadOnly(); }
 
-    // Writes a value from the program: the field returns to white.
+    // Writes a value from the program: the field returns to white. A value is shown
+    // rounded but kept whole: as long as the person does not edit the text, the field
+    // gives back that exact value, never the rounding it shows.
     void AfficherTexte(const QString& texte);
     void AfficherValeur(double valeur, FormatAffichage format);
+    void AfficherValeur(double valeur, const QString& texte);
 
     // True while the text has been changed and not yet redisplayed.
     bool Modifie() const { return CouleurFond(this) == CouleurModifiee; }
 
-    // The numeric check: a text that is neither empty, nor "-", nor a number (with a
-    // comma or a point) is refused: the person is told and the previous value comes
-    // back. False when it was.
+    // The check made on each key: a text that cannot be the start of a number (with a
+    // comma or a point, in any notation) is refused: the person is told why, in the
+    // words of the value's rule, and the previous value comes back. False when it was.
     bool VerifierNumerique();
-    // The range check: a value outside the bounds is refused in the same way. False
-    // when it was.
+    // The check made on Enter: the value's rule (or the field's bounds) refuses an
+    // empty text, a non-number or a value out of range in the same way. False when it
+    // did.
     bool VerifierPlage();
 
-    // The value of the text by the program's number conversion.
+    // True once the person has typed or pasted into the field since the program last
+    // wrote it: only then does the field have anything to hand over.
+    bool Edite() const { return edite_; }
+    // A text the program enters on the person's behalf (a mean copied to every month):
+    // handed over as if typed.
+    void Saisir(const QString& texte);
+    // The value shown, exactly as the program gave it, while the text is not edited;
+    // then the value of the typed text (its leading number, 0 when none).
     double Valeur() const;
+    // The text to hand over: the typed one, or the exact value shown in full.
+    QString Saisie() const;
 
 signals:
     // Enter on a numeric field, after the range check.
@@ -82,6 +98,9 @@ private:
     void Valider();
     QString MessageRefus(const QString& raison) const;
     void ValiderNom();
+    void Retenir();
+    // The rule's refusal of the text, for the project when the field knows it.
+    std::optional<std::string> Refus(const std::string& texte) const;
 
     Genre genre_;
     std::optional<std::pair<float, float>> plage_;
@@ -90,4 +109,9 @@ private:
     QString messageNomCourt_;
     QString libelle_;
     QString texteAffiche_;
+    const RegleSaisie* regle_ = nullptr;
+    std::function<const clsprojet*()> projet_;
+    std::optional<double> valeurAffichee_;
+    bool edite_ = false;
+    bool retenuEdite_ = false; // the value to come back to is one the person typed
 };

@@ -15,9 +15,10 @@ struct ControleChamp {
     std::string precision = {};
 };
 
-// Checks the fields in order. The first refused one tells the person why
-// (« <label> (<precision>) : <reason> »), shows its previous value again and takes
-// the focus; the dialog stays open. False when a value was refused.
+// Checks the fields the person edited, in order. One message tells every refusal
+// (« <label> (<precision>) : <reason> », a line each); each refused field shows its
+// previous value again and the first takes the focus; the dialog stays open. False
+// when a value was refused.
 bool ControlerChamps(const std::vector<ControleChamp>& champs);
 
 // The field's messages name it with the label of the rule `cle`.

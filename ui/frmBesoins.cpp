@@ -119,7 +119,7 @@ void frmBesoins::Afficher() {
 void frmBesoins::CalculerMoyenne(Serie& serie) {
     double somme = 0;
     for (const ChampSaisie* champ : serie.mois)
-        somme += ValeurSaisie(champ->text());
+        somme += champ->Valeur();
     EcritureProgramme p(programme_);
     serie.moyenne->AfficherValeur(somme / 12.0, FormatAffichage::Entier);
 }
@@ -127,7 +127,7 @@ void frmBesoins::CalculerMoyenne(Serie& serie) {
 void frmBesoins::CopierMoyenne(Serie& serie) {
     EcritureProgramme p(programme_);
     for (ChampSaisie* champ : serie.mois)
-        champ->setText(serie.moyenne->text());
+        champ->Saisir(serie.moyenne->text());
 }
 
 void frmBesoins::accept() {
@@ -141,8 +141,8 @@ void frmBesoins::accept() {
     ViderCollection(besoin_.Conso);
     ViderCollection(besoin_.Tref);
     for (std::size_t i = 0; i < 12; ++i) {
-        besoin_.Conso.Add(ConvertirNombre(conso_.mois[i]->text().toStdString()));
-        besoin_.Tref.Add(ConvertirNombre(teau_.mois[i]->text().toStdString()));
+        besoin_.Conso.Add(conso_.mois[i]->Valeur());
+        besoin_.Tref.Add(teau_.mois[i]->Valeur());
     }
     QDialog::accept();
 }

@@ -169,7 +169,7 @@ void OuvrirBesoinsFoyer(frmBesoins& besoins, const clsBesoin& besoin) {
     const clsMeteo* meteo = besoin.Projet != nullptr ? besoin.Projet->Meteo.get() : nullptr;
     for (int m = 1; m <= 12; ++m) {
         const auto i = static_cast<std::size_t>(m);
-        tref[i] = static_cast<float>(ValeurSaisie(besoins.txtTeau(m)->text()));
+        tref[i] = static_cast<float>(besoins.txtTeau(m)->Valeur());
         if (meteo != nullptr && m <= meteo->Tef.Count())
             tef[i] = static_cast<float>(meteo->Tef.Item(m));
     }
@@ -177,6 +177,6 @@ void OuvrirBesoinsFoyer(frmBesoins& besoins, const clsBesoin& besoin) {
     if (assistant.exec() != QDialog::Accepted)
         return;
     for (int m = 1; m <= 12; ++m)
-        besoins.txtConso(m)->setText(TexteFormate(
+        besoins.txtConso(m)->Saisir(TexteFormate(
             assistant.Consommations()[static_cast<std::size_t>(m)], FormatAffichage::Entier));
 }

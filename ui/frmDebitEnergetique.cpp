@@ -110,15 +110,16 @@ void frmDebitEnergetique::accept() {
     const std::string cleDebit = section + (Unitaire() ? "Debit_Unitaire" : "Debit_Total");
     if (!ControlerChamps({{txtThermique_, cleThermique.c_str()}, {txtDebit_, cleDebit.c_str()}}))
         return;
-    const auto valeur = [](const ChampSaisie* c) {
-        return static_cast<float>(ConvertirNombre(c->text().toStdString()));
-    };
-    const float thermique = valeur(txtThermique_);
-    *(Antigel() ? q_.fa : q_.cp) = thermique;
-    *(Antigel() ? q_.cp : q_.fa) = 0;
-    const float debit = valeur(txtDebit_);
-    *(Unitaire() ? q_.unitaire : q_.total) = debit;
-    *(Unitaire() ? q_.total : q_.unitaire) = 0;
+    // A value given replaces the other way of giving it; a value left as shown is
+    // written nowhere.
+    if (txtThermique_->Edite()) {
+        *(Antigel() ? q_.fa : q_.cp) = static_cast<float>(txtThermique_->Valeur());
+        *(Antigel() ? q_.cp : q_.fa) = 0;
+    }
+    if (txtDebit_->Edite()) {
+        *(Unitaire() ? q_.unitaire : q_.total) = static_cast<float>(txtDebit_->Valeur());
+        *(Unitaire() ? q_.total : q_.unitaire) = 0;
+    }
     QDialog::accept();
 }
 

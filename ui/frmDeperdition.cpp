@@ -85,7 +85,7 @@ void frmDeperdition::ChoisirIsolant(int index) {
         return;
     double conductivite = 0;
     LireValeursTable(TableISTuyaux, entree, {&conductivite});
-    txtLit_->setText(Conductivite(conductivite));
+    txtLit_->Saisir(Conductivite(conductivite));
 }
 
 void frmDeperdition::accept() {
@@ -94,13 +94,15 @@ void frmDeperdition::accept() {
                           {txtEit_, "Déperdition:eit"},
                           {txtLit_, "Déperdition:Lit"}}))
         return;
-    const auto valeur = [](const ChampSaisie* c) {
-        return static_cast<float>(ConvertirNombre(c->text().toStdString()));
+    // Only what the person changed is written back.
+    const auto lire = [](const ChampSaisie* c, float& valeur) {
+        if (c->Edite())
+            valeur = static_cast<float>(c->Valeur());
     };
-    boucle_.L = valeur(txtL_);
-    boucle_.Phit = valeur(txtPhit_);
-    boucle_.eit = valeur(txtEit_);
-    boucle_.Lit = valeur(txtLit_);
+    lire(txtL_, boucle_.L);
+    lire(txtPhit_, boucle_.Phit);
+    lire(txtEit_, boucle_.eit);
+    lire(txtLit_, boucle_.Lit);
     QDialog::accept();
 }
 

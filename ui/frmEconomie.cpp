@@ -6,6 +6,7 @@
 #include "project/modEconomie.h"
 #include "report/ContenuEtude.h"
 #include "ui/ChampSaisie.h"
+#include "ui/ControleSaisie.h"
 #include "ui/modAffichages.h"
 #include "ui/modDialogues.h"
 
@@ -89,6 +90,7 @@ QWidget* frmEconomie::CreerHypotheses() {
                 Actualiser();
         });
         champs_[cle] = champ;
+        ReglerChamp(champ, ("Économie:" + cle).c_str());
         g->addWidget(new QLabel(QString::fromUtf8(Borne(cle).libelle)), rang, 0);
         g->addWidget(champ, rang++, 1, Qt::AlignLeft);
         if (cle == "Investissement") {
@@ -163,7 +165,25 @@ QWidget* frmEconomie::CreerResultats() {
     lblErreur_->setWordWrap(true);
     lblErreur_->setStyleSheet(QStringLiteral("color: #b00020;"));
     lblErreur_->setMaximumWidth(PixelsX(5200));
-    g->addWidget(lblErreur_, rang, 0, 1, 2);
+    g->addWidget(lblErreur_, rang++, 0, 1, 2);
+    // Where the tables' defaults come from, and when: the files named, their headings
+    // in full under the pointer (the study's report prints them).
+    QStringList tables, sources;
+    for (const SourceEconomie& s : donnees_.sources) {
+        if (s.source.empty())
+            continue;
+        tables << Q(s.table);
+        sources << QStringLiteral("<p>") + Q(s.table + " : " + s.source).toHtmlEscaped() +
+                       QStringLiteral("</p>");
+    }
+    auto* lblSources =
+        new QLabel(QStringLiteral("Sources des données : ") + tables.join(QStringLiteral(", ")));
+    lblSources->setObjectName(QStringLiteral("lblSources"));
+    lblSources->setToolTip(sources.join(QString())); // as paragraphs, wrapped
+    lblSources->setFont(Police(8));
+    lblSources->setStyleSheet(QStringLiteral("color: #555555;"));
+    lblSources->setVisible(!tables.isEmpty());
+    g->addWidget(lblSources, rang, 0, 1, 2);
     return cadre;
 }
 
@@ -188,13 +208,17 @@ void frmEconomie::Afficher(const clsEconomie& e) {
         {"Prix", e.Prix},
         {"FacteurCO2", e.FacteurCO2},
         {"Investissement", e.Investissement}};
+    // Shown rounded, kept whole: an untouched field gives back the exact value.
+    const auto afficher = [this](const std::string& cle, double valeur) {
+        champs_.at(cle)->AfficherValeur(valeur, Nombre(valeur));
+    };
     for (const auto& [cle, valeur] : optionnelles)
-        champs_.at(cle)->AfficherTexte(Nombre(valeur.value_or(Defaut(cle))));
-    champs_.at("HaussePrix")->AfficherTexte(Nombre(e.HaussePrix));
-    champs_.at("Maintenance")->AfficherTexte(Nombre(e.Maintenance));
-    champs_.at("DureeVie")->AfficherTexte(QString::number(e.DureeVie));
-    champs_.at("TauxActualisation")->AfficherTexte(Nombre(e.TauxActualisation));
-    champs_.at("SeuilProductivite")->AfficherTexte(Nombre(e.SeuilProductivite));
+        afficher(cle, valeur.value_or(Defaut(cle)));
+    afficher("HaussePrix", e.HaussePrix);
+    afficher("Maintenance", e.Maintenance);
+    afficher("DureeVie", e.DureeVie);
+    afficher("TauxActualisation", e.TauxActualisation);
+    afficher("SeuilProductivite", e.SeuilProductivite);
     tblAides_->setRowCount(0);
     for (const Aide& a : e.Aides) {
         const int r = tblAides_->rowCount();
@@ -215,17 +239,18 @@ std::optional<clsEconomie> frmEconomie::LireSaisie(std::string& erreur) const {
     e.Energie = cmbEnergie_->currentText().toStdString();
     std::map<std::string, double> valeurs;
     for (const auto& [cle, champ] : champs_) {
-        const QString texte = champ->text().trimmed();
+        const QString texte = champ->Saisie().trimmed();
         const bool optionnelle = std::find(ClesOptionnelles.begin(), ClesOptionnelles.end(), cle) !=
                                  ClesOptionnelles.end();
         if (texte.isEmpty() && optionnelle)
             continue;
-        if (texte.isEmpty() || !SaisieNumerique(texte) || texte == QLatin1String("-")) {
-            erreur = std::string(Borne(cle).libelle) + " : « " + texte.toStdString() +
-                     " » n'est pas un nombre.";
+        // The rule's words, as in the project window and on the command line.
+        if (const auto refus =
+                VerifierValeur(TrouverRegle("Économie:" + cle), texte.toStdString(), nullptr)) {
+            erreur = *refus;
             return std::nullopt;
         }
-        valeurs[cle] = ValeurSaisie(texte);
+        valeurs[cle] = champ->Valeur();
     }
     const auto optionnelle = [&](const std::string& cle) -> std::optional<double> {
         const auto it = valeurs.find(cle);
@@ -316,7 +341,7 @@ void frmEconomie::ChoisirEnergie(int position) {
     {
         const EcritureProgramme ecriture(ecriture_);
         for (const char* cle : {"Rendement", "Prix", "FacteurCO2"})
-            champs_.at(cle)->AfficherTexte(Nombre(Defaut(cle)));
+            champs_.at(cle)->AfficherValeur(Defaut(cle), Nombre(Defaut(cle)));
     }
     Actualiser();
 }

@@ -109,7 +109,8 @@ frmMasques::frmMasques(clsMasque& masque, QWidget* parent)
     // The stored points over the preset azimuths, as far as both lists go.
     const int stockes = std::min(masque_.Masque_Angle.Count(), masque_.Masque_Hauteur.Count());
     for (int i = 0; i < std::min(NbLignes(), stockes); ++i) {
-        txtHang(i)->AfficherTexte(DeuxDecimales(masque_.Masque_Hauteur.Item(i + 1)));
+        const double hauteur = masque_.Masque_Hauteur.Item(i + 1);
+        txtHang(i)->AfficherValeur(hauteur, DeuxDecimales(hauteur));
         AfficherAzimut(i, masque_.Masque_Angle.Item(i + 1));
     }
     Tracer();
@@ -181,7 +182,7 @@ void frmMasques::ConstruireLignes(int n) {
 
 void frmMasques::AfficherAzimut(int i, double azimut) {
     ChampSaisie* champ = txtAzim(i);
-    champ->AfficherTexte(DeuxDecimales(azimut));
+    champ->AfficherValeur(azimut, DeuxDecimales(azimut));
     // A fixed end is shown on the frames' grey, as a value the person cannot change.
     if (champ->isReadOnly())
         DefinirCouleurFond(champ, CouleurCadre);
@@ -190,7 +191,7 @@ void frmMasques::AfficherAzimut(int i, double azimut) {
 void frmMasques::Tracer() {
     std::vector<PointHorizon> profil;
     for (const Ligne& l : lignes_)
-        profil.push_back({ValeurSaisie(l.azimut->text()), ValeurSaisie(l.hauteur->text())});
+        profil.push_back({l.azimut->Valeur(), l.hauteur->Valeur()});
     std::optional<double> latitude;
     if (masque_.Projet != nullptr && masque_.Projet->Meteo)
         latitude = masque_.Projet->Meteo->latitude;
@@ -213,9 +214,10 @@ bool frmMasques::ImporterFichier(const QString& chemin) {
     ConstruireLignes(n);
     for (int i = 0; i < n; ++i) {
         const PointHorizon& point = points[static_cast<std::size_t>(i)];
-        txtHang(i)->AfficherTexte(DeuxDecimales(point.hauteur));
+        txtHang(i)->AfficherValeur(point.hauteur, DeuxDecimales(point.hauteur));
         AfficherAzimut(i, point.angle);
     }
+    importe_ = true;
     ok_->setEnabled(true);
     Tracer();
     return true;
@@ -230,12 +232,20 @@ void frmMasques::accept() {
     }
     if (!ControlerChamps(controles))
         return;
-    masque_.NbPoints = static_cast<int16_t>(NbLignes());
-    ViderCollection(masque_.Masque_Hauteur);
-    ViderCollection(masque_.Masque_Angle);
-    for (const Ligne& l : lignes_) {
-        masque_.Masque_Angle.Add(ConvertirNombre(l.azimut->text().toStdString()));
-        masque_.Masque_Hauteur.Add(ConvertirNombre(l.hauteur->text().toStdString()));
+    // The points are written again only when the person changed one of them, their
+    // count, or imported a horizon; each untouched point keeps its exact value.
+    const bool change = importe_ || NbLignes() != masque_.NbPoints ||
+                        std::any_of(lignes_.begin(), lignes_.end(), [](const Ligne& l) {
+                            return l.azimut->Edite() || l.hauteur->Edite();
+                        });
+    if (change) {
+        masque_.NbPoints = static_cast<int16_t>(NbLignes());
+        ViderCollection(masque_.Masque_Hauteur);
+        ViderCollection(masque_.Masque_Angle);
+        for (const Ligne& l : lignes_) {
+            masque_.Masque_Angle.Add(l.azimut->Valeur());
+            masque_.Masque_Hauteur.Add(l.hauteur->Valeur());
+        }
     }
     QDialog::accept();
 }

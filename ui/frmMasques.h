@@ -55,5 +55,6 @@ private:
     std::vector<Ligne> lignes_;
     GraphiqueMasque* graphique_;
     QPushButton* ok_ = nullptr;
+    bool importe_ = false; // a horizon was imported
     bool programme_ = false;
 };

@@ -43,7 +43,7 @@ void frmProjet::ConnecterSaisies() {
         if (regle == nullptr)
             continue;
         if (champ->genre() == ChampSaisie::Genre::Numerique) {
-            champ->DefinirRegle(*regle);
+            champ->DefinirRegle(*regle, [this] { return static_cast<const clsprojet*>(projet); });
             connect(champ, &ChampSaisie::valide, this,
                     [this, nom = nom, champ = champ] { Valider(nom, *champ); });
         } else if (champ->genre() == ChampSaisie::Genre::Nom) {

@@ -186,8 +186,9 @@ QToolButton* frmStation::Bouton(int numero) const {
 void frmStation::Afficher() {
     const clsMeteo& meteo = *projet_.Meteo;
     txtStation_->AfficherTexte(QString::fromStdString(meteo.station()));
-    txtAltitude_->AfficherTexte(Nombre(meteo.altitude_station_meteo));
-    txtlatitude_->AfficherTexte(Nombre(meteo.latitude));
+    txtAltitude_->AfficherValeur(meteo.altitude_station_meteo,
+                                 Nombre(meteo.altitude_station_meteo));
+    txtlatitude_->AfficherValeur(meteo.latitude, Nombre(meteo.latitude));
     txtHemisphere_->AfficherTexte(QString::fromStdString(meteo.Hemisphere()));
     txtZone_->AfficherTexte(QString::fromStdString(meteo.zone));
     txtDistanceMer_->AfficherTexte(LibelleClasse(ListeDistances, meteo.Distance_Mer_station_meteo));
@@ -195,7 +196,7 @@ void frmStation::Afficher() {
     const auto afficher = [](Serie& s, const CollectionNombres& valeurs) {
         for (int mois = 1; mois <= 12; ++mois) {
             const double v = mois <= valeurs.Count() ? valeurs.Item(mois) : 0.0;
-            s[static_cast<std::size_t>(mois - 1)]->AfficherTexte(Nombre(v));
+            s[static_cast<std::size_t>(mois - 1)]->AfficherValeur(v, Nombre(v));
         }
     };
     afficher(gh_, meteo.Gh);
@@ -251,16 +252,16 @@ bool frmStation::ImporterFichier(const QString& chemin) {
     }
     if (!s.nom.empty())
         txtStation_->setText(QString::fromStdString(s.nom));
-    txtAltitude_->setText(Arrondi(s.altitude, 1));
-    txtlatitude_->setText(Arrondi(s.latitude, 2));
+    txtAltitude_->Saisir(Arrondi(s.altitude, 1));
+    txtlatitude_->Saisir(Arrondi(s.latitude, 2));
     txtHemisphere_->setText(QString::fromStdString(s.hemisphere));
     txtDistanceMer_->setText(LibelleClasse(ListeDistances, s.classeMer));
     txtNbHabitant_->setText(LibelleClasse(ListePopulations, s.classePopulation));
     txtZone_->setText(QString::fromStdString(s.zone));
     for (std::size_t mois = 1; mois <= 12; ++mois) {
-        gh_[mois - 1]->setText(Arrondi(s.Gh[mois], 3));
-        text_[mois - 1]->setText(Arrondi(s.Text[mois], 2));
-        tef_[mois - 1]->setText(Arrondi(s.Tef[mois], 2));
+        gh_[mois - 1]->Saisir(Arrondi(s.Gh[mois], 3));
+        text_[mois - 1]->Saisir(Arrondi(s.Text[mois], 2));
+        tef_[mois - 1]->Saisir(Arrondi(s.Tef[mois], 2));
     }
     zoneSelonDistance_ = true;
     return true;
@@ -284,18 +285,18 @@ bool frmStation::Enregistrer(const std::string& nom) {
     const clsMeteo& meteo = *projet_.Meteo;
     StationUtilisateur s;
     s.nom = nom;
-    s.altitude = txtAltitude_->text().toStdString();
+    s.altitude = txtAltitude_->Saisie().toStdString();
     s.classeMer =
         ClasseDuLibelle(ListeDistances, txtDistanceMer_->text(), meteo.Distance_Mer_station_meteo);
     s.classePopulation =
         ClasseDuLibelle(ListePopulations, txtNbHabitant_->text(), meteo.Nb_habitant_station_meteo);
-    s.latitude = txtlatitude_->text().toStdString();
+    s.latitude = txtlatitude_->Saisie().toStdString();
     s.hemisphere = txtHemisphere_->text().toStdString();
     s.zone = txtZone_->text().toStdString();
     for (std::size_t i = 0; i < 12; ++i) {
-        s.Gh[i] = gh_[i]->text().toStdString();
-        s.Text[i] = text_[i]->text().toStdString();
-        s.Tef[i] = tef_[i]->text().toStdString();
+        s.Gh[i] = gh_[i]->Saisie().toStdString();
+        s.Text[i] = text_[i]->Saisie().toStdString();
+        s.Tef[i] = tef_[i]->Saisie().toStdString();
     }
     try {
         if (EnregistrerStation(meteo.station(), s))

@@ -146,7 +146,8 @@ TEST_F(CycleTest, UneValeurRefuseeNeChangeRien) {
               "Consommation journalière [l/j] (décembre) : Cette valeur doit être comprise entre 1 "
               "et "
               "100000"},
-             {"Situation.Altitude", "4a", "Altitude [m] : Cette valeur doit être numérique"},
+             {"Situation.Altitude", "4a",
+              "Altitude [m] : Cette valeur doit être numérique, comprise entre -100 et 5000"},
              {"Station", "Atlantide", "Station : la station « Atlantide » est inconnue"}}) {
         try {
             p->Appliquer(cle, valeur);

@@ -95,7 +95,8 @@ private slots:
                      "entre 1 et 100000",
                      "Consommation journalière [l/j] (mars) : Cette valeur doit être comprise "
                      "entre 1 et 100000",
-                     "Température de l'eau chaude [°C] : Cette valeur doit être numérique"}));
+                     "Température de l'eau chaude [°C] : Cette valeur doit être numérique, "
+                     "comprise entre 30 et 95"}));
         // An average typed fills its twelve months; a month changes the average only.
         Saisir(f.txtMoyConso(), QStringLiteral("50"), false);
         QCOMPARE(f.txtConso(12)->text(), QStringLiteral("50"));
@@ -256,7 +257,8 @@ private slots:
         const QString retour = f.Resultat("temps_retour_ans");
         f.AjouterAide(1);
         QVERIFY(f.Resultat("temps_retour_ans") != retour);
-        f.Champ("Prix")->setText(QStringLiteral("-1"));
+        QVERIFY(Montrer(f));
+        Saisir(f.Champ("Prix"), QStringLiteral("-1"), false);
         QVERIFY(f.lblErreur()->text().startsWith(QStringLiteral("Prix de l'énergie")));
         QCOMPARE(f.Resultat("co2_evite_kg_an"), QStringLiteral("—"));
         f.accept();

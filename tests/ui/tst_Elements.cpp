@@ -106,10 +106,11 @@ private slots:
         // Enter hands the value over within the bounds only, which are admitted.
         for (const char* saisie : {"0", "1000", "999", "1,0"})
             f.Entrer(QString::fromLatin1(saisie));
-        QCOMPARE(notes.messages, (std::vector<std::string>{
-                                     "Nombre : Cette valeur doit être numérique",
-                                     "Nombre : Cette valeur doit être comprise entre 1 et 999",
-                                     "Nombre : Cette valeur doit être comprise entre 1 et 999"}));
+        QCOMPARE(notes.messages,
+                 (std::vector<std::string>{
+                     "Nombre : Cette valeur doit être numérique, comprise entre 1 et 999",
+                     "Nombre : Cette valeur doit être comprise entre 1 et 999",
+                     "Nombre : Cette valeur doit être comprise entre 1 et 999"}));
         QCOMPARE(notes.titres.front(), std::string(TitreApplication));
         QCOMPARE(valides.size(), 2);
         QCOMPARE(valides.at(1).at(0).toDouble(), 1.0);

@@ -9,13 +9,17 @@
 #include "data/modLibelles.h"
 #include "data/modMessages.h"
 #include "project/EtatApplication.h"
+#include "project/ReglesSaisie.h"
 #include "ui/BoutonImage.h"
 #include "ui/ChampSaisie.h"
+#include "ui/Dialogues.h"
 #include "ui/Demarrage.h"
 #include "ui/ProjetFenetre.h"
 #include "ui/Raccords.h"
 #include "ui/ResultatsGrille.h"
 #include "ui/frmAide.h"
+#include "ui/frmBesoins.h"
+#include "ui/frmEconomie.h"
 #include "ui/frmOptions.h"
 #include "ui/frmProjet.h"
 #include "ui/frmSplash.h"
@@ -283,7 +287,8 @@ private slots:
         (void)b.P().Modifier("a", "2,3");
         const float avant = b.P().Enregistrement().Calcul.Fecs_an;
         const std::tuple<const char*, const char*, const char*> cas[] = {
-            {"txtAltitude", "1a", "Altitude [m] : Cette valeur doit être numérique"},
+            {"txtAltitude", "1a",
+             "Altitude [m] : Cette valeur doit être numérique, comprise entre -100 et 5000"},
             {"txtNbCapteurs", "0", "Nombre : Cette valeur doit être comprise entre 1 et 999"},
             {"txtSurfaceTotale", "-4", // whole collectors, from one to 999
              "Surf.totale [m²] : Cette valeur doit être comprise entre 2,3 et 2297,7"},
@@ -311,6 +316,131 @@ private slots:
         b.C("txtConsigne")->setFocus(Qt::TabFocusReason);
         QCOMPARE(b.C("txtNbCapteurs")->text(), QStringLiteral("1"));
         QVERIFY(!b.C("txtNbCapteurs")->Modifie());
+    }
+
+    // Values with more decimals than the fields show: visiting every field and every
+    // dialog changes nothing, and neither does any refused entry, whose message is the
+    // command line's for the same key.
+    void valeursExactesGardees() {
+        QTemporaryDir dossier;
+        const std::string chemin = dossier.filePath(QStringLiteral("fin.vqp")).toStdString();
+        {
+            clsprojet p;
+            (void)p.Nouveau();
+            for (const char* reglage :
+                 {"Capteur:inclinaison=37,123457", "Orientation=-12,34567",
+                  "Situation.Altitude=123,456", "Conso=173,456", "Tref=52,3456",
+                  "Déperdition:L=12,345678", "Déperdition:eit=13,4567", "Économie:Prix=0,153456",
+                  "Économie:HaussePrix=2,345"}) {
+                const std::string r = reglage;
+                const std::size_t egal = r.find('=');
+                p.Appliquer(r.substr(0, egal), r.substr(egal + 1));
+            }
+            p.EnregistrerSous(chemin);
+        }
+        NotificateurEnregistreur notes;
+        Bureau b;
+        b.reponseOuvrir = QString::fromStdString(chemin);
+        b.Commande("mnuFileOpen");
+        b.Cliquer(14); // collectors and tank, with an auxiliary: every section shown
+        b.Cliquer(26);
+        // The tank's Ds of a new system takes a second run to settle.
+        (void)b.P().SimulerORIN(true);
+        b.Commande("mnuFileSave"); // the file holds its own path: written once by the window
+        const std::string octets = essai::LireOctets(chemin);
+        const auto inchange = [&] {
+            b.Commande("mnuFileSave");
+            return essai::LireOctets(chemin) == octets;
+        };
+        (void)b.P().SimulerORIN(true);
+        QVERIFY(inchange());
+        std::vector<ChampSaisie*> champs;
+        for (auto* c : b.F().findChildren<ChampSaisie*>())
+            if (c->isVisibleTo(&b.F()) && !c->Verrouille() &&
+                c->genre() != ChampSaisie::Genre::Choisi)
+                champs.push_back(c);
+        QVERIFY2(champs.size() > 10, qPrintable(QString::number(champs.size())));
+        for (ChampSaisie* c : champs) {
+            c->setFocus();
+            QTest::keyClick(c, Qt::Key_Return);
+        }
+        QVERIFY(inchange());
+        // Every dialog opened and left with Ok, nothing typed.
+        QTimer ok;
+        connect(&ok, &QTimer::timeout, [] {
+            if (auto* boite = qobject_cast<QDialog*>(FenetreModale()))
+                boite->accept();
+        });
+        ok.start(10);
+        clsprojet& p = b.P();
+        OuvrirBesoins(p, &b.F());
+        OuvrirDeperdition(p, &b.F());
+        OuvrirDebitEnergetique(p, 1, &b.F());
+        OuvrirDebitEnergetique(p, 2, &b.F());
+        OuvrirEconomie(p, &b.F());
+        ok.stop();
+        (void)p.SimulerORIN(true);
+        QVERIFY(notes.messages.empty());
+        QVERIFY(inchange());
+
+        // Refusals: the field's previous text, its message equal to --set's, and Enter
+        // closing the message changes nothing either.
+        int refus = 0;
+        for (ChampSaisie* c : champs) {
+            const RegleSaisie* regle = RegleDuChamp(c->objectName().toStdString(), &p);
+            if (regle == nullptr || c->genre() != ChampSaisie::Genre::Numerique)
+                continue;
+            for (const char* saisie : {"abc", "1e9", "", "-1e9"}) {
+                std::string attendu;
+                clsprojet ligne; // the command line's door: open, then --set
+                (void)ligne.Nouveau();
+                ligne.Ouvrir(chemin);
+                try {
+                    ligne.Appliquer(regle->Nom(), saisie);
+                    continue; // a value this field accepts
+                } catch (const ErreurParametre& e) {
+                    attendu = e.what();
+                }
+                ligne.Fermer();
+                const QString avant = c->text();
+                notes.Effacer();
+                Saisir(c, QString::fromLatin1(saisie));
+                QTest::keyClick(c, Qt::Key_Return); // the message box closed with Enter
+                QVERIFY2(!notes.messages.empty(), qPrintable(c->objectName() + " " + saisie));
+                for (const std::string& m : notes.messages)
+                    QCOMPARE(QString::fromStdString(m), QString::fromStdString(attendu));
+                QCOMPARE(c->text(), avant);
+                ++refus;
+            }
+        }
+        QVERIFY(refus > 30);
+        // A dialog's months refused together, in one message, the month named.
+        notes.Effacer();
+        QString avantJanvier, apresJanvier;
+        bool resteOuvert = false;
+        PlusTard([&] {
+            auto* f = qobject_cast<frmBesoins*>(FenetreModale());
+            if (f == nullptr)
+                return;
+            avantJanvier = f->txtConso(1)->text();
+            Saisir(f->txtConso(1), QStringLiteral("0"), false);
+            Saisir(f->txtConso(2), QString(), false);
+            QTest::mouseClick(f->cmdOk(), Qt::LeftButton);
+            resteOuvert = f->isVisible();
+            apresJanvier = f->txtConso(1)->text();
+            f->accept(); // the refused months came back: nothing to write
+        });
+        OuvrirBesoins(p, &b.F());
+        QVERIFY(resteOuvert);
+        QCOMPARE(apresJanvier, avantJanvier);
+        QCOMPARE(notes.messages.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(notes.messages.front()),
+                 QStringLiteral("Consommation journalière [l/j] (janvier) : Cette valeur doit être "
+                                "comprise entre 1 et 100000\nConsommation journalière [l/j] "
+                                "(février) : Une valeur est nécessaire, comprise entre 1 et "
+                                "100000 ; la valeur précédente est gardée"));
+        (void)p.SimulerORIN(true);
+        QVERIFY(inchange());
     }
 
     void boutonsDuSystemeEtSections() {
