@@ -1,44 +1,96 @@
 #include "project/DonneesEconomie.h"
 
 #include "common/Chemins.h"
+#include "common/Citation.h"
 #include "common/Erreurs.h"
+#include "common/Fichiers.h"
+#include "common/Texte.h"
 #include "data/modTables.h"
+#include "data/modTexte.h"
 #include "project/clsEconomie.h"
 
+#include <string_view>
+
 namespace {
-// A data folder from before these tables has none: that is said plainly, without the
-// reference loader's message for a missing file.
-Table Lire(const char* relatif) {
+// A data line of a table: its numbers, in the order of the table's columns, and its name.
+struct RangeeEconomie {
+    std::vector<double> valeurs;
+    std::string nom;
+};
+
+struct TableEconomie {
+    std::string source;
+    std::vector<RangeeEconomie> lignes;
+};
+
+std::string NomFichierTable(const char* relatif) {
+    const std::string_view r(relatif);
+    return std::string(r.substr(r.rfind('\\') + 1));
+}
+
+// The table read whole; the first line that does not read, or a value outside the range
+// of the input it stands in for (`cles`, one per column), named by its file and line.
+// Each line is read quietly: one fault, not a message per value.
+TableEconomie LireTableEconomie(const char* relatif, const std::vector<const char*>& cles) {
     const std::string chemin = CheminInstall(relatif);
+    // A data folder from before these tables has none: that is said plainly, without
+    // the reference loader's message for a missing file.
     if (!FichierExiste(chemin))
         throw ErreurFichier("la table " + std::string(relatif) + " est absente du dossier " +
                             "de données.");
-    Table t;
-    LireTable(chemin, t);
+    const std::string texte = LireFichierTexte(chemin, GenreFichier::Donnees);
+    const auto faute = [&](int ligne, const std::string& raison) {
+        return ErreurEconomie("Fichier " + CiterChemin(chemin) + ", ligne " +
+                              std::to_string(ligne) + " : " + raison + ".");
+    };
+    std::string_view reste = texte;
+    TableEconomie t;
+    t.source = Rogner(LireLigneVue(reste));
+    LireLigneVue(reste);
+    for (int numero = 3; !reste.empty(); ++numero) {
+        const std::string_view ligne = LireLigneVue(reste);
+        if (Rogner(ligne).empty())
+            continue;
+        const std::size_t diese = ligne.find('#');
+        if (diese == std::string_view::npos)
+            throw faute(numero, "ligne sans « # » entre les valeurs et le nom");
+        RangeeEconomie l{{}, Rogner(ligne.substr(diese + 1))};
+        if (l.nom.empty())
+            throw faute(numero, "aucun nom après « # »");
+        std::string mots = Rogner(ligne.substr(0, diese));
+        for (const char* cle : cles) {
+            std::string mot = LireMot(mots, " ");
+            if (mot.empty())
+                throw faute(numero, std::to_string(cles.size()) +
+                                        " valeurs attendues avant « # », " +
+                                        std::to_string(l.valeurs.size()) + " trouvées");
+            std::string erreur;
+            const double valeur = ConvertirNombre(mot, erreur);
+            if (!erreur.empty())
+                throw faute(numero, "la valeur " + Citer(mot) + " n'est pas un nombre");
+            try {
+                VerifierValeur(cle, valeur);
+            } catch (const ErreurEconomie& e) {
+                std::string raison = e.what();
+                if (raison.ends_with('.'))
+                    raison.pop_back();
+                throw faute(numero, raison + " (« " + l.nom + " »)");
+            }
+            l.valeurs.push_back(valeur);
+        }
+        t.lignes.push_back(std::move(l));
+    }
     return t;
 }
 
-// A wrong row of a table is named with its file, so that the person who edited the
-// table finds it.
-void VerifierLigne(const char* relatif, const std::string& nom,
-                   std::initializer_list<std::pair<const char*, double>> valeurs) {
-    try {
-        for (const auto& [cle, valeur] : valeurs)
-            VerifierValeur(cle, valeur);
-    } catch (const ErreurEconomie& e) {
-        throw ErreurEconomie(std::string(e.what()) + " (" + relatif + ", « " + nom + " »)");
-    }
-}
+const std::vector<const char*> ColonnesEnergies = {"Rendement", "Prix", "FacteurCO2"};
+const std::vector<const char*> ColonnesCouts = {"Investissement", "Investissement"};
+const std::vector<const char*> ColonnesAides = {"Aide", "Aide"};
 
-std::vector<MontantSurface> LireMontants(const char* relatif) {
-    const Table t = Lire(relatif);
+std::vector<MontantSurface> Montants(const TableEconomie& t) {
     std::vector<MontantSurface> montants;
-    for (std::size_t i = 1; i < t.size(); ++i) {
-        MontantSurface m{t[i].Commentaire};
-        LireValeursTable(t, static_cast<int>(i), {&m.fixe, &m.parM2});
-        VerifierLigne(relatif, m.nom, {{"Investissement", m.fixe}, {"Investissement", m.parM2}});
-        montants.push_back(m);
-    }
+    for (const RangeeEconomie& l : t.lignes)
+        montants.push_back({l.nom, l.valeurs[0], l.valeurs[1]});
     return montants;
 }
 } // namespace
@@ -63,15 +115,33 @@ const MontantSurface& DonneesEconomie::Cout(const std::string& typeSysteme) cons
 
 DonneesEconomie LireDonneesEconomie() {
     DonneesEconomie d;
-    const Table energies = Lire(fichier::Energies);
-    for (std::size_t i = 1; i < energies.size(); ++i) {
-        EnergieRemplacee e{energies[i].Commentaire};
-        LireValeursTable(energies, static_cast<int>(i), {&e.rendement, &e.prix, &e.facteurCO2});
-        VerifierLigne(fichier::Energies, e.nom,
-                      {{"Rendement", e.rendement}, {"Prix", e.prix}, {"FacteurCO2", e.facteurCO2}});
-        d.energies.push_back(e);
-    }
-    d.couts = LireMontants(fichier::CoutsSolaires);
-    d.aides = LireMontants(fichier::Aides);
+    const TableEconomie energies = LireTableEconomie(fichier::Energies, ColonnesEnergies);
+    for (const RangeeEconomie& l : energies.lignes)
+        d.energies.push_back({l.nom, l.valeurs[0], l.valeurs[1], l.valeurs[2]});
+    const TableEconomie couts = LireTableEconomie(fichier::CoutsSolaires, ColonnesCouts);
+    d.couts = Montants(couts);
+    const TableEconomie aides = LireTableEconomie(fichier::Aides, ColonnesAides);
+    d.aides = Montants(aides);
+    d.sources = {{NomFichierTable(fichier::Energies), energies.source},
+                 {NomFichierTable(fichier::CoutsSolaires), couts.source},
+                 {NomFichierTable(fichier::Aides), aides.source}};
     return d;
+}
+
+std::vector<std::string> VerifierDonneesEconomie() {
+    std::vector<std::string> defauts;
+    const std::pair<const char*, const std::vector<const char*>*> tables[] = {
+        {fichier::Energies, &ColonnesEnergies},
+        {fichier::CoutsSolaires, &ColonnesCouts},
+        {fichier::Aides, &ColonnesAides}};
+    for (const auto& [relatif, colonnes] : tables) {
+        if (!FichierExiste(CheminInstall(relatif)))
+            continue;
+        try {
+            LireTableEconomie(relatif, *colonnes);
+        } catch (const ErreurExecution& e) {
+            defauts.push_back(e.what());
+        }
+    }
+    return defauts;
 }

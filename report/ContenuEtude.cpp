@@ -176,8 +176,10 @@ void LireEconomie(const clsprojet& p, ContenuEtude& c) {
     };
     for (const LigneEconomie& l : LignesEconomie(*etude.resultats))
         c.bilan.push_back({l.libelle, l.valeur ? Nombre(*l.valeur, l.decimales) : "—"});
-    c.bilan.push_back(
-        {"Gain net cumulé sur la durée de vie [€]", Nombre(etude.resultats->gainCumule)});
+    for (const SourceEconomie& s : etude.sources) {
+        if (!s.source.empty())
+            c.sourcesEconomie.push_back({s.table, s.source});
+    }
 }
 
 void LireProductivite(const clsprojet& p, ContenuEtude& c) {

@@ -42,10 +42,11 @@ struct ContenuEtude {
     std::string date;
     std::vector<SectionEtude> donnees;
     std::vector<LigneMensuelle> mensuel;
-    std::array<double, 12> besoins{}, solaire{};  // the chart's bars [kWh]
-    std::vector<LigneCaracteristique> hypotheses; // the economic inputs as resolved
-    std::vector<LigneCaracteristique> bilan;      // the economic results
-    std::string erreurEconomie;                   // why there is no economic study
+    std::array<double, 12> besoins{}, solaire{};       // the chart's bars [kWh]
+    std::vector<LigneCaracteristique> hypotheses;      // the economic inputs as resolved
+    std::vector<LigneCaracteristique> bilan;           // the economic results
+    std::string erreurEconomie;                        // why there is no economic study
+    std::vector<LigneCaracteristique> sourcesEconomie; // each data table and its source
     std::vector<LigneCaracteristique> productivite;
     std::optional<CourbesDimensionnement> dimensionnement; // calculated projects only
 };

@@ -267,20 +267,29 @@ void PageEconomie(QPainter& p, double y, const ContenuEtude& c) {
                                      PointsTables) +
             Mm(5);
     } else {
-        y = DessinerSections(p, y,
-                             {{"Hypothèses économiques", c.hypotheses},
-                              {"Économie, CO2 et temps de retour", c.bilan}});
+        y = DessinerSections(
+            p, y,
+            {{"Hypothèses économiques", c.hypotheses}, {"Économie, CO2 et rentabilité", c.bilan}});
     }
     y = DessinerSections(p, y, {{"Productivité solaire", c.productivite}});
-    DessinerNote(
-        p, y,
-        QStringLiteral("Économie d'énergie : énergie solaire fournie divisée par le rendement de "
-                       "l'énergie remplacée. Temps de retour simple : première année où les "
-                       "économies cumulées (prix augmenté chaque année de la hausse indiquée), "
-                       "moins l'entretien, couvrent l'investissement net ; « — » s'il n'est pas "
-                       "atteint sur la durée de vie. Coût du kWh solaire : investissement net et "
-                       "entretien actualisés, divisés par l'énergie solaire actualisée sur la "
-                       "durée de vie."));
+    // The tables' sources after the method: how old the prices and aids are.
+    QString note = QStringLiteral(
+        "Économie d'énergie : énergie solaire fournie divisée par le rendement de l'énergie "
+        "remplacée. Flux de l'année k : économie au prix augmenté k − 1 fois de la hausse "
+        "indiquée, moins l'entretien. Temps de retour simple : première année où les flux "
+        "cumulés couvrent l'investissement net ; « — » s'il n'est pas atteint sur la durée de "
+        "vie. Coût du kWh solaire : investissement net et entretien actualisés, divisés par "
+        "l'énergie solaire actualisée sur la durée de vie. Gain net cumulé : somme des flux "
+        "moins l'investissement net. Valeur actuelle nette : somme des flux actualisés moins "
+        "l'investissement net. Taux de rentabilité interne : taux d'actualisation qui annule "
+        "cette valeur, cherché entre −99 et 100 % ; « — » s'il n'y en a pas ou si les flux "
+        "changent de signe plus d'une fois.");
+    if (!c.sourcesEconomie.empty())
+        note += QStringLiteral("\n");
+    for (const LigneCaracteristique& source : c.sourcesEconomie)
+        note += QStringLiteral("\nSource de la table ") + Q(source.libelle) +
+                QStringLiteral(" : ") + Q(source.valeur);
+    DessinerNote(p, y, note);
 }
 // The sizing study, on its own page: the chart needs the room.
 void PageDimensionnement(QPainter& p, double y, const ContenuEtude& c) {

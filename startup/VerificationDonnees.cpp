@@ -11,6 +11,7 @@
 #include "data/modTexte.h"
 #include "engine/modCalculMeteo.h"
 #include "engine/modSoleil.h"
+#include "project/DonneesEconomie.h"
 
 #include <cmath>
 #include <optional>
@@ -329,6 +330,9 @@ std::vector<std::string> VerifierDossierDonnees() {
     v.Messages();
     for (const TableVerifiee& t : kTables)
         v.Table(t);
+    // The economic tables are read by their own reader, which names the line it stops at.
+    for (std::string& defaut : VerifierDonneesEconomie())
+        v.defauts.push_back(std::move(defaut));
     v.Cascade();
     v.Soleil();
     return v.defauts;

@@ -140,6 +140,28 @@ for nom, abimer, attendu in [
         verifier(code == 1 and attendu in erreur, f"{nom} {commande[0]}: {code} {erreur}")
 verifier(lancer("--version")[0] == 0, "--version")
 
+# The economics of an example on the reference data, every input given: with S the first
+# year's saving, no rise, no upkeep, 20 years at 4 %, the net gain is 20 S − I, the net
+# present value S × (1 − 1,04^−20) / 0,04 − I, and the rate of return zeroes it.
+racine = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+reglages = ["Investissement=5000", "Aides=", "Prix=0,2", "Rendement=1", "HaussePrix=0",
+            "Maintenance=0", "DureeVie=20", "TauxActualisation=4"]
+code, sortie, erreur = lancer(
+    "calc", os.path.join(racine, "examples", "lyon-maison-4-personnes.vqp"), "--format", "json",
+    "--data", os.path.join(racine, "reference"),
+    *[a for r in reglages for a in ("--set", "Économie:" + r)])
+verifier(code == 0, f"calc economics: code {code}, {erreur}")
+if code == 0:
+    resultats = json.loads(sortie)
+    economie = resultats["economie"]
+    s = 0.2 * resultats["valeurs"]["Productivite_an"]
+    van = lambda taux: s * (1 - (1 + taux) ** -20) / taux - 5000  # noqa: E731
+    verifier(abs(economie["gain_net_cumule_eur"] - (20 * s - 5000)) <= 0.5
+             and abs(economie["van_eur"] - van(0.04)) <= 0.5, f"calc economics: {economie}")
+    tri = economie["tri_pct"]
+    verifier(tri is not None and van((tri - 0.05) / 100) > 0 > van((tri + 0.05) / 100),
+             f"calc economics: rate of return {tri}")
+
 for e in echecs:
     print("ÉCHEC :", e)
 sys.exit(1 if echecs else 0)

@@ -210,6 +210,20 @@ TEST(VerificationDonnees, DossierAbimeRefuseAuDemarrageAvecLeFichierEtLaLigne) {
          "MESSAGES.TXT », ligne 5 : caractère de contrôle « Le fichier \\x1B[2J%s »"},
         {Remplacer("MESSAGES.TXT", "Le fichier %s", std::string(1000, 'x')),
          "MESSAGES.TXT », ligne 5 : un message compte au plus 1000 caractères"},
+        // The economic tables, which a fixture folder may lack, when they are there.
+        {[](const CopieFixture& c) {
+             EcrireOctets(c / "Systeme/Energies.TXT",
+                          "Source\r\nColonnes\r\n1 0,2 0,06 #Elec\r\n0,85 abc 0,2 #Gaz\r\n");
+         },
+         "Energies.TXT », ligne 4 : la valeur « abc » n'est pas un nombre"},
+        {[](const CopieFixture& c) {
+             EcrireOctets(c / "Systeme/CoutsSolaires.TXT", "S\r\nC\r\n\r\n0 -1400 #Systeme\r\n");
+         },
+         "CoutsSolaires.TXT », ligne 4 : Investissement [€] : la valeur -1400 est refusée"},
+        {[](const CopieFixture& c) {
+             EcrireOctets(c / "Systeme/Aides.TXT", "S\r\nC\r\n500 #A\r\n");
+         },
+         "Aides.TXT », ligne 3 : 2 valeurs attendues avant « # », 1 trouvées"},
     };
     for (const auto& c : cas) {
         ReinitialiserDonnees();

@@ -259,6 +259,56 @@ TEST(Economie, CalculFaitALaMain) {
     EXPECT_EQ(CalculerEconomie(e).tempsRetour, 2);
 }
 
+// Worked by hand, with η = 1 and p = 0,10 €/kWh (S = E / 10 € the first year):
+//   S = 100, N = 20, d = 4 %, I = 1500 − 500: gain 20 × 100 − 1000          = 1000 €
+//     annuity factor (1 − 1,04^−20) / 0,04 = 13,590326: VAN 1359,0326 − 1000 = 359,0326 €
+//     TRI: the rate whose annuity factor is 10                             = 7,7547 %
+//   S = 121, N = 2, I = 210: 121 / 1,1 + 121 / 1,21 = 110 + 100, so TRI = 10 % exactly
+//   S = 450, N = 2, I = 1000: 450 x² + 450 x = 1000, x = 1 / (1 + TRI) = 1,072325,
+//     TRI = −6,7451 %, gain −100 €
+//   S = 1000, N = 1, I = 100: the rate would be 900 %, beyond the range: none
+//   S = 100, rise −50 %, upkeep 30, N = 3, I = 50: flows −50, 70, 20, −5 change sign
+//     twice: none; gain 85 − 50 = 35 €
+TEST(Economie, GainNetValeurActuelleEtTauxDeRentabilite) {
+    const struct {
+        const char* nom;
+        double solaire, hausse, maintenance;
+        int duree;
+        double actualisation, investissement, aides, gain, van;
+        std::optional<double> tri;
+    } cas[] = {
+        {"annuité à 4 %", 1000, 0, 0, 20, 0.04, 1500, 500, 1000, 359.0326, 7.7547},
+        {"deux ans à 10 %", 1210, 0, 0, 2, 0.10, 210, 0, 32, 0, 10},
+        {"taux négatif", 4500, 0, 0, 2, 0, 1000, 0, -100, -100, -6.7451},
+        {"taux au-delà de 100 %", 10000, 0, 0, 1, 0.04, 100, 0, 900, 861.5385, std::nullopt},
+        {"flux de signe changeant deux fois", 1000, -0.5, 30, 3, 0, 50, 0, 35, 35, std::nullopt},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.nom);
+        EntreesEconomie e;
+        e.energieSolaire = c.solaire;
+        e.prix = 0.10;
+        e.hausse = c.hausse;
+        e.maintenance = c.maintenance;
+        e.duree = c.duree;
+        e.actualisation = c.actualisation;
+        e.investissement = c.investissement;
+        e.aides = c.aides;
+        const ResultatsEconomie r = CalculerEconomie(e);
+        EXPECT_NEAR(r.gainNetCumule, c.gain, 1e-9);
+        EXPECT_NEAR(r.valeurActuelleNette, c.van, 1e-4);
+        ASSERT_EQ(r.tauxRentabilite.has_value(), c.tri.has_value());
+        if (!c.tri)
+            continue;
+        EXPECT_NEAR(*r.tauxRentabilite, *c.tri, 1e-4);
+        // Discounted at that rate, the investment is exactly paid back.
+        e.actualisation = *r.tauxRentabilite / 100;
+        EXPECT_NEAR(CalculerEconomie(e).valeurActuelleNette, 0, 1e-6);
+    }
+    EXPECT_FALSE(TauxRentabiliteInterne({0, 0, 0}));
+    EXPECT_FALSE(TauxRentabiliteInterne({100, 50}));
+}
+
 TEST(Economie, ValeursHorsLimitesRefuseesEnNommantLeChamp) {
     using Changement = std::function<void(clsEconomie&)>;
     const std::pair<Changement, const char*> refus[] = {
