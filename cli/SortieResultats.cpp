@@ -56,6 +56,21 @@ void EcrireEconomieTableau(std::ostream& sortie, const EtudeEconomique& etude) {
         sortie << AGauche(l.libelle, largeur) << "  " << Decimal(l, false) << '\n';
 }
 
+void EcrireDossierJson(std::ostream& sortie, const clsDossier& d) {
+    const std::pair<const char*, const std::string*> champs[] = {
+        {"client", &d.Client},       {"adresse", &d.Adresse},
+        {"commune", &d.Commune},     {"installateur", &d.Installateur},
+        {"contact", &d.Contact},     {"reference", &d.Reference},
+        {"date_etude", &d.DateEtude}};
+    sortie << ",\n  \"dossier\": {";
+    bool premier = true;
+    for (const auto& [cle, valeur] : champs) {
+        sortie << (premier ? "" : ", ") << ChaineJson(cle) << ": " << ChaineJson(*valeur);
+        premier = false;
+    }
+    sortie << '}';
+}
+
 void EcrireEconomieJson(std::ostream& sortie, const EtudeEconomique& etude) {
     sortie << ",\n  \"economie\": {\"energie\": " << ChaineJson(etude.energie);
     if (!etude.resultats) {
@@ -220,6 +235,7 @@ void EcrireResultats(std::ostream& sortie, const std::string& format, const clsp
                 s << "  \"valeurs\": null,\n";
             EcrireMessages(s, rapport);
             EcrireEconomieJson(s, etude);
+            EcrireDossierJson(s, projet.Dossier);
         });
     } else {
         EcrireTableau(sortie, e, t);

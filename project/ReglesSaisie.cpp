@@ -114,6 +114,7 @@ void Site(Regles& t) {
                  .cle = "Situation.Altitude",
                  .libelle = "Altitude [m]",
                  .unite = "m",
+                 .decimales = 0,
                  .bornes = Bornes{-100, 5000},
                  .champs = "txtAltitude",
                  .definir = Simple<&clsprojet::Meteo, &clsMeteo::Altitude>,
@@ -122,6 +123,7 @@ void Site(Regles& t) {
                  .cle = "Situation.altitude_station_meteo",
                  .libelle = "Altitude de la station [m]",
                  .unite = "m",
+                 .decimales = 0,
                  .bornes = Bornes{-100, 5000},
                  .definir = Simple<&clsprojet::Meteo, &clsMeteo::altitude_station_meteo>,
                  .valeurs = DesEntrees<&E::altitude_station_meteo>});
@@ -203,6 +205,7 @@ void ChauffeEau(Regles& t) {
     valeur("KsurB", "K/B  [W/(m².K)]", "W/(m².K)", Positif, "txtKsurB", &clsCapteurs::KsurB,
            &C::KsurB);
     valeur("m", "M [kg]", "kg", Bornes{1, 100000}, "txtM", &clsCapteurs::m, &C::m);
+    t.back().decimales = 0; // shown whole
 }
 
 void Capteurs(Regles& t) {
@@ -348,8 +351,8 @@ const std::vector<RegleSaisie>& ReglesSaisie() {
         ChauffeEau(t);
         Capteurs(t);
         Echangeur(t);
-        for (auto partie :
-             {ReglesBoucle, ReglesBesoinsEtBallon, ReglesHorsFichier, ReglesEconomie}) {
+        for (auto partie : {ReglesBoucle, ReglesBesoinsEtBallon, ReglesHorsFichier, ReglesEconomie,
+                            ReglesDossier}) {
             Regles suite = partie();
             t.insert(t.end(), std::make_move_iterator(suite.begin()),
                      std::make_move_iterator(suite.end()));

@@ -69,6 +69,12 @@ struct RegleSaisie {
     std::string_view cle{};
     std::string_view libelle{}; // as the window labels the value, unit included
     std::string_view unite{};   // empty when none
+    // The decimals the value's field shows (it keeps the value whole); -1 for the
+    // usual ones: none for a whole number, two for other numbers.
+    int decimales = -1;
+    // The section of the project window that shows the value, where the file's section
+    // does not say it.
+    std::string_view partie{};
     GenreSaisie genre = GenreSaisie::Nombre;
     std::optional<Bornes> bornes{}; // numbers only
     int liste = -1;                 // the choice list (Liste, Catalogue, Choix)
@@ -105,6 +111,13 @@ struct RegleSaisie {
     // "Section:cle".
     std::string Nom() const;
 };
+
+// The decimals a number's field shows; -1 for what is not a number.
+int DecimalesAffichees(const RegleSaisie& regle);
+// The section of the project window that shows the value: « Météo », « Besoins »,
+// « Système », « Capteurs », « Boucle de captage », « Ballon », « Appoint », « Masque »,
+// « Économie », « Dossier ».
+std::string PartieFenetre(const RegleSaisie& regle);
 
 // Every rule, in the project file's order, then the values the file does not hold.
 const std::vector<RegleSaisie>& ReglesSaisie();

@@ -71,4 +71,5 @@ Regles ReglesBoucle();
 Regles ReglesBesoinsEtBallon();
 Regles ReglesHorsFichier();
 Regles ReglesEconomie();
+Regles ReglesDossier();
 } // namespace regles

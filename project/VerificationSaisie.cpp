@@ -120,6 +120,37 @@ std::optional<std::string> VerifierSerie(const RegleSaisie& regle, const std::st
 }
 } // namespace
 
+int DecimalesAffichees(const RegleSaisie& regle) {
+    switch (regle.genre) {
+    case GenreSaisie::Entier:
+        return regle.decimales >= 0 ? regle.decimales : 0;
+    case GenreSaisie::Nombre:
+    case GenreSaisie::Mois:
+    case GenreSaisie::Points:
+        return regle.decimales >= 0 ? regle.decimales : 2;
+    default:
+        return -1;
+    }
+}
+
+std::string PartieFenetre(const RegleSaisie& regle) {
+    if (!regle.partie.empty())
+        return std::string(regle.partie);
+    const std::string section(regle.section);
+    if (section == "Besoin")
+        return "Besoins";
+    if (section == "Capteur")
+        return regle.portee == Portee::ChauffeEau ? "Système" : "Capteurs";
+    if (section == "Systeme")
+        return regle.cle == "TypeSysteme" ? "Système" : "Appoint";
+    if (section == "Déperdition" || section == "Efficacité" ||
+        section.rfind("Débit énergétique", 0) == 0)
+        return "Boucle de captage";
+    if (section == "Echangeur")
+        return "Ballon";
+    return section; // Météo, Ballon, Masque, Économie, Dossier
+}
+
 std::string RegleSaisie::Nom() const {
     return std::string(section) + ":" + std::string(cle);
 }
@@ -285,7 +316,7 @@ std::string ValeursAdmises(const RegleSaisie& r) {
         texte += ", ou un libellé de la liste";
     if (!r.admises.empty())
         texte = std::string(r.admises);
-    if (r.facultative)
+    if (r.facultative && r.genre != GenreSaisie::Texte)
         texte += " ; vide : la valeur des données";
     return texte;
 }

@@ -50,6 +50,7 @@ void clsprojet::CreerComposants() {
     Appoint = std::make_unique<clsAppoint>();
     Systeme = std::make_unique<clsOrin>();
     Economie = clsEconomie{};
+    Dossier = clsDossier{};
     Besoin->Projet = Boucle->Projet = Ballon->Projet = Capteurs->Projet = Meteo->Projet =
         Masque->Projet = Echangeur->Projet = Appoint->Projet = Systeme->Projet = this;
 }

@@ -11,6 +11,7 @@
 #include "project/clsBesoin.h"
 #include "project/clsBoucle.h"
 #include "project/clsCapteurs.h"
+#include "project/clsDossier.h"
 #include "project/clsEchangeur.h"
 #include "project/clsEconomie.h"
 #include "project/clsMasque.h"
@@ -66,6 +67,8 @@ public:
     std::unique_ptr<clsOrin> Systeme;
     // The economic inputs, beside the method, which never reads them.
     clsEconomie Economie;
+    // Who the study is for and who made it; printed on the report.
+    clsDossier Dossier;
 
     // --- The lifecycle. The window, the command line, the tests and the benchmarks
     // go through these; each does every step in order and sets and restores the run

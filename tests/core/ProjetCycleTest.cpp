@@ -97,7 +97,9 @@ TEST_F(CycleTest, UnProjetEnregistrePuisOuvertRevientTelQuel) {
              {"TLocalChauffe", "22"},
              {"Station", "Lyon-Bron"},
              {"Situation.Altitude", "320"},
-             {"Orientation", "Sud-Est"}})
+             {"Orientation", "Sud-Est"},
+             {"Client", "  Famille Müller "},
+             {"Commune", "Écully (69)"}})
         p->Appliquer(cle, valeur);
     // Twice: the tank loss as entered follows the computed one a run later.
     ASSERT_TRUE(p->SimulerORIN(false).Complet());
@@ -120,6 +122,8 @@ TEST_F(CycleTest, UnProjetEnregistrePuisOuvertRevientTelQuel) {
     EXPECT_EQ(q->Appoint->ModeAppoint, "H creuses");
     EXPECT_EQ(q->Ballon->IndiceSituation, 3);
     EXPECT_FLOAT_EQ(q->Ballon->TLocalChauffe, 22.0f); // kept by the extension section
+    EXPECT_EQ(q->Dossier.Client, "Famille Müller");   // trimmed
+    EXPECT_EQ(q->Dossier.Commune, "Écully (69)");
     EXPECT_EQ(q->Meteo->Departement(), "Rhône");
     EXPECT_EQ(q->Capteurs->Orientation(), "-45");
 
@@ -136,6 +140,7 @@ TEST_F(CycleTest, UnProjetEnregistrePuisOuvertRevientTelQuel) {
 
 TEST_F(CycleTest, UneValeurRefuseeNeChangeRien) {
     auto p = Nouveau();
+    const std::string longue(101, 'x');
     const std::string avant = EtatProjet(*p);
     for (const auto& [cle, valeur, message] :
          std::initializer_list<std::tuple<const char*, const char*, const char*>>{
@@ -148,7 +153,12 @@ TEST_F(CycleTest, UneValeurRefuseeNeChangeRien) {
               "100000"},
              {"Situation.Altitude", "4a",
               "Altitude [m] : Cette valeur doit être numérique, comprise entre -100 et 5000"},
-             {"Station", "Atlantide", "Station : la station « Atlantide » est inconnue"}}) {
+             {"Station", "Atlantide", "Station : la station « Atlantide » est inconnue"},
+             {"Client", "Famille\tMartin", "Client : une seule ligne, sans tabulation"},
+             {"Reference", longue.c_str(), "Référence du devis : au plus 100 caractères"},
+             {"Contact", "☎ 04 78",
+              "Contact de l'installateur : un caractère n'a pas d'équivalent "
+              "dans le fichier du projet (Windows-1252)"}}) {
         try {
             p->Appliquer(cle, valeur);
             ADD_FAILURE() << cle << "=" << valeur << " accepted";
