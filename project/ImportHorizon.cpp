@@ -131,10 +131,50 @@ std::vector<PointHorizon> ReduireHorizon(std::vector<PointHorizon> points, std::
     return profil;
 }
 
-std::vector<PointHorizon> ImporterHorizon(const std::string& chemin) {
+ImportHorizon ReduireReleve(const std::vector<PointHorizon>& releve, std::size_t n) {
+    ImportHorizon import;
+    import.lus = releve.size();
+    import.points = ReduireHorizon(releve, n);
+    std::size_t interieurs = 0, gauche = 0, droite = 0;
+    for (const PointHorizon& p : releve) {
+        if (std::fabs(p.angle) > AngleExtremeMasque)
+            ++import.ecartes;
+        else if (p.angle == -AngleExtremeMasque)
+            ++gauche;
+        else if (p.angle == AngleExtremeMasque)
+            ++droite;
+        else
+            ++interieurs;
+    }
+    // A survey point right on an end becomes that end; the others there merge into it.
+    import.ajoutes = (gauche == 0) + (droite == 0);
+    import.fusionnes = interieurs + 2 - import.points.size() + (gauche > 1 ? gauche - 1 : 0) +
+                       (droite > 1 ? droite - 1 : 0);
+    return import;
+}
+
+std::string BilanImportHorizon(const ImportHorizon& import) {
+    const auto compte = [](std::size_t n, const char* mot) {
+        return std::to_string(n) + " " + mot + (n > 1 ? "s" : "");
+    };
+    const std::string bout = "±" + Nombre(AngleExtremeMasque) + "°";
+    std::string texte = compte(import.lus, "point") + (import.lus > 1 ? " lus" : " lu");
+    if (import.fusionnes > 0)
+        texte += ", " + compte(import.fusionnes, "fusionné");
+    if (import.ecartes > 0)
+        texte += ", " + compte(import.ecartes, "écarté") + " au-delà de " + bout;
+    texte += " : le profil garde " + compte(import.points.size(), "point");
+    if (import.ajoutes == 2)
+        texte += ", dont les deux extrémités à " + bout + " ajoutées d'après le relevé";
+    else if (import.ajoutes == 1)
+        texte += ", dont une extrémité à " + bout + " ajoutée d'après le relevé";
+    return texte + ".";
+}
+
+ImportHorizon ImporterHorizon(const std::string& chemin) {
     const std::string texte = LireFichierTexte(chemin, GenreFichier::Donnees);
     try {
-        return ReduireHorizon(LireReleveHorizon(texte));
+        return ReduireReleve(LireReleveHorizon(texte));
     } catch (const ErreurFichier&) {
         throw;
     } catch (const ErreurExecution& e) {

@@ -36,6 +36,28 @@ double HauteurHorizon(const std::vector<PointHorizon>& points, double angle);
 std::vector<PointHorizon> ReduireHorizon(std::vector<PointHorizon> points,
                                          std::size_t n = PointsMasqueMax);
 
+// What an import made of a survey, for the person to check before the mask takes it:
+// every point read is either kept in the profile, merged into the straight line
+// between its neighbours to fit the mask's points, or set aside beyond ±130° (it may
+// still give the height at the nearest end). The ends at ±130° are added to the
+// profile when the survey has no point there:
+// lus - fusionnes - ecartes + ajoutes = points.size().
+struct ImportHorizon {
+    std::vector<PointHorizon> points; // the profile the mask gets, from -130 to +130°
+    std::size_t lus = 0;
+    std::size_t fusionnes = 0;
+    std::size_t ecartes = 0;
+    std::size_t ajoutes = 0; // ends at ±130° read on the survey, not in it
+};
+
+// The survey reduced by ReduireHorizon, with its counts.
+ImportHorizon ReduireReleve(const std::vector<PointHorizon>& releve,
+                            std::size_t n = PointsMasqueMax);
+
+// « 37 points lus, 4 fusionnés, 3 écartés au-delà de ±130° : le profil garde 20
+// points », then the ends added, if any.
+std::string BilanImportHorizon(const ImportHorizon& import);
+
 // Reads and reduces the survey file; ErreurFichier when it cannot be read,
 // ErreurExecution naming the file and the line for bad content.
-std::vector<PointHorizon> ImporterHorizon(const std::string& chemin);
+ImportHorizon ImporterHorizon(const std::string& chemin);

@@ -9,6 +9,7 @@
 #include "ui/ControleSaisie.h"
 #include "ui/Dialogues.h"
 #include "ui/GraphiqueMasque.h"
+#include "ui/frmImportHorizon.h"
 #include "ui/modAffichages.h"
 #include "ui/modDialogues.h"
 
@@ -198,14 +199,22 @@ void frmMasques::Tracer() {
     graphique_->Tracer(profil, latitude);
 }
 
+bool frmMasques::ConfirmerImport(const ImportHorizon& import) {
+    frmImportHorizon confirmation(import, this);
+    return confirmation.exec() == QDialog::Accepted;
+}
+
 bool frmMasques::ImporterFichier(const QString& chemin) {
-    std::vector<PointHorizon> points;
+    ImportHorizon import;
     try {
-        points = ImporterHorizon(chemin.toStdString());
+        import = ImporterHorizon(chemin.toStdString());
     } catch (const std::exception& e) {
         notificateur().Message(e.what(), TitreApplication);
         return false;
     }
+    if (!ConfirmerImport(import))
+        return false;
+    const std::vector<PointHorizon>& points = import.points;
     const int n = static_cast<int>(points.size());
     {
         EcritureProgramme p(programme_);

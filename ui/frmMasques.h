@@ -15,6 +15,7 @@ class GraphiqueMasque;
 class QVBoxLayout;
 class QPushButton;
 class clsMasque;
+struct ImportHorizon;
 
 class frmMasques : public QDialog {
     Q_OBJECT
@@ -30,11 +31,16 @@ public:
     GraphiqueMasque* Graphique() const { return graphique_; }
 
     // Fills the rows from a survey file (angle and height a line), reduced to the
-    // dialog's 20 points at most; a file that cannot be read or a bad line is
-    // refused with a message, and the rows stay as they were. True when imported.
+    // dialog's 20 points at most, once the person confirmed what the reduction made of
+    // it; a file that cannot be read or a bad line is refused with a message, and the
+    // rows stay as they were, as they do when the person cancels. True when applied.
     bool ImporterFichier(const QString& chemin);
 
     void accept() override;
+
+protected:
+    // Shows the import's counts and profile; true for « Appliquer ».
+    virtual bool ConfirmerImport(const ImportHorizon& import);
 
 private:
     struct Ligne {

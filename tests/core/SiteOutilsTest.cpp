@@ -89,6 +89,15 @@ TEST(ImportHorizon, ReduitA20PointsEntreLesExtremesFixes) {
         EXPECT_EQ(masque[i].angle, attendu[i].angle) << i;
         EXPECT_EQ(masque[i].hauteur, attendu[i].hauteur) << i;
     }
+    // What the person is told: every point read is kept, merged or set aside.
+    const ImportHorizon import = ReduireReleve(releve);
+    EXPECT_EQ(import.points.size(), masque.size());
+    EXPECT_EQ(BilanImportHorizon(import),
+              "27 points lus, 7 fusionnés, 2 écartés au-delà de ±130° : le profil garde 20 "
+              "points, dont les deux extrémités à ±130° ajoutées d'après le relevé.");
+    // A point right on an end is that end; a second one there merges into it.
+    EXPECT_EQ(BilanImportHorizon(ReduireReleve({{130, 2}, {-130, 5}, {0, 0}, {-130, 8}})),
+              "4 points lus, 1 fusionné : le profil garde 3 points.");
     // The ends read on the profile between the points around them.
     const std::vector<PointHorizon> coupe = ReduireHorizon({{-140, 10}, {-120, 30}, {0, 0}});
     EXPECT_EQ(coupe.front().hauteur, 20);
