@@ -90,6 +90,14 @@ public:
     // project keeps its own new name and file, so that saving never writes over the
     // file it came from.
     void OuvrirCommeNouveau(const std::string& chemin);
+    // The same from a file's bytes (Windows-1252 or UTF-8): `nom` becomes `Fichier` and
+    // names the file in the messages.
+    void OuvrirOctets(const std::string& octets, const std::string& nom);
+    // The project back to a text its file held (TexteFichier() taken before a change):
+    // every value as it was, then a run with redisplay. The file, its name and the
+    // reference for "modified" stay. Throws ErreurFichier and changes nothing when the
+    // text cannot be read.
+    RapportCalcul RevenirA(const std::string& texte);
     // One input changed, by its key in the table of input rules ("Section:cle" where a
     // key is shared): checked against its rule, stored through its component, then
     // the project recalculated and redisplayed as after any change in the window.
@@ -150,6 +158,10 @@ private:
     void CreerComposants();
     void CopierComposants(EnregistrementProjet& p) const;
     void LireFichier(const std::string& chemin);
+    // The text read into the project: the record, the components, the station's data
+    // and the extension values (the others back to their defaults); all or nothing.
+    void LireTexte(const std::string& contenu, const std::string& chemin);
+    void ExtensionParDefaut();
     void EcrireFichier(const std::string& chemin);
     void RetablirSysteme();
     Extension ValeursExtension() const;

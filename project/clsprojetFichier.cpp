@@ -5,6 +5,7 @@
 // lists are put back as they were, so that a failed open changes nothing.
 
 #include "common/Citation.h"
+#include "common/Encodage.h"
 #include "common/Erreurs.h"
 #include "common/Fichiers.h"
 #include "common/Texte.h"
@@ -54,13 +55,47 @@ void clsprojet::OuvrirCommeNouveau(const std::string& chemin) {
 }
 
 void clsprojet::LireFichier(const std::string& chemin) {
+    LireTexte(LireFichierTexte(chemin, GenreFichier::Projet), chemin);
+    Fichier = chemin;
+    jamaisEnregistre_ = false;
+    texteReference_ = TexteFichier();
+    referenceApresCalcul_ = true;
+}
+
+void clsprojet::OuvrirOctets(const std::string& octets, const std::string& nom) {
+    LireTexte(DecoderTexte(octets), nom);
+    Fichier = nom;
+    jamaisEnregistre_ = false;
+    texteReference_ = TexteFichier();
+    referenceApresCalcul_ = true;
+}
+
+RapportCalcul clsprojet::RevenirA(const std::string& texte) {
+    LireTexte(texte, Fichier);
+    return SimulerORIN(true);
+}
+
+void clsprojet::ExtensionParDefaut() {
+    for (const RegleSaisie& r : ReglesSaisie()) {
+        if (r.stockage != Stockage::Extension || !r.definir)
+            continue;
+        std::string defaut(r.defaut);
+        if (defaut.empty() && r.genre == GenreSaisie::Catalogue && r.liste >= 0)
+            defaut = Libelles[static_cast<std::size_t>(r.liste)][0];
+        (r.restaurer ? r.restaurer : r.definir)(*this, defaut);
+    }
+}
+
+void clsprojet::LireTexte(const std::string& contenu, const std::string& chemin) {
     EnregistrementProjet& enregistrement = Enregistrement();
     const EnregistrementProjet avant = enregistrement;
     // The path the file holds is where it was written, perhaps on another machine: the
     // project keeps the path it was opened from, so that saving writes there.
     std::string fichierEcrit = Fichier;
     Extension extension;
-    LireFichierProjet(chemin, enregistrement, fichierEcrit, extension); // all or nothing
+    LireTexteProjet(contenu, chemin, enregistrement, fichierEcrit, extension); // all or nothing
+    const clsEconomie economie = Economie;
+    const clsDossier dossier = Dossier;
 
     const EtatComposants etat{*Besoin,
                               *Boucle,
@@ -80,9 +115,13 @@ void clsprojet::LireFichier(const std::string& chemin) {
         RetablirSysteme();
         // The station set to itself reloads its reference data.
         Meteo->station(Meteo->station());
+        // What the text does not say is at its default, whatever the project held.
+        ExtensionParDefaut();
         AppliquerExtension(extension);
     } catch (const ErreurExecution& e) {
         enregistrement = avant;
+        Economie = economie;
+        Dossier = dossier;
         *Besoin = etat.besoin;
         *Boucle = etat.boucle;
         *Ballon = etat.ballon;
@@ -99,11 +138,7 @@ void clsprojet::LireFichier(const std::string& chemin) {
         throw ErreurFichier("Le fichier " + CiterChemin(chemin) + " n'a pas pu être ouvert : " +
                             e.what() + " Le projet n'a pas été modifié.");
     }
-    Fichier = chemin;
     resultatsCalcules_ = false;
-    jamaisEnregistre_ = false;
-    texteReference_ = TexteFichier();
-    referenceApresCalcul_ = true;
 }
 
 Extension clsprojet::ValeursExtension() const {

@@ -1,7 +1,7 @@
 #include "report/PageRapport.h"
 
 #include "report/DessinRapport.h"
-#include "ui/Illustration.h"
+#include "report/Illustration.h"
 
 #include <QFont>
 #include <QFontMetricsF>

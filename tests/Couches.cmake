@@ -1,22 +1,35 @@
 # The direction of the layers: common <- data <- engine <- project <- startup <- the
 # front ends (cli, report, ui). Fails when a file includes a header of a higher
 # layer, or when a core file includes Qt: the core must build, run and be tested
-# without it. Run as: cmake -DSOURCE_DIR=<repo> -P Couches.cmake
+# without it. Among the front ends, the report is shared by the window and the
+# command line: it includes neither, and neither includes the other.
+# Run as: cmake -DSOURCE_DIR=<repo> -P Couches.cmake
+cmake_minimum_required(VERSION 3.22)
 set(couches common data engine project startup cli report ui)
 set(coeur common data engine project startup)
+# What each front end may not include.
+set(interdits_cli ui)
+set(interdits_report cli ui)
+set(interdits_ui cli)
 set(fautes "")
-foreach(couche ${coeur})
+foreach(couche ${couches})
     list(FIND couches ${couche} rang)
+    list(FIND coeur ${couche} dansLeCoeur)
     file(GLOB_RECURSE sources ${SOURCE_DIR}/${couche}/*.h ${SOURCE_DIR}/${couche}/*.cpp)
     foreach(f ${sources})
         file(STRINGS ${f} inclusions REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
         foreach(ligne ${inclusions})
             if(ligne MATCHES "include[ \t]*<Q")
-                list(APPEND fautes "${f}: Qt dans le noyau: ${ligne}")
+                if(dansLeCoeur GREATER -1)
+                    list(APPEND fautes "${f}: Qt dans le noyau: ${ligne}")
+                endif()
             elseif(ligne MATCHES "include[ \t]*\"([a-z]+)/")
-                list(FIND couches ${CMAKE_MATCH_1} cible)
-                if(cible GREATER rang)
-                    list(APPEND fautes "${f}: ${couche} inclut ${CMAKE_MATCH_1}: ${ligne}")
+                set(cible ${CMAKE_MATCH_1})
+                list(FIND couches ${cible} rangCible)
+                if(dansLeCoeur GREATER -1 AND rangCible GREATER rang)
+                    list(APPEND fautes "${f}: ${couche} inclut ${cible}: ${ligne}")
+                elseif(cible IN_LIST interdits_${couche})
+                    list(APPEND fautes "${f}: ${couche} inclut ${cible}: ${ligne}")
                 endif()
             endif()
         endforeach()

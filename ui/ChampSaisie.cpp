@@ -193,6 +193,20 @@ void ChampSaisie::ValiderNom() {
     emit valideNom(text());
 }
 
+bool ChampSaisie::event(QEvent* e) {
+    // Undo and redo belong to the field only while it holds a text being typed; else
+    // they are the project's, and reach the window's commands.
+    if (e->type() == QEvent::ShortcutOverride && !edite_) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (k->matches(QKeySequence::Undo) || k->matches(QKeySequence::Redo) ||
+            k->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+            k->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(e);
+}
+
 void ChampSaisie::keyPressEvent(QKeyEvent* e) {
     // Enter is acted on when the key is released; it must not also reach the window
     // (a dialog's default button).

@@ -89,6 +89,7 @@ signals:
     void quitte();
 
 protected:
+    bool event(QEvent* evenement) override;
     void keyPressEvent(QKeyEvent* evenement) override;
     void keyReleaseEvent(QKeyEvent* evenement) override;
     void focusInEvent(QFocusEvent* evenement) override;

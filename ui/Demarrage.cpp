@@ -1,6 +1,8 @@
 #include "ui/Demarrage.h"
 
-#include "ui/Illustration.h"
+#include "report/Illustration.h"
+#include "ui/AideContextuelle.h"
+#include "ui/DialoguesFichiers.h"
 #include "ui/modAffichages.h"
 
 #include <QApplication>
@@ -20,6 +22,8 @@ namespace {
 void TraduireQt(QApplication& application) {
     const QLocale francais(QLocale::French, QLocale::France);
     QLocale::setDefault(francais);
+    // Sizes and dates of the file dialogs follow the system's locale, not this one.
+    FranciserDialoguesFichiers(application);
     if (application.findChild<QTranslator*>() != nullptr)
         return;
     auto* traduction = new QTranslator(&application);
@@ -36,6 +40,7 @@ void ConfigurerApplication(QApplication& application) {
     QCoreApplication::setOrganizationName(QStringLiteral("NORDAVE"));
     QCoreApplication::setApplicationName(QStringLiteral("VARQUIN"));
     TraduireQt(application);
+    InstallerAideContextuelle(application);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     application.setFont(Police(9));
     QPixmap icone(64, 64);

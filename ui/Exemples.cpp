@@ -1,6 +1,7 @@
 #include "ui/Exemples.h"
 
 #include "common/Chemins.h"
+#include "data/modCopieUtilisateur.h"
 
 #include <QDir>
 #include <map>
@@ -21,17 +22,41 @@ QString Titre(const QString& fichier) {
     const auto it = titres.find(fichier);
     return it != titres.end() ? it->second : QFileInfo(fichier).completeBaseName();
 }
+
+const QStringList FiltreExemples = {QStringLiteral("*.vqp")};
+
+bool AExemples(const QDir& dossier) {
+    return dossier.exists() && !dossier.entryList(FiltreExemples, QDir::Files).isEmpty();
+}
 } // namespace
 
+QString DossierExemples() {
+    // An empty data folder would be read as the working folder, which is anyone's.
+    QStringList donnees;
+    if (!InstallDir.empty())
+        donnees << QString::fromStdString(InstallDir);
+    const std::string origine = OrigineCopieUtilisateur();
+    if (!origine.empty())
+        donnees << QString::fromStdString(origine);
+    for (const QString& d : donnees) {
+        for (const QString& relatif : {QStringLiteral("examples"), QStringLiteral("../examples")}) {
+            const QDir dossier(QDir(d).filePath(relatif));
+            if (AExemples(dossier))
+                return QDir::cleanPath(dossier.absolutePath());
+        }
+    }
+    return {};
+}
+
 std::vector<Exemple> ListerExemples() {
-    const QDir installation(QString::fromStdString(InstallDir));
-    QDir dossier(installation.filePath(QStringLiteral("examples")));
-    if (!dossier.exists())
-        dossier.setPath(installation.filePath(QStringLiteral("../examples")));
     std::vector<Exemple> exemples;
+    const QString chemin = DossierExemples();
+    if (chemin.isEmpty())
+        return exemples;
+    const QDir dossier(chemin);
     const QStringList fichiers =
-        dossier.entryList({QStringLiteral("*.vqp")}, QDir::Files | QDir::Readable, QDir::Name);
+        dossier.entryList(FiltreExemples, QDir::Files | QDir::Readable, QDir::Name);
     for (const QString& f : fichiers)
-        exemples.push_back({Titre(f), QDir::cleanPath(dossier.absoluteFilePath(f))});
+        exemples.push_back({Titre(f), dossier.absoluteFilePath(f)});
     return exemples;
 }

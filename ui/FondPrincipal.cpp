@@ -1,6 +1,6 @@
 #include "ui/FondPrincipal.h"
 
-#include "ui/Illustration.h"
+#include "report/Illustration.h"
 #include "ui/modAffichages.h"
 
 #include <QPainter>

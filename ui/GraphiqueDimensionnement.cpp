@@ -26,6 +26,26 @@ QString Volume(const BallonBalayage& b) {
     return Nombre(b.Vn) + QStringLiteral(" l");
 }
 
+QString TexteCible(double cible) {
+    return QStringLiteral("Couverture visée : ") + Nombre(cible) + QStringLiteral(" %");
+}
+
+// Whether the segment ab crosses the rectangle or lies inside it.
+bool SegmentCroise(const QPointF& a, const QPointF& b, const QRectF& r) {
+    if (r.contains(a) || r.contains(b))
+        return true;
+    const QLineF segment(a, b);
+    const QLineF bords[] = {{r.topLeft(), r.topRight()},
+                            {r.topRight(), r.bottomRight()},
+                            {r.bottomRight(), r.bottomLeft()},
+                            {r.bottomLeft(), r.topLeft()}};
+    for (const QLineF& bord : bords) {
+        if (segment.intersects(bord) == QLineF::BoundedIntersection)
+            return true;
+    }
+    return false;
+}
+
 void Triangle(QPainter& p, const QPointF& c, double r) {
     const QPointF sommets[] = {c + QPointF(0, -r), c + QPointF(r * 0.87, r * 0.5),
                                c + QPointF(-r * 0.87, r * 0.5)};
@@ -167,29 +187,72 @@ void GraphiqueDimensionnement::TracerCible(QPainter& p, const QRectF& zone) cons
     const double y = zone.bottom() - zone.height() * std::clamp(*cible_, 0.0, yMax_) / yMax_;
     p.setPen(QPen(CouleurCible, 1.5, Qt::DashLine));
     p.drawLine(QPointF(zone.left(), y), QPointF(zone.right(), y));
-    const int h = fontMetrics().height();
-    p.drawText(QRectF(zone.right() - 204, y - h - 1, 200, h), Qt::AlignRight | Qt::AlignBottom,
-               QStringLiteral("Couverture visée : ") + Nombre(*cible_) + QStringLiteral(" %"));
+    p.drawText(EtiquetteCible(), Qt::AlignRight | Qt::AlignVCenter, TexteCible(*cible_));
+}
+
+std::vector<GraphiqueDimensionnement::Courbe> GraphiqueDimensionnement::Courbes() const {
+    std::vector<Courbe> courbes;
+    const std::size_t nb = balayage_ ? balayage_->grille.ballons.size() : 0;
+    for (std::size_t j = 0; j < nb; ++j) {
+        Courbe courbe{j, {}};
+        for (std::size_t i = j; i < balayage_->points.size(); i += nb) {
+            if (const auto q = Position(i)) {
+                courbe.points << *q;
+            } else if (!courbe.points.isEmpty()) {
+                courbes.push_back(courbe);
+                courbe.points.clear();
+            }
+        }
+        if (!courbe.points.isEmpty())
+            courbes.push_back(courbe);
+    }
+    return courbes;
+}
+
+bool GraphiqueDimensionnement::CroiseCourbes(const QRectF& rectangle) const {
+    // The points' marks reach 7 px around them, the lines a pixel or two.
+    for (std::size_t i = 0; balayage_ && i < balayage_->points.size(); ++i) {
+        if (const auto q = Position(i); q && rectangle.adjusted(-8, -8, 8, 8).contains(*q))
+            return true;
+    }
+    const QRectF autour = rectangle.adjusted(-3, -3, 3, 3);
+    for (const Courbe& courbe : Courbes()) {
+        const QPolygonF& c = courbe.points;
+        for (qsizetype k = 0; k + 1 < c.size(); ++k) {
+            if (SegmentCroise(c[k], c[k + 1], autour))
+                return true;
+        }
+    }
+    return false;
+}
+
+QRectF GraphiqueDimensionnement::EtiquetteCible() const {
+    if (balayage_ == nullptr || grandeur_ != Grandeur::Couverture || !cible_ ||
+        !std::isfinite(*cible_))
+        return {};
+    const QRectF zone = Zone();
+    const double y = zone.bottom() - zone.height() * std::clamp(*cible_, 0.0, yMax_) / yMax_;
+    const QSizeF taille(fontMetrics().horizontalAdvance(TexteCible(*cible_)) + 4,
+                        fontMetrics().height());
+    const double droite = zone.right() - taille.width() - 4, gauche = zone.left() + 6;
+    const double dessus = y - taille.height() - 2, dessous = y + 2;
+    // Beside the line: at its right end, then at its left end; above it, then below.
+    for (const QPointF& coin : {QPointF(droite, dessus), QPointF(droite, dessous),
+                                QPointF(gauche, dessus), QPointF(gauche, dessous)}) {
+        const QRectF r(coin, taille);
+        if (zone.contains(r) && !CroiseCourbes(r))
+            return r;
+    }
+    // Above the plot, at the end of the vertical axis' title line, where no curve goes.
+    return {QPointF(zone.right() - taille.width(), zone.top() - taille.height() - 8), taille};
 }
 
 void GraphiqueDimensionnement::TracerCourbes(QPainter& p) const {
-    const std::size_t nb = balayage_->grille.ballons.size();
-    for (std::size_t j = 0; j < nb; ++j) {
-        QPolygonF ligne;
+    for (const Courbe& courbe : Courbes()) {
         // The project's tank stands out.
-        const double epaisseur = balayage_->grille.ballons[j].projet ? 3 : 1.5;
-        const auto tracer = [&] {
-            p.setPen(QPen(CouleurBallon(j), epaisseur));
-            p.drawPolyline(ligne);
-            ligne.clear();
-        };
-        for (std::size_t i = j; i < balayage_->points.size(); i += nb) {
-            if (const auto q = Position(i))
-                ligne << *q;
-            else
-                tracer();
-        }
-        tracer();
+        const double epaisseur = balayage_->grille.ballons[courbe.ballon].projet ? 3 : 1.5;
+        p.setPen(QPen(CouleurBallon(courbe.ballon), epaisseur));
+        p.drawPolyline(courbe.points);
     }
     for (std::size_t i = 0; i < balayage_->points.size(); ++i) {
         const auto q = Position(i);

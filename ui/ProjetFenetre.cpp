@@ -4,6 +4,7 @@
 #include "common/Notificateur.h"
 #include "project/clsprojet.h"
 #include "report/frmImpression.h"
+#include "ui/HistoriqueProjet.h"
 #include "ui/frmProjet.h"
 
 #include <QFileInfo>
@@ -25,7 +26,9 @@ template <typename Action> bool Proteger(Action action, const std::string& avant
 }
 } // namespace
 
-ProjetFenetre::ProjetFenetre() : projet_(std::make_unique<clsprojet>()), fenetre_(new frmProjet) {
+ProjetFenetre::ProjetFenetre()
+    : projet_(std::make_unique<clsprojet>()), fenetre_(new frmProjet),
+      historique_(std::make_unique<HistoriqueProjet>([this] { return projet_.get(); })) {
     fenetre_->projet = projet_.get();
     try {
         (void)projet_->Nouveau(fenetre_);
@@ -34,6 +37,9 @@ ProjetFenetre::ProjetFenetre() : projet_(std::make_unique<clsprojet>()), fenetre
         throw;
     }
     fenetre_->Init();
+    QObject::connect(fenetre_, &frmProjet::projetAffiche, historique_.get(),
+                     &HistoriqueProjet::Noter);
+    historique_->Commencer();
 }
 
 ProjetFenetre::~ProjetFenetre() {
@@ -53,39 +59,43 @@ void ProjetFenetre::Activee() {
     projet_->DevenirActif();
 }
 
-void ProjetFenetre::Ouvrir(const QString& chemin) {
+bool ProjetFenetre::Ouvrir(const QString& chemin) {
+    return Lire(chemin, "Le projet n'a pas pu être ouvert.\n",
+                [this](const std::string& c) { projet_->Ouvrir(c); });
+}
+
+bool ProjetFenetre::OuvrirExemple(const QString& chemin) {
+    return Lire(chemin, "L'exemple n'a pas pu être ouvert.\n",
+                [this](const std::string& c) { projet_->OuvrirCommeNouveau(c); });
+}
+
+bool ProjetFenetre::Lire(const QString& chemin, const std::string& echec,
+                         const std::function<void(const std::string&)>& lecture) {
     projet_->DevenirActif();
-    try {
-        projet_->Ouvrir(chemin.toStdString());
-    } catch (const ErreurExecution& e) {
-        // The project stays the new, empty one, under its own name: saving it must not
-        // overwrite the file that could not be read.
-        Informer(std::string("Le projet n'a pas pu être ouvert.\n") + e.what() +
-                 "\nUn projet vide est ouvert à sa place.");
-    }
+    // A file that cannot be read leaves no project behind: the caller drops this one.
+    if (!Proteger([&] { lecture(chemin.toStdString()); }, echec))
+        return false;
     // The results shown are those of a run of the opened inputs, not the ones the
     // file carries from the program that wrote it.
     Proteger([this] { (void)projet_->SimulerORIN(true); });
-}
-
-void ProjetFenetre::OuvrirExemple(const QString& chemin) {
-    projet_->DevenirActif();
-    try {
-        projet_->OuvrirCommeNouveau(chemin.toStdString());
-    } catch (const ErreurExecution& e) {
-        Informer(std::string("L'exemple n'a pas pu être ouvert.\n") + e.what());
-    }
-    Proteger([this] { (void)projet_->SimulerORIN(true); });
+    historique_->Commencer();
+    return true;
 }
 
 bool ProjetFenetre::Enregistrer() {
-    return Proteger([this] { projet_->Enregistrer(); }, "Le projet n'a pas été enregistré.\n");
+    if (!Proteger([this] { projet_->Enregistrer(); }, "Le projet n'a pas été enregistré.\n"))
+        return false;
+    historique_->Enregistre();
+    return true;
 }
 
 bool ProjetFenetre::EnregistrerSous(const QString& chemin) {
     // A project that could not be written under its new name keeps its old one.
-    return Proteger([&] { projet_->EnregistrerSous(chemin.toStdString()); },
-                    "Le projet n'a pas été enregistré.\n");
+    if (!Proteger([&] { projet_->EnregistrerSous(chemin.toStdString()); },
+                  "Le projet n'a pas été enregistré.\n"))
+        return false;
+    historique_->Enregistre();
+    return true;
 }
 
 bool ProjetFenetre::Modifie() const {
@@ -107,7 +117,16 @@ QString ProjetFenetre::Chemin() const {
 }
 
 void ProjetFenetre::Annuler() {
+    // A text typed and not validated is what « Annuler » throws away first.
+    if (fenetre_ && !fenetre_->SaisieEnCours() && historique_->Pile().canUndo()) {
+        historique_->Pile().undo();
+        return;
+    }
     Proteger([this] { (void)projet_->SimulerORIN(true); });
+}
+
+void ProjetFenetre::Retablir() {
+    historique_->Pile().redo();
 }
 
 void ProjetFenetre::Calculer() {

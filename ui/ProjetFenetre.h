@@ -6,10 +6,13 @@
 #include "ui/ProjetUI.h"
 
 #include <QPointer>
+#include <functional>
 #include <memory>
+#include <string>
 
 class clsprojet;
 class frmProjet;
+class HistoriqueProjet;
 
 class ProjetFenetre : public ProjetUI {
 public:
@@ -20,8 +23,8 @@ public:
 
     QWidget* Fenetre() override;
     void Activee() override;
-    void Ouvrir(const QString& chemin) override;
-    void OuvrirExemple(const QString& chemin) override;
+    bool Ouvrir(const QString& chemin) override;
+    bool OuvrirExemple(const QString& chemin) override;
     bool Enregistrer() override;
     bool EnregistrerSous(const QString& chemin) override;
     bool Modifie() const override;
@@ -29,16 +32,24 @@ public:
     QString NomAffiche() const override;
     QString Chemin() const override;
     void Annuler() override;
+    void Retablir() override;
     void Calculer() override;
     void ApercuAvantImpression(QWidget* cadre) override;
     void Imprimer(QWidget* cadre) override;
 
     clsprojet& Projet() { return *projet_; }
+    HistoriqueProjet& Historique() { return *historique_; }
     frmProjet* Formulaire() const;
 
 private:
+    // Reads the file with `lecture`; false, after telling `echec` and why, when it could
+    // not be read.
+    bool Lire(const QString& chemin, const std::string& echec,
+              const std::function<void(const std::string&)>& lecture);
+
     std::unique_ptr<clsprojet> projet_;
     QPointer<frmProjet> fenetre_;
+    std::unique_ptr<HistoriqueProjet> historique_;
 };
 
 class FabriqueProjetsFenetres : public FabriqueProjets {

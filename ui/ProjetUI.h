@@ -23,11 +23,12 @@ public:
     virtual void Activee() {}
 
     // Open: the project's file becomes `chemin`, the file is read into the project
-    // and its window redisplayed.
-    virtual void Ouvrir(const QString& chemin) = 0;
+    // and its window redisplayed. False when the file could not be read (the person
+    // has been told why): the project is then to be dropped.
+    virtual bool Ouvrir(const QString& chemin) = 0;
     // An example: read like Ouvrir, but the project keeps the name it was given as a
     // new project, so that saving it never writes over the example.
-    virtual void OuvrirExemple(const QString& chemin) { Ouvrir(chemin); }
+    virtual bool OuvrirExemple(const QString& chemin) { return Ouvrir(chemin); }
     // Save: the project is written to its current file, without a dialog. False when
     // it could not be (the person has been told why).
     virtual bool Enregistrer() = 0;
@@ -43,7 +44,10 @@ public:
     virtual QString Chemin() const { return {}; }
     // "&Annuler": recalculated from its stored data and redisplayed, discarding any
     // value typed and not validated.
+    // When no value is being typed, the last change is undone instead.
     virtual void Annuler() = 0;
+    // "&Rétablir": the last change undone is made again.
+    virtual void Retablir() {}
     // "&Calculer": one full calculation and redisplay, whatever the calculation mode.
     virtual void Calculer() = 0;
     // The report, previewed in a modal window / printed after the printer dialog.

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <algorithm>
 
@@ -27,6 +28,11 @@ const QString CleDossier = QStringLiteral("frmMain/dernierDossier");
 const QString CleRecents = QStringLiteral("frmMain/fichiersRecents");
 const QString ExtensionProjet = QStringLiteral(".vqp");
 constexpr int NombreRecents = 8;
+
+bool MemeDossier(const QString& a, const QString& b) {
+    return !a.isEmpty() && !b.isEmpty() &&
+           QDir::cleanPath(QDir(a).absolutePath()) == QDir::cleanPath(QDir(b).absolutePath());
+}
 
 // A name typed without the project's extension gets it, as the dialog's default
 // suffix gives it; a file without it would hide behind the dialog's filter.
@@ -52,6 +58,8 @@ frmMain::frmMain(FabriqueProjets& fabrique, QWidget* parent)
         it->second->Activee();
         setmenu(true);
     });
+    // "Suivante" and "Précédente" go round every window, in the order they were opened.
+    zone_->setActivationOrder(QMdiArea::CreationOrder);
     QSettings reglages;
     if (!restoreGeometry(reglages.value(CleGeometrie).toByteArray())) {
         resize(1100, 760);
@@ -102,11 +110,10 @@ void frmMain::CreerMenus() {
     QAction* ouvrir =
         Commande(fichier, "mnuFileOpen", QStringLiteral("&Ouvrir"), &frmMain::mnuFileOpen_Click);
     ouvrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    QMenu* exemples = fichier->addMenu(QStringLiteral("Ouvrir un e&xemple"));
-    exemples->setObjectName(QStringLiteral("mnuFileExemples"));
-    for (const Exemple& e : ListerExemples())
-        exemples->addAction(e.titre, this, [this, chemin = e.chemin] { OuvrirExemple(chemin); });
-    exemples->setEnabled(!exemples->isEmpty());
+    exemples_ = fichier->addMenu(QStringLiteral("Ouvrir un e&xemple"));
+    exemples_->setObjectName(QStringLiteral("mnuFileExemples"));
+    RemplirExemples();
+    connect(fichier, &QMenu::aboutToShow, this, &frmMain::RemplirExemples);
     recents_ = fichier->addMenu(QStringLiteral("Fichiers &récents"));
     recents_->setObjectName(QStringLiteral("mnuFileRecents"));
     RemplirRecents();
@@ -133,7 +140,10 @@ void frmMain::CreerMenus() {
     QMenu* edition = menuBar()->addMenu(QStringLiteral("&Edition"));
     edition->setObjectName(QStringLiteral("mnuEdit"));
     edition->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
-    Commande(edition, "mnuEditUndo", QStringLiteral("&Annuler"), &frmMain::mnuEditUndo_Click);
+    Commande(edition, "mnuEditUndo", QStringLiteral("&Annuler"), &frmMain::mnuEditUndo_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Commande(edition, "mnuEditRedo", QStringLiteral("&Rétablir"), &frmMain::mnuEditRedo_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
 
     QAction* calculer = menuBar()->addAction(QStringLiteral("&Calculer"));
     calculer->setObjectName(QStringLiteral("mnuCalculer"));
@@ -144,6 +154,8 @@ void frmMain::CreerMenus() {
     outils->menuAction()->setObjectName(QStringLiteral("mnuTools"));
     Commande(outils, "mnuToolsOptions", QStringLiteral("&Options..."),
              &frmMain::mnuToolsOptions_Click);
+
+    CreerMenuFenetre();
 
     QMenu* aide = menuBar()->addMenu(QStringLiteral("&?"));
     aide->setObjectName(QStringLiteral("mnuHelp"));
@@ -165,53 +177,143 @@ void frmMain::setmenu(bool enabled) {
         a->setEnabled(enabled);
 }
 
+void frmMain::RemplirExemples() {
+    exemples_->clear();
+    for (const Exemple& e : ListerExemples())
+        exemples_->addAction(e.titre, this, [this, chemin = e.chemin] { OuvrirExemple(chemin); });
+    exemples_->setEnabled(!exemples_->isEmpty());
+}
+
+void frmMain::CreerMenuFenetre() {
+    fenetres_ = menuBar()->addMenu(QStringLiteral("Fe&nêtre"));
+    fenetres_->setObjectName(QStringLiteral("mnuWindow"));
+    const auto commande = [this](const char* nom, const QString& libelle, auto action,
+                                 const QList<QKeySequence>& raccourcis = {}) {
+        QAction* a = fenetres_->addAction(libelle);
+        a->setObjectName(QString::fromLatin1(nom));
+        a->setShortcuts(raccourcis);
+        connect(a, &QAction::triggered, zone_, action);
+        commandesFenetres_.push_back(a);
+    };
+    commande("mnuWindowCascade", QStringLiteral("&Cascade"), &QMdiArea::cascadeSubWindows);
+    commande("mnuWindowTile", QStringLiteral("&Mosaïque"), &QMdiArea::tileSubWindows);
+    // The frame's own shortcut: the area's Ctrl+Tab would only swap the last two windows.
+    commande("mnuWindowNext", QStringLiteral("&Suivante"), &QMdiArea::activateNextSubWindow,
+             {QKeySequence(Qt::CTRL | Qt::Key_Tab)});
+    // Shown as Ctrl+Maj+Tab; the keyboard sends Shift+Tab as Backtab.
+    commande("mnuWindowPrevious", QStringLiteral("&Précédente"),
+             &QMdiArea::activatePreviousSubWindow,
+             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
+    for (QAction* a : commandesFenetres_)
+        a->setShortcutContext(Qt::WindowShortcut);
+    fenetres_->addSeparator();
+    connect(fenetres_, &QMenu::aboutToShow, this, &frmMain::RemplirFenetres);
+    ActualiserCommandesFenetres();
+}
+
+void frmMain::ActualiserCommandesFenetres() {
+    for (QAction* a : commandesFenetres_)
+        a->setEnabled(!projets_.empty());
+}
+
+void frmMain::RemplirFenetres() {
+    // The list after the commands and their separator is made anew each time.
+    const QList<QAction*> actions = fenetres_->actions();
+    for (qsizetype i = static_cast<qsizetype>(commandesFenetres_.size()) + 1; i < actions.size();
+         ++i) {
+        fenetres_->removeAction(actions[i]);
+        actions[i]->deleteLater();
+    }
+    int numero = 1;
+    for (QMdiSubWindow* fenetre : zone_->subWindowList()) {
+        const auto it = projets_.find(fenetre);
+        if (it == projets_.end())
+            continue;
+        const QString nom = it->second->NomAffiche();
+        QAction* a =
+            fenetres_->addAction(numero <= 9 ? QStringLiteral("&%1 %2").arg(numero).arg(nom)
+                                             : QStringLiteral("%1 %2").arg(numero).arg(nom));
+        ++numero;
+        a->setCheckable(true);
+        a->setChecked(fenetre == zone_->currentSubWindow());
+        a->setStatusTip(fenetre->windowTitle());
+        connect(a, &QAction::triggered, this, [this, fenetre = QPointer<QMdiSubWindow>(fenetre)] {
+            if (fenetre)
+                zone_->setActiveSubWindow(fenetre);
+        });
+    }
+}
+
 ProjetUI* frmMain::ProjetActif() const {
     // The current child stays current while a dialog of the frame is active.
     const auto it = projets_.find(zone_->currentSubWindow());
     return it == projets_.end() ? nullptr : it->second.get();
 }
 
-ProjetUI* frmMain::LoadNewDoc() {
-    std::unique_ptr<ProjetUI> projet;
+std::unique_ptr<ProjetUI> frmMain::CreerProjet() {
     try {
-        projet = fabrique_.NouveauProjet();
+        return fabrique_.NouveauProjet();
     } catch (const std::exception& e) {
         notificateur().Message(TexteException(e), TitreApplication);
         return nullptr;
     }
+}
+
+ProjetUI* frmMain::LoadNewDoc() {
+    std::unique_ptr<ProjetUI> projet = CreerProjet();
+    return projet ? Installer(std::move(projet)) : nullptr;
+}
+
+ProjetUI* frmMain::Installer(std::unique_ptr<ProjetUI> projet) {
     ProjetUI* p = projet.get();
     QMdiSubWindow* fenetre = zone_->addSubWindow(p->Fenetre());
     fenetre->setAttribute(Qt::WA_DeleteOnClose);
     fenetre->installEventFilter(this);
     projets_[fenetre] = std::move(projet);
-    // As wide as the project asks and as high as the frame's free area: a change of
-    // system type that makes the project longer then needs no scroll bar where the
-    // screen has room for it.
+    // The whole free area of the frame: a change of system type that makes the project
+    // longer then needs no scroll bar where the screen has room for it, and on a large
+    // screen the sections and charts take the room there is (the sheet keeps the width
+    // of its fullest system, with a scroll bar on a narrower one).
     const QSize zone = zone_->viewport()->size();
     if (zone.width() > 100 && zone.height() > 100)
-        fenetre->resize(QSize(fenetre->sizeHint().width(), zone.height()).boundedTo(zone));
+        fenetre->resize(zone);
     fenetre->show();
     zone_->setActiveSubWindow(fenetre);
     p->Activee();
     setmenu(true);
+    ActualiserCommandesFenetres();
     return p;
 }
 
-ProjetUI* frmMain::OuvrirFichier(const QString& chemin) {
-    ProjetUI* p = LoadNewDoc();
-    if (p != nullptr) {
-        p->Ouvrir(chemin);
-        if (!p->JamaisEnregistre())
-            RetenirRecent(p->Chemin());
+void frmMain::ReactiverCourant() {
+    const auto it = projets_.find(zone_->currentSubWindow());
+    if (it != projets_.end())
+        it->second->Activee();
+}
+
+ProjetUI* frmMain::Lire(const QString& chemin, bool (ProjetUI::*lecture)(const QString&)) {
+    // Read before it gets a window: a file that cannot be read leaves nothing behind.
+    std::unique_ptr<ProjetUI> projet = CreerProjet();
+    if (projet == nullptr)
+        return nullptr;
+    if (!((*projet).*lecture)(chemin)) {
+        projet.reset();
+        ReactiverCourant();
+        return nullptr;
     }
+    return Installer(std::move(projet));
+}
+
+ProjetUI* frmMain::OuvrirFichier(const QString& chemin) {
+    ProjetUI* p = Lire(chemin, &ProjetUI::Ouvrir);
+    if (p != nullptr && !p->JamaisEnregistre())
+        RetenirRecent(p->Chemin());
     return p;
 }
 
 ProjetUI* frmMain::OuvrirExemple(const QString& chemin) {
-    ProjetUI* p = LoadNewDoc();
-    if (p != nullptr)
-        p->OuvrirExemple(chemin);
-    return p;
+    return Lire(chemin, &ProjetUI::OuvrirExemple);
 }
 
 bool frmMain::eventFilter(QObject* objet, QEvent* evenement) {
@@ -264,6 +366,7 @@ void frmMain::ProjetFerme(QMdiSubWindow* fenetre) {
     if (projets_.erase(fenetre) == 0)
         return;
     setmenu(false);
+    ActualiserCommandesFenetres();
 }
 
 bool frmMain::Sauver(ProjetUI& projet) {
@@ -276,6 +379,7 @@ bool frmMain::Sauver(ProjetUI& projet) {
 }
 
 bool frmMain::SauverSous(ProjetUI& projet) {
+    proposition_ = PropositionEnregistrement(projet);
     const QString choisi = DialogueEnregistrerSous();
     if (choisi.isEmpty())
         return false;
@@ -314,11 +418,25 @@ void frmMain::RemplirRecents() {
 }
 
 QString frmMain::DernierDossier() const {
-    return QSettings().value(CleDossier, QDir::currentPath()).toString();
+    const QString retenu = QSettings().value(CleDossier).toString();
+    if (!retenu.isEmpty() && QDir(retenu).exists() && !MemeDossier(retenu, DossierExemples()))
+        return retenu;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
 void frmMain::RetenirDossier(const QString& fichier) {
-    QSettings().setValue(CleDossier, QFileInfo(fichier).absolutePath());
+    // The installed examples are read, never written: their folder is not where the
+    // person keeps projects.
+    const QString dossier = QFileInfo(fichier).absolutePath();
+    if (!MemeDossier(dossier, DossierExemples()))
+        QSettings().setValue(CleDossier, dossier);
+}
+
+QString frmMain::PropositionEnregistrement(const ProjetUI& projet) const {
+    const QString titre = projet.JamaisEnregistre() ? QStringLiteral("Nouveau projet")
+                                                    : QFileInfo(projet.Chemin()).completeBaseName();
+    return QDir(DernierDossier()).filePath(titre + ExtensionProjet);
 }
 
 QString frmMain::DialogueOuvrir() {
@@ -327,12 +445,14 @@ QString frmMain::DialogueOuvrir() {
 }
 
 QString frmMain::DialogueEnregistrerSous() {
-    QFileDialog dialogue(this, QStringLiteral("Enregistrer sous"), DernierDossier(),
+    const QFileInfo propose(proposition_);
+    QFileDialog dialogue(this, QStringLiteral("Enregistrer sous"), propose.absolutePath(),
                          QStringLiteral("Tous les fichiers (*%1)").arg(ExtensionProjet));
     dialogue.setAcceptMode(QFileDialog::AcceptSave);
     dialogue.setDefaultSuffix(ExtensionProjet.mid(1));
     // Replacing a file is asked first (the dialog's own question).
     dialogue.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialogue.selectFile(propose.fileName());
     if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
         return {};
     return dialogue.selectedFiles().front();
@@ -394,6 +514,11 @@ void frmMain::mnuEditUndo_Click() {
         p->Annuler();
 }
 
+void frmMain::mnuEditRedo_Click() {
+    if (ProjetUI* p = ProjetActif())
+        p->Retablir();
+}
+
 void frmMain::mnuCalculer_Click() {
     if (ProjetUI* p = ProjetActif())
         p->Calculer();
@@ -414,7 +539,7 @@ void frmMain::mnuHelpSearchForHelpOn_Click() {
     const std::string aide = CheminInstall("\\help\\index.htm");
     const QString page = QFileInfo(QString::fromStdString(aide)).absoluteFilePath();
     if (aide_ == nullptr)
-        aide_ = new frmAide(this);
+        aide_ = frmAide::Unique(this);
     if (!aide_->Ouvrir(page)) {
         notificateur().Message("La page d'aide est introuvable : « " + page.toStdString() + " ».",
                                TitreApplication);

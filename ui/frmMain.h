@@ -10,6 +10,7 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <vector>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -41,6 +42,13 @@ public:
     // "Ouvrir un exemple": a new project read from the example `chemin`, under its own
     // new name. Returns the new project (null when it could not be created).
     ProjetUI* OuvrirExemple(const QString& chemin);
+    // Fills "Ouvrir un exemple" from the data folder; done again each time the File menu
+    // opens, since the data folder is known only once the data have loaded.
+    void RemplirExemples();
+
+    // Where "Enregistrer sous" proposes to save the project: its title (its file's name,
+    // or « Nouveau projet » before it was ever saved) in the last folder used.
+    QString PropositionEnregistrement(const ProjetUI& projet) const;
 
     // The project of the active child window, or null when none.
     ProjetUI* ProjetActif() const;
@@ -59,6 +67,7 @@ public:
     void mnuFilePrint_Click();
     void mnuFileExit_Click();
     void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
     void mnuCalculer_Click();
     void mnuToolsOptions_Click();
     void mnuHelpSearchForHelpOn_Click();
@@ -85,6 +94,19 @@ protected:
 
 private:
     void CreerMenus();
+    void CreerMenuFenetre();
+    // The open projects listed in the Window menu, the active one checked.
+    void RemplirFenetres();
+    void ActualiserCommandesFenetres();
+    std::unique_ptr<ProjetUI> CreerProjet();
+    // The project into a new child window, made active.
+    ProjetUI* Installer(std::unique_ptr<ProjetUI> projet);
+    // A new project read from `chemin` by `lecture`, then given its window; nothing when
+    // the file could not be read.
+    ProjetUI* Lire(const QString& chemin, bool (ProjetUI::*lecture)(const QString&));
+    // After a project that was never shown is dropped: the active window's project is
+    // the program's active project again.
+    void ReactiverCourant();
     QAction* Commande(class QMenu* menu, const char* nom, const QString& libelle,
                       void (frmMain::*action)());
     QString DernierDossier() const;
@@ -107,4 +129,9 @@ private:
     QPointer<frmAide> aide_;
     bool premiereFois_ = false;
     class QMenu* recents_ = nullptr;
+    class QMenu* exemples_ = nullptr;
+    class QMenu* fenetres_ = nullptr;
+    std::vector<QAction*> commandesFenetres_;
+    // What the Save As dialog proposes for the project being saved.
+    QString proposition_;
 };

@@ -239,6 +239,13 @@ void frmProjet::AfficherEconomie() {
     lblEconomie_->setText(texte);
 }
 
+bool frmProjet::SaisieEnCours() const {
+    for (const auto& [nom, champ] : champs_.Tous())
+        if (champ->Edite())
+            return true;
+    return false;
+}
+
 void frmProjet::cmdEconomie_Click() {
     if (projet == nullptr)
         return;
@@ -272,6 +279,11 @@ void frmProjet::Basculer(std::initializer_list<QWidget*> contenus, BoutonImage* 
 
 void frmProjet::picResultats_Click() {
     Basculer({Section("contenuResultats")}, picResultats_);
+    // Folded, the results keep their title's height; the space left goes under them.
+    auto* pile = static_cast<QBoxLayout*>(feuille_->layout());
+    const bool replie = picResultats_->Replie();
+    pile->setStretchFactor(Section("fResultats"), replie ? 0 : 1);
+    pile->setStretch(pile->count() - 1, replie ? 1 : 0);
 }
 
 void frmProjet::picSBesoin_Click() {

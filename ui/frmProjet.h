@@ -48,6 +48,8 @@ public:
     void Init();
     // The ten display operations, in this order.
     void AfficherProjet() override;
+    // True while a field holds a text the person typed and has not validated.
+    bool SaisieEnCours() const;
     void DefinirLegende(const std::string& legende) override;
     // The run's messages in message boxes, in their order: the direct ones always,
     // the numbered ones while numbered messages are switched on.

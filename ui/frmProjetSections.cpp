@@ -153,8 +153,10 @@ void frmProjet::CreerSections() {
     haut->addWidget(CreerBesoins(), 1, Qt::AlignTop);
     pile->addLayout(haut);
     pile->addWidget(CreerSysteme());
-    pile->addWidget(CreerResultats());
-    pile->addStretch(1);
+    // The results take the height the sections leave, their chart growing with the
+    // window; folded, they give it to the space under them (picResultats_Click).
+    pile->addWidget(CreerResultats(), 1);
+    pile->addStretch(0);
     defilement_->setWidget(feuille_);
     disposition->addWidget(defilement_);
 }
@@ -416,7 +418,8 @@ QWidget* frmProjet::CreerResultats() {
     bilan_->setMinimumSize(PixelsX(6000), PixelsY(2000));
     ligne->addWidget(flxResultats_, 0, Qt::AlignTop);
     ligne->addWidget(bilan_, 1);
-    pile->addLayout(ligne);
+    bilan_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    pile->addLayout(ligne, 1);
     // What the results are worth: a summary and the dialog that sets its hypotheses.
     auto* economie = new QHBoxLayout;
     cmdEconomie_ = new QPushButton(QStringLiteral("Économie..."));

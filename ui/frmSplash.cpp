@@ -1,7 +1,7 @@
 #include "ui/frmSplash.h"
 
 #include "common/Notificateur.h"
-#include "ui/Illustration.h"
+#include "report/Illustration.h"
 #include "ui/modAffichages.h"
 
 #include <QCoreApplication>

@@ -1,24 +1,32 @@
 // The program on a 1280 x 800 screen, as a new user meets it: Qt's own dialogs in
-// French, the main window within the screen, the results in sight without
-// scrolling, the lists and the communes found by typing, a surveyed horizon imported.
+// French on a desktop in another language, the main window within the screen, the
+// results in sight without scrolling and their chart growing with the window, the
+// lists and the communes found by typing, a surveyed horizon imported, the sizing
+// chart's labels clear of its curves.
 
 #include "OutilsTest.h"
 #include "data/modCommunes.h"
 #include "data/modLibelles.h"
+#include "project/ImportHorizon.h"
 #include "project/clsprojet.h"
 #include "ui/GraphiqueBilan.h"
+#include "ui/GraphiqueDimensionnement.h"
 #include "ui/GraphiqueMasque.h"
 #include "ui/ProjetFenetre.h"
 #include "ui/Raccords.h"
 #include "ui/RechercheCommune.h"
 #include "ui/ResultatsGrille.h"
 #include "ui/frmChoix.h"
+#include "ui/frmImportHorizon.h"
 #include "ui/frmMain.h"
 #include "ui/frmMasques.h"
 #include "ui/frmProjet.h"
 
 #include <QCompleter>
 #include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -26,8 +34,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 
 namespace {
 // Whether the widget lies whole inside the visible part of the scroll area.
@@ -52,6 +62,41 @@ private slots:
         };
         QCOMPARE(texte(QDialogButtonBox::Cancel), QStringLiteral("Annuler"));
         QCOMPARE(texte(QDialogButtonBox::Save), QStringLiteral("Enregistrer"));
+
+        // The file dialog's headings, sizes, types and dates, on a desktop in English.
+        QCOMPARE(QLocale::system().language(), QLocale::C);
+        QTemporaryDir dossier;
+        QVERIFY(QDir(dossier.path()).mkdir(QStringLiteral("sous-dossier")));
+        for (const auto& [nom, taille] : {std::pair{"six.txt", 6}, {"cinq.bin", 5519}}) {
+            QFile f(dossier.filePath(QString::fromLatin1(nom)));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(taille, 'x')) == taille);
+        }
+        QFileDialog dialogue(nullptr, QStringLiteral("Ouvrir"), dossier.path());
+        dialogue.setOption(QFileDialog::DontUseNativeDialog);
+        dialogue.setViewMode(QFileDialog::Detail);
+        QVERIFY(Montrer(dialogue));
+        const auto* vue = dialogue.findChild<QTreeView*>(QStringLiteral("treeView"));
+        const QAbstractItemModel* modele = vue->model();
+        QTRY_COMPARE(modele->rowCount(vue->rootIndex()), 3);
+        QStringList entetes, lignes; // a file's type describes its content: not compared
+        for (int c = 0; c < 4; ++c)
+            entetes << modele->headerData(c, Qt::Horizontal).toString();
+        QCOMPARE(entetes, (QStringList{"Nom", "Taille", "Type", "Dernière modification"}));
+        const QString jour = QLocale().toString(
+            QFileInfo(dossier.filePath(QStringLiteral("six.txt"))).lastModified(),
+            QLocale::ShortFormat);
+        for (int l = 0; l < 3; ++l) {
+            const auto cellule = [&](int c) {
+                return modele->index(l, c, vue->rootIndex()).data().toString();
+            };
+            lignes << cellule(0) + " | " + cellule(1) + " | " +
+                          (cellule(1).isEmpty() ? cellule(2) : "-") + " | " +
+                          (cellule(3) == jour ? "(jour)" : cellule(3));
+        }
+        lignes.sort();
+        QCOMPARE(lignes,
+                 (QStringList{"cinq.bin | 5,39 Kio | - | (jour)", "six.txt | 6 octets | - | (jour)",
+                              "sous-dossier |  | Dossier | (jour)"}));
     }
 
     void fenetreRameneeDansLEcran() {
@@ -81,7 +126,7 @@ private slots:
         projet.Systeme->TypeSysteme(systeme.toStdString());
         projet.Masque->Masque_Existe = 1;
         projet.Appoint->TypeAppoint = "Appoint intégré";
-        p->Annuler();
+        (void)projet.SimulerORIN(true);
         QCoreApplication::processEvents();
         QVERIFY(f.Zone()->viewport()->rect().contains(f.Zone()->currentSubWindow()->geometry()));
         frmProjet* fenetre = p->Formulaire();
@@ -92,6 +137,54 @@ private slots:
         // The default mask, -130 to 130 at 0°, read back from the project's record
         // (32 stored points, 2 counted): the afternoon sun counts.
         QVERIFY(masque->SoleilCompte(60, 10));
+    }
+
+    // The project window opens over the whole free area; the results take the height
+    // the sections leave, their chart growing with the window, until they are folded.
+    void graphiqueGranditAvecLaFenetre() {
+        FabriqueProjetsFenetres fabrique;
+        frmMain f(fabrique);
+        f.Montrer();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        auto* p = static_cast<ProjetFenetre*>(f.LoadNewDoc());
+        QMdiSubWindow* fenetre = f.Zone()->currentSubWindow();
+        QCOMPARE(fenetre->size(), f.Zone()->viewport()->size());
+        fenetre->resize(fenetre->width(), fenetre->height() + 300);
+        QCoreApplication::processEvents();
+        const QWidget* feuille = p->Formulaire()->Defilement()->widget();
+        const auto* resultats = feuille->findChild<QGroupBox*>(QStringLiteral("fResultats"));
+        const auto vide = [&] { return feuille->height() - resultats->geometry().bottom() - 1; };
+        QVERIFY2(vide() <= 6, qPrintable(QString::number(vide())));
+        QVERIFY(p->Formulaire()->Bilan()->height() > 300);
+        p->Formulaire()->picResultats_Click();
+        QCoreApplication::processEvents();
+        QVERIFY(resultats->height() < 60);
+    }
+
+    // The target's label, beside its line or above the plot, never crosses a curve.
+    void cibleEcriteHorsDesCourbes() {
+        Balayage etude;
+        etude.grille.ballons = {{"A", 200, 200, 0.2f, false}, {"B", 300, 300, 0.2f, true}};
+        for (int i = 0; i < 12; ++i) // coverage from 34 to 95 % over 2 to 12 m²
+            etude.points.push_back({.nombre = i / 2 + 1,
+                                    .surface = static_cast<float>(i / 2 * 2 + 2),
+                                    .ballon = static_cast<std::size_t>(i % 2),
+                                    .calcule = true,
+                                    .cause = {},
+                                    .Fecs_an = std::min(95.0f, 34.0f + 7.0f * i + i % 2)});
+        GraphiqueDimensionnement g(GraphiqueDimensionnement::Grandeur::Couverture);
+        g.resize(600, 300);
+        g.Afficher(&etude);
+        QVERIFY(g.EtiquetteCible().isEmpty());
+        for (int cible = 0; cible <= 100; cible += 5) {
+            g.DefinirCible(cible);
+            const QRectF r = g.EtiquetteCible();
+            QVERIFY2(!r.isEmpty() && QRectF(g.rect()).contains(r) && !g.CroiseCourbes(r),
+                     qPrintable(QString::number(cible)));
+        }
+        // A rectangle between two points of a curve crosses it.
+        const QPointF milieu = (*g.Position(4) + *g.Position(6)) / 2;
+        QVERIFY(g.CroiseCourbes(QRectF(milieu - QPointF(30, 2), QSizeF(60, 4))));
     }
 
     void listesCherchees_data() {
@@ -164,19 +257,44 @@ private slots:
             f.write(contenu);
             return f.fileName();
         };
+        // The person sees the real confirmation's text and profile, and answers.
+        struct Masques : frmMasques {
+            using frmMasques::frmMasques;
+            bool reponse = false;
+            QStringList vus;
+            bool ConfirmerImport(const ImportHorizon& import) override {
+                const frmImportHorizon confirmation(import, this);
+                const QTableWidget* t = confirmation.tblProfil();
+                vus << confirmation.lblBilan()->text()
+                    << t->item(2, 0)->text() + " ; " + t->item(2, 1)->text();
+                return reponse;
+            }
+        };
         clsMasque m;
-        frmMasques dialogue(m);
+        Masques dialogue(m);
         NotificateurEnregistreur notes;
         QVERIFY(!dialogue.ImporterFichier(fichier("mauvais.csv", "-90;10\n0;dix\n")));
         QCOMPARE(notes.messages.size(), std::size_t(1));
         QVERIFY(notes.messages.front().find("Ligne 2") != std::string::npos);
+        QVERIFY(dialogue.vus.isEmpty());
+        const QString bon = fichier("bon.csv", "Azimut;Hauteur\n-90;10\n0;25,5\n");
+        QVERIFY(!dialogue.ImporterFichier(bon)); // cancelled: nothing changes
+        QCOMPARE(dialogue.vus,
+                 (QStringList{"2 points lus : le profil garde 4 points, dont les deux extrémités à "
+                              "±130° ajoutées d'après le relevé.",
+                              "0,00 ; 25,50"}));
         QCOMPARE(dialogue.NbLignes(), 2);
-        QVERIFY(dialogue.ImporterFichier(fichier("bon.csv", "Azimut;Hauteur\n-90;10\n0;25,5\n")));
+        QCOMPARE(dialogue.txtHang(1)->text(), QStringLiteral("0,00"));
+        dialogue.reponse = true;
+        QVERIFY(dialogue.ImporterFichier(bon));
         QCOMPARE(dialogue.NbLignes(), 4);
         QCOMPARE(dialogue.txtAzim(2)->text(), QStringLiteral("0,00"));
         QCOMPARE(dialogue.txtHang(2)->text(), QStringLiteral("25,50"));
         QCOMPARE(dialogue.txtHang(3)->text(), QStringLiteral("25,50"));
         QVERIFY(dialogue.cmdOk()->isEnabled());
+        dialogue.accept();
+        QCOMPARE(m.NbPoints, int16_t(4));
+        QCOMPARE(double(m.Masque_Hauteur.Item(4)), 25.5);
     }
 
     void soleilCompteSeulementAuDessusDuMasque() {
@@ -198,6 +316,8 @@ int main(int argc, char** argv) {
         return 1;
     ecran.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + ecran.fileName().toLocal8Bit());
+    // A desktop in another language than the program's.
+    qputenv("LC_ALL", "C");
     QApplication application(argc, argv);
     TestBureau essais;
     return QTest::qExec(&essais, argc, argv);

@@ -10,10 +10,11 @@
 #include "data/modMessages.h"
 #include "project/EtatApplication.h"
 #include "project/ReglesSaisie.h"
+#include "ui/AideContextuelle.h"
 #include "ui/BoutonImage.h"
 #include "ui/ChampSaisie.h"
-#include "ui/Dialogues.h"
 #include "ui/Demarrage.h"
+#include "ui/Dialogues.h"
 #include "ui/ProjetFenetre.h"
 #include "ui/Raccords.h"
 #include "ui/ResultatsGrille.h"
@@ -24,10 +25,12 @@
 #include "ui/frmProjet.h"
 #include "ui/frmSplash.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -37,6 +40,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -158,9 +163,73 @@ private slots:
                  QStringLiteral("calcul sur demande"));
         aide->Recherche()->setText(QStringLiteral("xyzzy introuvable"));
         QVERIFY(!aide->Chercher());
+        QCOMPARE(aide->MessageRecherche()->text(),
+                 QStringLiteral("Aucun résultat pour « xyzzy introuvable »."));
         frmSplash s; // shown while loading, it cannot be used
         s.MontrerChargement();
         QVERIFY(s.isVisible() && !s.isEnabled());
+    }
+
+    // Every window and dialog class has its section in the help page; F1 opens the help
+    // there (in the project window, at the part holding the focus), and so does a
+    // dialog's own « Aide » button, the help staying usable beside the modal dialog.
+    void aideContextuelle() {
+        QFile page(QStringLiteral(VARQUIN_REFERENCE_DIR "/help/index.htm"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString html = QString::fromLatin1(page.readAll());
+        for (const auto table : {AncresFenetres(), AncresSections()})
+            for (const AncreAide& a : table)
+                QVERIFY2(html.contains(QStringLiteral("id=\"%1\"").arg(a.ancre)), a.ancre);
+        const QRegularExpression classe(QStringLiteral("^class (frm\\w+) *:"),
+                                        QRegularExpression::MultilineOption);
+        const auto fenetres = AncresFenetres();
+        int classes = 0;
+        for (const char* dossier : {"/../ui/", "/../report/"}) {
+            const QDir d(QStringLiteral(VARQUIN_REFERENCE_DIR) + QLatin1String(dossier));
+            for (const QString& entete : d.entryList({QStringLiteral("*.h")})) {
+                QFile f(d.filePath(entete));
+                QVERIFY(f.open(QIODevice::ReadOnly));
+                for (const auto& m : classe.globalMatch(QString::fromUtf8(f.readAll()))) {
+                    ++classes;
+                    QVERIFY2(
+                        std::any_of(fenetres.begin(), fenetres.end(),
+                                    [&](const AncreAide& a) { return m.captured(1) == a.nom; }),
+                        qPrintable(m.captured(1)));
+                }
+            }
+        }
+        QVERIFY(classes >= 15);
+
+        Bureau b;
+        b.Nouveau();
+        const auto aide = [] { return frmAide::Unique(nullptr); };
+        QTest::keyClick(b.C("TxtAc"), Qt::Key_F1);
+        QVERIFY(aide()->isVisible() && aide()->parentWidget() == &b);
+        QCOMPARE(aide()->Page()->source().fragment(), QStringLiteral("capteurs"));
+        // A popup list holds the keyboard: F1 closes it, then opens the help.
+        PlusTard([] { QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_F1); });
+        b.Cliquer(16);
+        QTRY_COMPARE(aide()->Page()->source().fragment(), QStringLiteral("liste"));
+        PlusTard([&] {
+            QWidget* dialogue = FenetreModale();
+            // Closed whatever fails, or the dialog would hold the suite.
+            const auto fermer = qScopeGuard([&] { QTest::keyClick(dialogue, Qt::Key_Escape); });
+            QTest::keyClick(dialogue->findChild<QWidget*>(QStringLiteral("txtL")), Qt::Key_F1);
+            QCOMPARE(aide()->Page()->source().fragment(), QStringLiteral("deperdition"));
+            aide()->Recherche()->setText(QStringLiteral("Longeur ext."));
+            // Not blocked by the dialog: a click from the window system reaches the help.
+            const auto* suivant = aide()->findChild<QPushButton*>(QStringLiteral("cmdSuivant"));
+            QTest::mouseClick(aide()->windowHandle(), Qt::LeftButton, {},
+                              suivant->mapTo(aide(), suivant->rect().center()));
+            QCOMPARE(aide()->Page()->textCursor().selectedText(), QStringLiteral("Longeur ext."));
+            emit aide()->Page()->anchorClicked(QUrl(QStringLiteral("#cli")));
+            QTest::mouseClick(dialogue->findChild<QPushButton*>(QStringLiteral("cmdAide")),
+                              Qt::LeftButton);
+            QCOMPARE(aide()->Page()->source().fragment(), QStringLiteral("deperdition"));
+        });
+        OuvrirDeperdition(b.P(), &b.F());
+        // The help outlives the dialog, back with the main window.
+        QVERIFY(aide()->isVisible() && aide()->parentWidget() == &b);
     }
 
     void optionsOkChangeAnnulerNon() {
@@ -208,7 +277,8 @@ private slots:
                 "mnuFileExemples=Ouvrir un e&xemple;mnuFileClose=&Fermer|;"
                 "mnuFileSave=&Enregistrer|Ctrl+S;mnuFileSaveAs=Enregistrer &sous...|;"
                 "mnuFilePrintPreview=&Aperçu avant impression|;mnuFilePrint=&Imprimer...|Ctrl+P;"
-                "mnuFileExit=&Quitter|Ctrl+Q;mnuEditUndo=&Annuler|;mnuCalculer=&Calculer|;"
+                "mnuFileExit=&Quitter|Ctrl+Q;mnuEditUndo=&Annuler|Ctrl+Z;mnuEditRedo=&Rétablir|"
+                "Ctrl+Y;mnuCalculer=&Calculer|;"
                 "mnuToolsOptions=&Options...|;mnuHelpSearchForHelpOn=A&ide sur...|;"
                 "mnuHelpAbout=À &propos de |;fMeteo=METEO;fStation=Station;fSite=Site;"
                 "fBesoins=BESOINS;fSysteme=;fCapteurs=Capteurs;fChauffeEau=;"
@@ -254,7 +324,7 @@ private slots:
         // The one-piece heater's K/B: 0 refused in the words of `varquin-cli --set KsurB=0`.
         const std::string modele = b.C("txtTypeChauffeEau")->text().toStdString();
         (void)b.P().Modifier("Type_chauffe-eau", "Chauffe-eau utilisateur 1*");
-        b.Actif()->Annuler();
+        (void)b.P().SimulerORIN(true);
         const QString ksurb = b.C("txtKsurB")->text();
         Saisir(b.C("txtKsurB"), QStringLiteral("0"));
         QCOMPARE(notes.messages, std::vector<std::string>{"K/B  [W/(m².K)] : Cette valeur doit "
@@ -443,6 +513,53 @@ private slots:
         QVERIFY(inchange());
     }
 
+    // Undo and redo, per project: a field validated, a month of the needs dialog.
+    void annulerEtRetablir() {
+        NotificateurEnregistreur notes;
+        Bureau b;
+        b.Nouveau();
+        b.Cliquer(14);
+        const EnregistrementCalcul& c = b.P().Enregistrement().Calcul;
+        ChampSaisie* inclinaison = b.C("txtInclinaison");
+        const QString avant = inclinaison->text();
+        const float couverture = c.Fecs_an;
+        Saisir(inclinaison, QStringLiteral("75"));
+        const QString apres = inclinaison->text();
+        const float couvertureApres = c.Fecs_an;
+        QVERIFY(apres != avant && couvertureApres != couverture);
+        QVERIFY(b.Actif()->Modifie());
+        QTest::keyClick(inclinaison, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(inclinaison->text(), avant);
+        QCOMPARE(c.Fecs_an, couverture);
+        QTest::keyClick(inclinaison, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(inclinaison->text(), apres);
+        QCOMPARE(c.Fecs_an, couvertureApres);
+
+        // A text being typed: « Annuler » throws it away and undoes nothing.
+        Saisir(inclinaison, QStringLiteral("12"), false);
+        b.Commande("mnuEditUndo");
+        QCOMPARE(inclinaison->text(), apres);
+        QCOMPARE(c.Fecs_an, couvertureApres);
+
+        const double janvier = b.P().Besoin->Conso.Item(1);
+        PlusTard([] {
+            if (auto* f = qobject_cast<frmBesoins*>(FenetreModale())) {
+                Saisir(f->txtConso(1), QStringLiteral("400"), false);
+                f->accept();
+            }
+        });
+        QTest::mouseClick(b.F().findChild<QWidget*>(QStringLiteral("picConso")), Qt::LeftButton);
+        QCOMPARE(b.P().Besoin->Conso.Item(1), 400.0);
+        b.Commande("mnuEditUndo");
+        QCOMPARE(b.P().Besoin->Conso.Item(1), janvier);
+        b.Commande("mnuEditUndo"); // and the tilt before it
+        QCOMPARE(inclinaison->text(), avant);
+        b.Commande("mnuEditRedo");
+        b.Commande("mnuEditRedo");
+        QCOMPARE(b.P().Besoin->Conso.Item(1), 400.0);
+        QVERIFY(notes.messages.empty());
+    }
+
     void boutonsDuSystemeEtSections() {
         Bureau b;
         b.Nouveau();
@@ -562,15 +679,37 @@ private slots:
         Etat().DefinirCalculAuto(true);
     }
 
+    // New projects, each in its window; the Window menu lists them, checks the active one
+    // and activates the one chosen; Ctrl+Tab and Ctrl+Shift+Tab go round all of them.
     void nouveauEtProjetActif() {
         Bureau b;
+        QVERIFY(!b.Action("mnuWindowNext")->isEnabled());
         b.Commande("mnuFileNew");
         QCOMPARE(b.Titre(), QDir::currentPath() + QStringLiteral("/Projet0001.vqp"));
         QVERIFY(!b.F().Grille()->Texte(1, 13).isEmpty()); // calculated and shown
         b.Commande("mnuFileNew");
-        // Activating another window makes its project the active one.
-        b.Zone()->setActiveSubWindow(b.Zone()->subWindowList().front());
-        QCOMPARE(b.P().Nom, std::string("Projet0001"));
+        b.Commande("mnuFileNew");
+        auto* fenetres = b.findChild<QMenu*>(QStringLiteral("mnuWindow"));
+        const auto liste = [&] {
+            emit fenetres->aboutToShow();
+            QStringList vu;
+            for (QAction* a : fenetres->actions())
+                if (a->isCheckable())
+                    vu << a->text() + (a->isChecked() ? QStringLiteral(" *") : QString());
+            return vu;
+        };
+        QCOMPARE(liste(), (QStringList{"&1 Projet0001", "&2 Projet0002", "&3 Projet0003 *"}));
+        fenetres->actions().at(fenetres->actions().size() - 2)->trigger();
+        QCOMPARE(b.P().Nom, std::string("Projet0002"));
+        QCOMPARE(liste(), (QStringList{"&1 Projet0001", "&2 Projet0002 *", "&3 Projet0003"}));
+        QStringList suite;
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(&b, Qt::Key_Tab, Qt::ControlModifier);
+            suite << QString::fromStdString(b.P().Nom);
+        }
+        QTest::keyClick(&b, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        suite << QString::fromStdString(b.P().Nom);
+        QCOMPARE(suite, (QStringList{"Projet0003", "Projet0001", "Projet0002", "Projet0001"}));
         QVERIFY(ProjetActif() == &b.P());
         b.Commande("mnuFileClose");
         QCoreApplication::processEvents();
@@ -607,14 +746,21 @@ private slots:
         QVERIFY(QFile::exists(chemin));
         QVERIFY(notes.messages.empty());
 
-        // A file that is not a project: told; the new, empty project keeps its own name.
+        // A file that is not a project, or none at all: told, and no project is left
+        // behind; the one active before stays so.
         essai::EcrireOctets(dossier.filePath(QStringLiteral("abime.vqp")).toStdString(),
                             "Ceci n'est pas un projet\r\n");
-        b.OuvrirFichier(dossier.filePath(QStringLiteral("abime.vqp")));
-        QCOMPARE(notes.messages.size(), std::size_t(1));
-        QVERIFY(notes.messages.back().rfind("Le projet n'a pas pu être ouvert.", 0) == 0);
-        QVERIFY(b.Titre().endsWith(QStringLiteral("/Projet0003.vqp")));
+        for (const char* fichier : {"abime.vqp", "absent.vqp"}) {
+            notes.Effacer();
+            QVERIFY(b.OuvrirFichier(dossier.filePath(QString::fromLatin1(fichier))) == nullptr);
+            QCOMPARE(notes.messages.size(), std::size_t(1));
+            QVERIFY(notes.messages.back().rfind("Le projet n'a pas pu être ouvert.", 0) == 0);
+            QCOMPARE(b.NbProjets(), 2);
+            QCOMPARE(b.Titre(), chemin);
+            QVERIFY(ProjetActif() == &b.P() && EstLibre(Projet(3)));
+        }
         // Save As into a folder that does not exist: told, and the name is kept.
+        b.Nouveau();
         b.reponseEnregistrer = dossier.filePath(QStringLiteral("absent/x.vqp"));
         b.Commande("mnuFileSaveAs");
         QVERIFY(notes.messages.back().rfind("Le projet n'a pas été enregistré.", 0) == 0);
@@ -666,17 +812,31 @@ private slots:
                 std::string::npos);
     }
 
-    // An example opens as a new project of its own name: saving it leaves the example.
+    // The examples are offered once the data folder is known, here one named by
+    // VARQUIN_DIR seen from a working folder that holds none. An example opens as a new
+    // project of its own name: saving it leaves the example.
     void exempleOuvertSousUnNomNeuf() {
-        QTemporaryDir dossier;
+        QTemporaryDir dossier, donnees;
+        const std::string installe = donnees.path().toStdString();
+        essai::fs::copy(VARQUIN_REFERENCE_DIR, installe, essai::fs::copy_options::recursive);
+        essai::fs::copy(VARQUIN_REFERENCE_DIR "/../examples", installe + "/examples");
         const QString avant = QDir::currentPath();
         QDir::setCurrent(dossier.path());
-        const std::string exemple =
-            VARQUIN_REFERENCE_DIR "/../examples/lyon-maison-4-personnes.vqp";
-        const std::string octets = essai::LireOctets(exemple);
+        essai::ReinitialiserDonnees(); // as at start-up: the data folder not yet known
         Bureau b;
-        const auto* menu = b.findChild<QMenu*>(QStringLiteral("mnuFileExemples"));
+        auto* menu = b.findChild<QMenu*>(QStringLiteral("mnuFileExemples"));
+        QVERIFY(!menu->isEnabled());
+        const QByteArray configuration = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", dossier.path().toUtf8()); // no configured folder
+        qputenv("VARQUIN_DIR", donnees.path().toUtf8());
+        ChargerDossier("");
+        qunsetenv("VARQUIN_DIR");
+        qputenv("XDG_CONFIG_HOME", configuration);
+        emit b.findChild<QMenu*>(QStringLiteral("mnuFile"))->aboutToShow();
         QCOMPARE(menu->actions().size(), 4);
+        QVERIFY(menu->isEnabled());
+        const std::string exemple = installe + "/examples/lyon-maison-4-personnes.vqp";
+        const std::string octets = essai::LireOctets(exemple);
         menu->actions().front()->trigger();
         QCOMPARE(b.P().Meteo->station(), std::string("Lyon"));
         QCOMPARE(b.F().Grille()->Texte(1, 13), QStringLiteral("62"));
@@ -688,6 +848,14 @@ private slots:
         QVERIFY(!QFile::exists(dossier.filePath(QStringLiteral("Projet0001.vqp"))));
         QVERIFY(!b.Actif()->Modifie());
         QCOMPARE(essai::LireOctets(exemple), octets);
+        // Save As proposes the project's title in the last folder used, which opening an
+        // example through the Open dialog does not change.
+        b.reponseOuvrir = QString::fromStdString(exemple);
+        b.Commande("mnuFileOpen");
+        QCOMPARE(b.PropositionEnregistrement(*b.Actif()),
+                 dossier.filePath(QStringLiteral("lyon-maison-4-personnes.vqp")));
+        QCOMPARE(b.PropositionEnregistrement(*b.Nouveau()),
+                 dossier.filePath(QStringLiteral("Nouveau projet.vqp")));
         QDir::setCurrent(avant);
     }
 
@@ -728,7 +896,7 @@ private slots:
         capteurs.Bc = 0.7f;
         capteurs.Kc = 3.5f;
         capteurs.Ac(1.9f);
-        b.Actif()->Annuler();
+        (void)b.P().SimulerORIN(true);
         ecrit = Catalogue(donnees.Dossier());
         Saisir(b.C("TxtAc"), QStringLiteral("2,1"));
         QCOMPARE(notes.messages.size(), std::size_t(2));

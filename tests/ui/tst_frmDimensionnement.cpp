@@ -64,9 +64,16 @@ private slots:
         QVERIFY(i.has_value());
         const PointBalayage point = d->Etude()->points[*i];
         const std::string ballon = d->Etude()->grille.ballons[point.ballon].nom;
+        const float couvertureAvant = p.Enregistrement().Calcul.Fecs_an;
+        const auto nombreAvant = p.Capteurs->nombre();
         QTest::mouseClick(d->Couverture(), Qt::LeftButton, {},
                           d->Couverture()->Position(*i)->toPoint());
         const EnregistrementCalcul& c = p.Enregistrement().Calcul;
+        // The click is a change like any other: undone, then made again.
+        fenetre->Annuler();
+        QCOMPARE(p.Capteurs->nombre(), nombreAvant);
+        QCOMPARE(c.Fecs_an, couvertureAvant);
+        fenetre->Retablir();
         QCOMPARE(p.Capteurs->nombre(), point.nombre);
         QCOMPARE(p.Ballon->TypeBallon(), ballon);
         QCOMPARE(c.Fecs_an, point.Fecs_an);

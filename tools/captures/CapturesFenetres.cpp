@@ -53,6 +53,33 @@ ProjetFenetre* Nouveau(frmMain& f) {
     return p;
 }
 
+// On a 1920 x 1080 screen: the project window as it opens, then maximised, its chart
+// grown with it; the Window menu listing both projects.
+bool CapturerGrandEcran(const QString& sortie) {
+    FabriqueProjetsFenetres fabrique;
+    frmMain f(fabrique);
+    f.setGeometry(0, 0, 1920, 1080);
+    f.show();
+    Attendre();
+    ProjetFenetre* chauffeEau = Nouveau(f);
+    chauffeEau->Annuler();
+    ProjetFenetre* capteurs = Nouveau(f);
+    SystemeCapteursBallon(capteurs->Projet());
+    capteurs->Annuler();
+    Attendre();
+    bool fait = Capturer(f, sortie, "grand-projet.png");
+    f.Zone()->currentSubWindow()->showMaximized();
+    Attendre();
+    fait = Capturer(f, sortie, "grand-projet-maximise.png") && fait;
+    auto* menu = f.findChild<QMenu*>(QStringLiteral("mnuWindow"));
+    if (menu != nullptr) {
+        menu->popup(f.mapToGlobal(QPoint(300, 20)));
+        fait = Attendre() && Capturer(*menu, sortie, "menu-fenetre.png") && fait;
+        menu->hide();
+    }
+    return fait;
+}
+
 } // namespace
 
 bool Attendre() {
@@ -91,8 +118,14 @@ bool CapturerFenetres(const QString& sortie) {
     Attendre();
     fait = Capturer(f, sortie, "projet-replie.png") && fait;
     feuille.findChild<QPushButton*>(QStringLiteral("cmdDimensionnement"))->click();
-    if (auto* d = feuille.findChild<frmDimensionnement*>())
+    if (auto* d = feuille.findChild<frmDimensionnement*>()) {
         fait = Attendre() && Capturer(*d, sortie, "dialogue-dimensionnement.png") && fait;
+        // A target the curves reach at their right end: its label goes elsewhere.
+        d->DefinirCible(80);
+        fait = Attendre() && Capturer(*d, sortie, "dialogue-dimensionnement-80.png") && fait;
+    }
+
+    fait = CapturerGrandEcran(sortie) && fait;
 
     auto* menu = f.findChild<QMenu*>(QStringLiteral("mnuFile"));
     menu->popup(f.mapToGlobal(QPoint(0, 20)));

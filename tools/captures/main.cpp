@@ -27,6 +27,9 @@ int main(int argc, char** argv) {
     ConfigurerApplication(application);
     std::filesystem::copy(VARQUIN_REFERENCE_DIR, donnees.path().toStdString(),
                           std::filesystem::copy_options::recursive);
+    // With the examples, as an installed data folder holds them.
+    std::filesystem::copy(VARQUIN_REFERENCE_DIR "/../examples",
+                          donnees.path().toStdString() + "/examples");
     if (!ChargementInitial(donnees.path().toStdString()))
         return 1;
     InitialiserProjets();

@@ -1,7 +1,8 @@
 #pragma once
 // The program's picture: a sun over a house roof carrying solar collectors, drawn
 // rather than shipped so that it stays sharp at any size. Used by the main window's
-// background and by the about box.
+// background, the about box and the printed report's heading; it lives with the report,
+// which the window may include and never the other way round.
 
 class QPainter;
 class QRectF;

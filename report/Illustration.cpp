@@ -1,4 +1,4 @@
-#include "ui/Illustration.h"
+#include "report/Illustration.h"
 
 #include <QLinearGradient>
 #include <QPainter>
