@@ -18,6 +18,7 @@ public:
         Numerique, // a number: checked on each key, right-aligned, validated on Enter
         Nom,       // a catalogue item's name: at least 3 characters, "*" appended
         Choisi,    // a value chosen through a button: not typed, never validated
+        Texte,     // free text: checked by its rule when its dialog's Ok takes it
     };
 
     explicit ChampSaisie(Genre genre, QWidget* parent = nullptr);

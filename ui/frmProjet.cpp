@@ -12,6 +12,7 @@
 #include "ui/GraphiqueStatistique.h"
 #include "ui/ResultatsGrille.h"
 #include "ui/frmDimensionnement.h"
+#include "ui/frmDossier.h"
 #include "ui/frmEconomie.h"
 #include "ui/modAffichages.h"
 
@@ -251,6 +252,14 @@ void frmProjet::cmdEconomie_Click() {
         return;
     Proteger([this] { OuvrirEconomie(*projet, this); });
     AfficherEconomie();
+    emit projetAffiche(); // a change the history notes
+}
+
+void frmProjet::cmdDossier_Click() {
+    if (projet == nullptr)
+        return;
+    Proteger([this] { OuvrirDossier(*projet, this); });
+    emit projetAffiche();
 }
 
 void frmProjet::cmdDimensionnement_Click() {

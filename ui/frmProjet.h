@@ -73,7 +73,7 @@ public:
     // A commune was found by the search beside the station: its department's stations
     // are proposed; the one chosen becomes the site's station (with its department,
     // and its country when the department lies in another).
-    void ChoisirStationDeCommune(const std::string& departement);
+    void ChoisirStationDeCommune(const std::string& departement, const std::string& commune);
     // The section toggles: fold or unfold their sections.
     void picResultats_Click();
     void picSBesoin_Click();
@@ -82,6 +82,8 @@ public:
     void cmdEconomie_Click();
     // "Dimensionnement...": the sizing study beside the window, following the project.
     void cmdDimensionnement_Click();
+    // "Dossier...": the client and the installer, for the report.
+    void cmdDossier_Click();
 
     // The controls, for the program's own use and for the tests.
     ChampSaisie* Champ(const std::string& nom) const;
@@ -163,6 +165,7 @@ private:
     BoutonImage* picSBesoin_ = nullptr;
     BoutonImage* picSSysteme_ = nullptr;
     QPushButton* cmdEconomie_ = nullptr;
+    QPushButton* cmdDossier_ = nullptr;
     QPushButton* cmdDimensionnement_ = nullptr;
     QPointer<class frmDimensionnement> dimensionnement_;
     QLabel* lblEconomie_ = nullptr;

@@ -41,7 +41,8 @@ bool frmProjet::Choisir(int liste, int index, std::string& choix, int* position)
     return true;
 }
 
-void frmProjet::ChoisirStationDeCommune(const std::string& departement) {
+void frmProjet::ChoisirStationDeCommune(const std::string& departement,
+                                        const std::string& commune) {
     if (projet == nullptr || !projet->Actif())
         return;
     Proteger([&] {
@@ -62,6 +63,8 @@ void frmProjet::ChoisirStationDeCommune(const std::string& departement) {
         if (departement != m.Departement())
             projet->Appliquer("Département", departement);
         projet->Appliquer("Station", choix);
+        // The site the person looked for is the dossier's commune, for the report.
+        projet->Appliquer("Dossier:Commune", commune);
     });
     Recalculer();
 }

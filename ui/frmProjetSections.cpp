@@ -177,9 +177,10 @@ QWidget* frmProjet::CreerMeteo() {
     // The commune search sits at the end of the station's line.
     rechercheCommune_ = new RechercheCommune;
     rechercheCommune_->setFixedWidth(PixelsX(2600));
-    connect(
-        rechercheCommune_, &RechercheCommune::communeChoisie, this,
-        [this](const QString& departement) { ChoisirStationDeCommune(departement.toStdString()); });
+    connect(rechercheCommune_, &RechercheCommune::communeChoisie, this,
+            [this](const QString& departement, const QString& commune) {
+                ChoisirStationDeCommune(departement.toStdString(), commune.toStdString());
+            });
     g->addWidget(rechercheCommune_, g->rowCount() - 1, 2);
     ligne->addWidget(fStation, 0, Qt::AlignTop);
 
@@ -435,6 +436,12 @@ QWidget* frmProjet::CreerResultats() {
     cmdDimensionnement_->setAutoDefault(false);
     connect(cmdDimensionnement_, &QPushButton::clicked, this, &frmProjet::cmdDimensionnement_Click);
     economie->addWidget(cmdDimensionnement_);
+    // Who the study is for: printed on the report's first page.
+    cmdDossier_ = new QPushButton(QStringLiteral("Dossier..."));
+    cmdDossier_->setObjectName(QStringLiteral("cmdDossier"));
+    cmdDossier_->setAutoDefault(false);
+    connect(cmdDossier_, &QPushButton::clicked, this, &frmProjet::cmdDossier_Click);
+    economie->addWidget(cmdDossier_);
     economie->addWidget(lblEconomie_, 1);
     pile->addLayout(economie);
     colonne->addWidget(contenu);

@@ -15,14 +15,17 @@
 #include "ui/frmCapteursCertifies.h"
 #include "ui/frmDebitEnergetique.h"
 #include "ui/frmDeperdition.h"
+#include "ui/frmDossier.h"
 #include "ui/frmEconomie.h"
 #include "ui/frmMasques.h"
 #include "ui/frmStation.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -247,6 +250,45 @@ private slots:
 
     // The economic study on the real tables: an energy brings its values, a refused
     // value names its field and is not kept, an aid of the table is deducted.
+    // The client dossier: what is typed is kept through the rules, a character the file
+    // cannot hold is refused with the field's previous text, Ok without typing writes
+    // nothing, and the installer typed once is proposed to the next dossier.
+    void dossier() {
+        ProjetEssai e;
+        NotificateurEnregistreur notes;
+        QSettings().remove(QStringLiteral("Dossier"));
+        {
+            frmDossier f(e.projet);
+            QVERIFY(Montrer(f));
+            Saisir(f.Champ("Client"), QStringLiteral("Famille Martin"), false);
+            Saisir(f.Champ("Contact"), QStringLiteral("Jean Dupont "), false);
+            QKeyEvent telephone(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("☎"));
+            QCoreApplication::sendEvent(f.Champ("Contact"), &telephone);
+            f.accept();
+            QVERIFY(f.isVisible());
+            QCOMPARE(notes.messages,
+                     std::vector<std::string>{"Contact de l'installateur : un caractère n'a pas "
+                                              "d'équivalent dans le fichier du projet "
+                                              "(Windows-1252)"});
+            QCOMPARE(f.Champ("Contact")->text(), QString());
+            Saisir(f.Champ("Installateur"), QStringLiteral("Soleil & Fils"), false);
+            f.accept();
+            QVERIFY(!f.isVisible());
+        }
+        QCOMPARE(e.projet.Dossier.Client, std::string("Famille Martin"));
+        QCOMPARE(e.projet.Dossier.Installateur, std::string("Soleil & Fils"));
+        const std::string texte = e.projet.TexteFichier();
+        {
+            frmDossier f(e.projet);
+            f.accept();
+        }
+        QCOMPARE(e.projet.TexteFichier(), texte);
+        ProjetEssai autre;
+        frmDossier f(autre.projet);
+        QCOMPARE(f.Champ("Installateur")->text(), QStringLiteral("Soleil & Fils"));
+        QVERIFY(f.Champ("Installateur")->Edite());
+    }
+
     void economie() {
         ProjetEssai e(ProjetEssai::Donnees::CopieReference);
         NotificateurEnregistreur notes;

@@ -20,6 +20,7 @@
 #include "ui/ResultatsGrille.h"
 #include "ui/frmAide.h"
 #include "ui/frmBesoins.h"
+#include "ui/frmDossier.h"
 #include "ui/frmEconomie.h"
 #include "ui/frmOptions.h"
 #include "ui/frmProjet.h"
@@ -448,6 +449,8 @@ private slots:
         OuvrirDebitEnergetique(p, 1, &b.F());
         OuvrirDebitEnergetique(p, 2, &b.F());
         OuvrirEconomie(p, &b.F());
+        OuvrirDossier(p, &b.F());
+        OuvrirMasques(p, &b.F());
         ok.stop();
         (void)p.SimulerORIN(true);
         QVERIFY(notes.messages.empty());
