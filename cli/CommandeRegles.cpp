@@ -17,6 +17,8 @@ const char* Conservation(Stockage stockage) {
         return "section d'extension";
     case Stockage::Consequence:
         return "par ses conséquences";
+    case Stockage::Aucun:
+        return "non (besoins d'un foyer)";
     default:
         return "fichier";
     }

@@ -352,7 +352,7 @@ const std::vector<RegleSaisie>& ReglesSaisie() {
         Capteurs(t);
         Echangeur(t);
         for (auto partie : {ReglesBoucle, ReglesBesoinsEtBallon, ReglesHorsFichier, ReglesEconomie,
-                            ReglesDossier}) {
+                            ReglesDossier, ReglesFoyer}) {
             Regles suite = partie();
             t.insert(t.end(), std::make_move_iterator(suite.begin()),
                      std::make_move_iterator(suite.end()));

@@ -40,6 +40,7 @@ enum class Stockage {
     Fichier,     // an item of the project file
     Extension,   // the project file's extension section
     Consequence, // not kept itself: the file holds what it decides (system type...)
+    Aucun,       // not kept at all: a helper's value (the household needs)
 };
 
 // The projects a value counts in; outside them it is neither checked before a run

@@ -72,4 +72,5 @@ Regles ReglesBesoinsEtBallon();
 Regles ReglesHorsFichier();
 Regles ReglesEconomie();
 Regles ReglesDossier();
+Regles ReglesFoyer();
 } // namespace regles

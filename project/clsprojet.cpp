@@ -128,6 +128,10 @@ void clsprojet::Appliquer(const std::string& cle, const std::string& valeur) {
     const RegleSaisie& regle = TrouverRegle(cle, this);
     if (const auto refus = VerifierValeur(regle, valeur, this))
         throw ErreurParametre(*refus);
+    if (regle.stockage == Stockage::Aucun)
+        throw ErreurParametre(std::string(regle.libelle) +
+                              " : cette valeur sert au calcul des besoins d'un foyer et n'est "
+                              "pas conservée dans le projet.");
     if (!regle.definir)
         throw ErreurParametre(std::string(regle.libelle) + " : cette valeur se choisit dans la "
                                                            "fenêtre du projet.");

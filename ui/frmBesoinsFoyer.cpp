@@ -2,11 +2,14 @@
 
 #include "common/Notificateur.h"
 #include "data/modTexte.h"
+#include "engine/modCalculBilan.h"
+#include "project/ReglesSaisie.h"
 #include "project/clsBesoin.h"
 #include "project/clsMeteo.h"
 #include "project/clsprojet.h"
 #include "project/modBesoinsFoyer.h"
 #include "ui/ChampSaisie.h"
+#include "ui/ControleSaisie.h"
 #include "ui/frmBesoins.h"
 #include "ui/modAffichages.h"
 #include "ui/modDialogues.h"
@@ -85,13 +88,16 @@ QWidget* frmBesoinsFoyer::CreerFoyer() {
     optSurface_ = new QRadioButton(QStringLiteral("Surface habitable [m²]"));
     optSurface_->setObjectName(QStringLiteral("optSurface"));
     occupants_ = Champ("txtOccupants", 900);
+    ReglerChamp(occupants_, "Foyer:Occupants");
     surface_ = Champ("txtSurface", 900);
+    ReglerChamp(surface_, "Foyer:Surface");
     logement_ = new QComboBox;
     logement_->setObjectName(QStringLiteral("cmbLogement"));
     logement_->addItems({QStringLiteral("Maison individuelle"), QStringLiteral("Appartement")});
     nadeq_ = new QLabel;
     nadeq_->setObjectName(QStringLiteral("lblNadeq"));
     litres_ = Champ("txtLitres", 900);
+    ReglerChamp(litres_, "Foyer:LitresParPersonne");
     g->addWidget(optOccupants_, 0, 0);
     g->addWidget(occupants_, 0, 1);
     g->addWidget(optSurface_, 1, 0);
@@ -116,6 +122,7 @@ QWidget* frmBesoinsFoyer::CreerMois() {
         g->addWidget(EnteteMois(m), 0, m);
         occupation_[i] =
             Champ(QStringLiteral("txtOccupation%1").arg(m).toLatin1().constData(), 600);
+        ReglerChamp(occupation_[i], "Foyer:Occupation");
         g->addWidget(occupation_[i], 1, m);
         Mois(g, 2, m, tef_[i + 1]);
         Mois(g, 3, m, tref_[i + 1]);
@@ -126,7 +133,28 @@ QWidget* frmBesoinsFoyer::CreerMois() {
     return cadre;
 }
 
+std::vector<ControleChamp> frmBesoinsFoyer::Controles() const {
+    std::vector<ControleChamp> controles = {{occupants_, "Foyer:Occupants"},
+                                            {surface_, "Foyer:Surface"},
+                                            {litres_, "Foyer:LitresParPersonne"}};
+    for (int m = 1; m <= 12; ++m)
+        controles.push_back(
+            {occupation_[static_cast<std::size_t>(m - 1)], "Foyer:Occupation", NomMois(m)});
+    return controles;
+}
+
 void frmBesoinsFoyer::Calculer(bool informer) {
+    // As the person types, the first value out of its range is said under the table.
+    for (const ControleChamp& c : Controles()) {
+        const auto refus = c.champ->Edite()
+                               ? VerifierValeur(TrouverRegle(c.cle), c.champ->text().toStdString(),
+                                                nullptr, c.precision)
+                               : std::nullopt;
+        if (refus && !informer) {
+            erreur_->setText(QString::fromStdString(*refus));
+            return;
+        }
+    }
     FoyerBesoins foyer;
     const bool surface = optSurface_->isChecked();
     occupants_->setEnabled(!surface);
@@ -155,6 +183,9 @@ void frmBesoinsFoyer::Calculer(bool informer) {
 }
 
 void frmBesoinsFoyer::accept() {
+    // The values out of their ranges, all in one message, in the words of every field.
+    if (!ControlerChamps(Controles()))
+        return;
     try {
         Calculer(true);
     } catch (const std::exception& e) {

@@ -5,8 +5,11 @@
 // daily consumptions at the hot-water temperature of each month (modBesoinsFoyer.h).
 // They go into the needs dialog's fields, which the person still confirms there.
 
+#include "ui/ControleSaisie.h"
+
 #include <QDialog>
 #include <array>
+#include <vector>
 
 class ChampSaisie;
 class QComboBox;
@@ -42,6 +45,8 @@ private:
     QWidget* CreerFoyer();
     QWidget* CreerMois();
     void Calculer(bool informer);
+    // Each field with the key of its input rule (and its month).
+    std::vector<ControleChamp> Controles() const;
 
     std::array<float, 13> tref_;
     std::array<float, 13> tef_;

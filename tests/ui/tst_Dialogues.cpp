@@ -129,6 +129,16 @@ private slots:
                                   Qt::LeftButton);
             },
             [](frmBesoinsFoyer& a) {
+                // Values out of range: one message in the rules' words, the values kept.
+                NotificateurEnregistreur notes;
+                Saisir(a.txtOccupants(), QStringLiteral("-4"), false);
+                Saisir(a.txtOccupation(2), QStringLiteral("120"));
+                QCOMPARE(notes.messages,
+                         std::vector<std::string>{
+                             "Nombre d'occupants : Cette valeur doit être comprise entre 0,5 et "
+                             "500\nOccupation [%] (février) : Cette valeur doit être comprise "
+                             "entre 0 et 100"});
+                QCOMPARE(a.txtOccupants()->text(), QStringLiteral("4"));
                 Saisir(a.txtOccupants(), QStringLiteral("3"), false);
                 Saisir(a.txtOccupation(8), QStringLiteral("50"));
             });
