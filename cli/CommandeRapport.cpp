@@ -8,6 +8,7 @@
 
 #ifdef VARQUIN_RAPPORT
 #include "report/PageRapport.h"
+#include "report/ReglagesRapport.h"
 
 #include <QGuiApplication>
 #include <clocale>
@@ -18,7 +19,8 @@ const char* const Usage =
     "Usage : varquin-cli report PROJET.vqp -o RAPPORT.pdf [--set CLÉ=VALEUR]...\n"
     "                          [--data DOSSIER]\n"
     "Ouvre le projet, applique les --set dans l'ordre, calcule l'ensemble du projet et\n"
-    "écrit son rapport imprimé (une page A4) en PDF, sans affichage.\n";
+    "écrit son rapport d'étude (pages A4) en PDF, sans affichage ; le logo de\n"
+    "l'installateur est celui choisi dans le programme.\n";
 
 int EcrireRapport(clsprojet& projet, const std::string& chemin) {
 #ifdef VARQUIN_RAPPORT
@@ -30,6 +32,8 @@ int EcrireRapport(clsprojet& projet, const std::string& chemin) {
     char nom[] = "varquin-cli";
     char* argv[] = {nom, nullptr};
     QGuiApplication application(argc, argv);
+    // The installer's logo is read from the window's own settings.
+    NommerReglages();
     // The core formats numbers itself; the C library must not follow the locale that
     // the application has just installed.
     std::setlocale(LC_NUMERIC, "C");

@@ -14,11 +14,6 @@
 namespace {
 const std::string Espace = "\u00a0"; // no-break: a figure is never split across lines
 
-std::string NomFichier(const std::string& chemin) {
-    const std::size_t separateur = chemin.find_last_of("/\\");
-    return separateur == std::string::npos ? chemin : chemin.substr(separateur + 1);
-}
-
 std::string Libelle(int liste, int classe) {
     const int item = classe <= 0 ? 0 : classe - 1;
     if (liste < 0 || liste > LibelleListeMax || item > LibelleItemMax)
@@ -242,7 +237,7 @@ std::string FormatFrancais(double valeur, int decimales) {
 
 ContenuEtude LireContenuEtude(const clsprojet& p, const std::string& dateCourte) {
     ContenuEtude c;
-    c.projet = p.Nom + " — " + NomFichier(p.Fichier);
+    c.projet = EnTeteProjet(p);
     c.date = dateCourte;
     c.donnees.push_back(Site(p));
     if (p.Systeme->IsChauffeEau()) {

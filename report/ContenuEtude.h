@@ -38,7 +38,7 @@ inline constexpr std::size_t ColonnesMensuelles = 7;
 using LigneMensuelle = std::array<std::string, ColonnesMensuelles>;
 
 struct ContenuEtude {
-    std::string projet; // the project's name and its file, on every page
+    std::string projet; // the project's title and client, on every page
     std::string date;
     std::vector<SectionEtude> donnees;
     std::vector<LigneMensuelle> mensuel;

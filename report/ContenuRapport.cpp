@@ -23,14 +23,27 @@ std::string DeuxDecimales(double valeur) {
     return std::isfinite(valeur) ? FormatDeuxDecimales(valeur) : std::string();
 }
 
-// The mean of a monthly series as the program writes a number; nothing for an empty
-// series, which has no mean.
+// The mean of a monthly series as a whole number, as the results grid and the input
+// fields' statistics round theirs; nothing for an empty series, which has no mean.
 std::string Moyenne(const CollectionNombres& serie) {
     if (serie.Count() == 0)
         return {};
     float minimum = 0, moyenne = 0, maximum = 0;
     Statistiques(serie, minimum, moyenne, maximum);
-    return std::isfinite(moyenne) ? FormatNombre(moyenne) : std::string();
+    return std::isfinite(moyenne) ? FormatEntier(moyenne) : std::string();
+}
+
+void AjouterSiRempli(std::vector<LigneCaracteristique>& lignes, const char* libelle,
+                     const std::string& valeur) {
+    if (!valeur.empty())
+        lignes.push_back({libelle, valeur});
+}
+
+// Who signs: the installer over its contact, whichever are known.
+std::string EtabliPar(const clsDossier& d) {
+    if (d.Installateur.empty() || d.Contact.empty())
+        return d.Installateur + d.Contact;
+    return d.Installateur + "\n" + d.Contact;
 }
 
 void AjouterChauffeEau(const clsprojet& p, std::vector<LigneCaracteristique>& lignes) {
@@ -109,6 +122,34 @@ GrilleRapport LireResultats(const clsprojet& p) {
 }
 } // namespace
 
+std::string TitreProjet(const clsprojet& projet) {
+    if (projet.JamaisEnregistre())
+        return "Nouveau projet";
+    const std::string nom = NomFichier(projet.Fichier);
+    const std::size_t point = nom.find_last_of('.');
+    return point == std::string::npos || point == 0 ? nom : nom.substr(0, point);
+}
+
+std::string EnTeteProjet(const clsprojet& projet) {
+    const std::string& client = projet.Dossier.Client;
+    return TitreProjet(projet) + (client.empty() ? "" : " — Client : " + client);
+}
+
 ContenuRapport LireContenuRapport(const clsprojet& projet, const std::string& dateCourte) {
-    return {"Date : " + dateCourte, LireCaracteristiques(projet), LireResultats(projet)};
+    const clsDossier& d = projet.Dossier;
+    ContenuRapport c;
+    c.projet = EnTeteProjet(projet);
+    c.date = "Date : " + dateCourte;
+    AjouterSiRempli(c.client, "Client", d.Client);
+    AjouterSiRempli(c.client, "Adresse du site", d.Adresse);
+    AjouterSiRempli(c.client, "Commune", d.Commune);
+    AjouterSiRempli(c.installateur, "Installateur", d.Installateur);
+    AjouterSiRempli(c.installateur, "Contact", d.Contact);
+    AjouterSiRempli(c.installateur, "Référence du devis", d.Reference);
+    AjouterSiRempli(c.installateur, "Date de l'étude", d.DateEtude);
+    c.caracteristiques = LireCaracteristiques(projet);
+    c.resultats = LireResultats(projet);
+    c.etabliPar = EtabliPar(d);
+    c.dateSignature = d.DateEtude.empty() ? dateCourte : d.DateEtude;
+    return c;
 }

@@ -49,6 +49,9 @@ double HauteurTexte(QPainter& p, double largeur, const QString& texte);
 // saved, to be restored by the caller.
 void PlacerPage(QPainter& p, const QRectF& feuille);
 
+// A round step for about five graduations from 0 up to `maximum`.
+double PasGraduation(double maximum);
+
 // A section title over its table; returns where the table starts.
 double DessinerTitre(QPainter& p, double y, const QString& titre);
 // Labels beside values, each cell wrapped when its text is longer than its column.
@@ -56,6 +59,11 @@ double DessinerTitre(QPainter& p, double y, const QString& titre);
 double DessinerCaracteristiques(QPainter& p, double y,
                                 const std::vector<LigneCaracteristique>& lignes,
                                 double points = 10);
+// The same in a column from `x` over `largeur`, each row `espacement` taller than its
+// text (in page units).
+double DessinerCaracteristiques(QPainter& p, double x, double y, double largeur,
+                                const std::vector<LigneCaracteristique>& lignes, double points,
+                                double espacement);
 // The rule, the program's name and version, and "Page n / total".
 void DessinerPied(QPainter& p, int numero, int total);
 } // namespace dessin

@@ -6,6 +6,7 @@
 #include "report/ContenuEtude.h"
 #include "report/ContenuRapport.h"
 
+#include <QImage>
 #include <string>
 
 class QPainter;
@@ -15,8 +16,10 @@ class clsprojet;
 struct DocumentRapport {
     ContenuRapport resume;
     ContenuEtude etude;
+    QImage logo; // the installer's, on the summary; null for none
 };
 
+// The project's report as it stands, with the installer's logo named in the settings.
 DocumentRapport LireDocumentRapport(const clsprojet& projet, const std::string& dateCourte);
 
 int NbPages(const DocumentRapport& document);

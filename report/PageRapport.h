@@ -19,8 +19,8 @@ inline constexpr double HauteurFeuilleMm = 297;
 
 // Draws the summary page into `feuille`, the whole sheet in the painter's coordinates;
 // the A4 layout is scaled to fit it, centred, keeping its proportions. Its footer
-// numbers it `numero` of `total`.
-void DessinerRapport(QPainter& p, const QRectF& feuille, const ContenuRapport& contenu,
+// numbers it `numero` of `total`. The monthly chart comes from the study's figures.
+void DessinerRapport(QPainter& p, const QRectF& feuille, const DocumentRapport& document,
                      int numero = 1, int total = 1);
 
 // Every page of the report, one per sheet of a printer or PDF writer, drawn from the

@@ -2,6 +2,7 @@
 
 #include "project/modBalayage.h"
 #include "report/DessinRapport.h"
+#include "report/GraphiqueMensuel.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -13,14 +14,14 @@ using namespace dessin;
 
 constexpr double PointsTables = 9.5;
 
-// The project and the date on every page, under the program's name.
+// The page's title and the date, the project's title and client under them.
 double DessinerEntete(QPainter& p, const ContenuEtude& c, const QString& titre) {
     p.setPen(Bleu);
     p.setFont(PoliceRapport(13, true));
     p.drawText(QRectF(MargeGauche, MargeHaut, Mm(120), Mm(7)), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("VARQUIN — ") + titre);
-    p.setPen(Gris);
-    p.setFont(PoliceRapport(9));
+    p.setPen(Encre);
+    p.setFont(PoliceRapport(9.5));
     p.drawText(QRectF(MargeGauche, MargeHaut + Mm(7.5), LargeurUtile - Mm(45), Mm(5)),
                Qt::AlignLeft | Qt::AlignVCenter,
                QFontMetricsF(p.font(), p.device())
@@ -75,62 +76,6 @@ double DessinerMensuel(QPainter& p, double y, const std::vector<LigneMensuelle>&
     return y;
 }
 
-// A round step for about five graduations up to `maximum`.
-double Pas(double maximum) {
-    const double brut = std::max(maximum, 1.0) / 5;
-    const double decade = std::pow(10, std::floor(std::log10(brut)));
-    for (double f : {1.0, 2.0, 2.5, 5.0}) {
-        if (f * decade >= brut)
-            return f * decade;
-    }
-    return 10 * decade;
-}
-
-void DessinerLegende(QPainter& p, double x, double y, const QColor& couleur, const QString& texte) {
-    p.fillRect(QRectF(x, y + Mm(1), Mm(4), Mm(3)), couleur);
-    p.setPen(Encre);
-    p.drawText(QRectF(x + Mm(5.5), y, Mm(60), Mm(5)), Qt::AlignLeft | Qt::AlignVCenter, texte);
-}
-
-// Needs beside solar energy, month by month, on graduated kilowatt-hours.
-double DessinerGraphique(QPainter& p, double y, const ContenuEtude& c) {
-    const QColor couleurBesoins(120, 145, 190), couleurSolaire(240, 160, 40);
-    p.setFont(PoliceRapport(8.5));
-    DessinerLegende(p, MargeGauche + Mm(16), y, couleurBesoins, QStringLiteral("Besoins"));
-    DessinerLegende(p, MargeGauche + Mm(50), y, couleurSolaire, QStringLiteral("Énergie solaire"));
-    const auto fini = [](double v) { return std::isfinite(v) ? std::max(v, 0.0) : 0.0; };
-    double maximum = 0;
-    for (std::size_t m = 0; m < 12; ++m)
-        maximum = std::max({maximum, fini(c.besoins[m]), fini(c.solaire[m])});
-    const double pas = Pas(maximum);
-    const double haut = std::ceil(std::max(maximum, 1.0) / pas) * pas;
-    const QRectF zone(MargeGauche + Mm(16), y + Mm(9), LargeurUtile - Mm(16), Mm(70));
-    for (double v = 0; v <= haut + pas / 2; v += pas) {
-        const double yv = zone.bottom() - zone.height() * v / haut;
-        p.setPen(Plume(Trait, v == 0 ? 0.3 : 0.1));
-        p.drawLine(QPointF(zone.left(), yv), QPointF(zone.right(), yv));
-        p.setPen(Gris);
-        p.drawText(QRectF(MargeGauche, yv - Mm(2.5), Mm(14), Mm(5)),
-                   Qt::AlignRight | Qt::AlignVCenter, Q(FormatFrancais(v, 0)));
-    }
-    const double colonne = zone.width() / 12, barre = colonne * 0.34;
-    for (std::size_t m = 0; m < 12; ++m) {
-        const double x = zone.left() + colonne * static_cast<double>(m) + colonne * 0.14;
-        const double hb = zone.height() * fini(c.besoins[m]) / haut;
-        const double hs = zone.height() * fini(c.solaire[m]) / haut;
-        p.fillRect(QRectF(x, zone.bottom() - hb, barre, hb), couleurBesoins);
-        p.fillRect(QRectF(x + barre, zone.bottom() - hs, barre, hs), couleurSolaire);
-        p.setPen(Encre);
-        p.drawText(QRectF(x - colonne * 0.1, zone.bottom() + Mm(1), colonne, Mm(5)),
-                   Qt::AlignHCenter | Qt::AlignTop,
-                   Q(c.mensuel.size() > m + 1 ? c.mensuel[m + 1][0] : std::string()));
-    }
-    p.setPen(Gris);
-    p.drawText(QRectF(MargeGauche, zone.top() - Mm(8), Mm(14), Mm(5)),
-               Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("kWh"));
-    return zone.bottom() + Mm(7);
-}
-
 const QColor CouleursBallons[] = {QColor(91, 125, 177), QColor(240, 160, 48), QColor(64, 160, 144),
                                   QColor(144, 96, 176), QColor(128, 128, 128)};
 const QColor CouleurSurchauffe(208, 32, 32);
@@ -141,32 +86,46 @@ void Triangle(QPainter& p, const QPointF& c, double r) {
     p.drawPolygon(sommets, 3);
 }
 
-// One line per tank volume, the project's point ringed, the stagnation marks.
+// One line per tank volume, the project's point ringed, the stagnation marks; an entry
+// that would pass the right margin starts a new line. Returns where the chart starts.
 double LegendeDimensionnement(QPainter& p, double y, const CourbesDimensionnement& d) {
     p.setFont(PoliceRapport(8.5));
-    double x = MargeGauche + Mm(16);
-    const auto texte = [&](const QString& t) {
+    const QFontMetricsF mesure(p.font(), p.device());
+    const double debut = MargeGauche + Mm(16), droite = MargeGauche + LargeurUtile;
+    double x = debut;
+    // An entry: its mark `marque` wide, then its text.
+    const auto entree = [&](double marque, const QString& t, const auto& dessinerMarque) {
+        const double l = mesure.horizontalAdvance(t);
+        if (x > debut && x + marque + l > droite) {
+            x = debut;
+            y += Mm(5);
+        }
+        dessinerMarque(x);
+        x += marque;
         p.setPen(Encre);
-        const double l = QFontMetricsF(p.font(), p.device()).horizontalAdvance(t);
         p.drawText(QRectF(x, y, l + Mm(1), Mm(5)), Qt::AlignLeft | Qt::AlignVCenter, t);
         x += l + Mm(5);
     };
     for (std::size_t j = 0; j < d.courbes.size(); ++j) {
-        p.setPen(Plume(CouleursBallons[j % std::size(CouleursBallons)], 0.5));
-        p.drawLine(QPointF(x, y + Mm(2.5)), QPointF(x + Mm(5), y + Mm(2.5)));
-        x += Mm(6.5);
-        texte(Q(d.courbes[j].ballon) +
-              (j == d.courbeProjet ? QStringLiteral(" (projet)") : QString()));
+        entree(Mm(6.5),
+               Q(d.courbes[j].ballon) +
+                   (j == d.courbeProjet ? QStringLiteral(" (projet)") : QString()),
+               [&](double xm) {
+                   p.setPen(Plume(CouleursBallons[j % std::size(CouleursBallons)], 0.5));
+                   p.drawLine(QPointF(xm, y + Mm(2.5)), QPointF(xm + Mm(5), y + Mm(2.5)));
+               });
     }
-    p.setPen(Plume(Encre, 0.4));
-    p.drawEllipse(QPointF(x + Mm(1.5), y + Mm(2.5)), Mm(1.5), Mm(1.5));
-    x += Mm(4.5);
-    texte(QStringLiteral("Projet"));
-    p.setPen(Plume(CouleurSurchauffe, 0.3));
-    Triangle(p, QPointF(x + Mm(1.5), y + Mm(2.7)), Mm(1.6));
-    x += Mm(4.5);
-    texte(QStringLiteral("Un mois couvert à ") + Q(FormatFrancais(SeuilSurchauffe, 0)) +
-          QStringLiteral(" % ou plus"));
+    entree(Mm(4.5), QStringLiteral("Projet"), [&](double xm) {
+        p.setPen(Plume(Encre, 0.4));
+        p.drawEllipse(QPointF(xm + Mm(1.5), y + Mm(2.5)), Mm(1.5), Mm(1.5));
+    });
+    entree(Mm(4.5),
+           QStringLiteral("Un mois couvert à ") + Q(FormatFrancais(SeuilSurchauffe, 0)) +
+               QStringLiteral(" % ou plus"),
+           [&](double xm) {
+               p.setPen(Plume(CouleurSurchauffe, 0.3));
+               Triangle(p, QPointF(xm + Mm(1.5), y + Mm(2.7)), Mm(1.6));
+           });
     return y + Mm(7);
 }
 
@@ -185,8 +144,12 @@ void GraduerDimensionnement(QPainter& p, const QRectF& zone, double xMax, double
         p.setPen(Plume(Trait, v == 0 ? 0.3 : 0.1));
         p.drawLine(QPointF(xv, zone.top()), QPointF(xv, zone.bottom()));
         p.setPen(Gris);
-        p.drawText(QRectF(xv - Mm(8), zone.bottom() + Mm(1), Mm(16), Mm(4.5)),
-                   Qt::AlignHCenter | Qt::AlignTop, Q(FormatFrancais(v, xPas < 1 ? 1 : 0)));
+        // The last graduation ends on the chart's edge, within the margin.
+        const bool derniere = v + xPas / 2 > xMax;
+        p.drawText(
+            QRectF(derniere ? xv - Mm(16) : xv - Mm(8), zone.bottom() + Mm(1), Mm(16), Mm(4.5)),
+            (derniere ? Qt::AlignRight : Qt::AlignHCenter) | Qt::AlignTop,
+            Q(FormatFrancais(v, xPas < 1 ? 1 : 0)));
     }
     p.drawText(QRectF(zone.left(), zone.bottom() + Mm(5.5), zone.width(), Mm(4.5)),
                Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Surface de capteurs [m²]"));
@@ -201,14 +164,14 @@ double DessinerDimensionnement(QPainter& p, double y, const ContenuEtude& c) {
     if (!c.dimensionnement || c.dimensionnement->courbes.empty())
         return y;
     const CourbesDimensionnement& d = *c.dimensionnement;
-    const double hauteur = Mm(105);
+    const double hauteur = Mm(140);
     y = DessinerTitre(p, y, QStringLiteral("Couverture solaire selon la surface de capteurs"));
     y = LegendeDimensionnement(p, y, d);
     double xMax = d.surfaceProjet;
     for (const CourbeDimensionnement& k : d.courbes)
         for (const double s : k.surfaces)
             xMax = std::max(xMax, s);
-    const double xPas = Pas(xMax);
+    const double xPas = PasGraduation(xMax);
     xMax = std::max(1.0, std::ceil(xMax / xPas)) * xPas;
     const QRectF zone(MargeGauche + Mm(16), y + Mm(8), LargeurUtile - Mm(16), hauteur);
     GraduerDimensionnement(p, zone, xMax, xPas);
@@ -234,11 +197,15 @@ double DessinerDimensionnement(QPainter& p, double y, const ContenuEtude& c) {
     p.setPen(Plume(Encre, 0.45));
     p.drawEllipse(projet, Mm(2), Mm(2));
     p.setFont(PoliceRapport(8.5, true));
-    p.drawText(QRectF(projet.x() + Mm(3), projet.y() + Mm(1.5), Mm(60), Mm(5)),
-               Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Projet : ") + Q(FormatFrancais(d.surfaceProjet, 2)) +
-                   QStringLiteral(" m², ") + Q(FormatFrancais(d.couvertureProjet, 0)) +
-                   QStringLiteral(" %"));
+    const QString etiquette = QStringLiteral("Projet : ") + Q(FormatFrancais(d.surfaceProjet, 2)) +
+                              QStringLiteral(" m², ") + Q(FormatFrancais(d.couvertureProjet, 0)) +
+                              QStringLiteral(" %");
+    // Beside the point, on the side where it stays within the chart.
+    const double l = QFontMetricsF(p.font(), p.device()).horizontalAdvance(etiquette) + Mm(1);
+    const double x =
+        projet.x() + Mm(3) + l <= zone.right() ? projet.x() + Mm(3) : projet.x() - Mm(3) - l;
+    p.drawText(QRectF(x, projet.y() + Mm(1.5), l, Mm(5)), Qt::AlignLeft | Qt::AlignVCenter,
+               etiquette);
     return zone.bottom() + Mm(13);
 }
 
@@ -257,7 +224,7 @@ void PageMensuelle(QPainter& p, double y, const ContenuEtude& c) {
     y = DessinerTitre(p, y, QStringLiteral("Besoins et énergie solaire, mois par mois"));
     y = DessinerMensuel(p, y, c.mensuel) + Mm(8);
     y = DessinerTitre(p, y, QStringLiteral("Besoins et énergie solaire [kWh]"));
-    DessinerGraphique(p, y, c);
+    DessinerGraphiqueMensuel(p, QRectF(MargeGauche, y, LargeurUtile, Mm(86)), c.besoins, c.solaire);
 }
 
 void PageEconomie(QPainter& p, double y, const ContenuEtude& c) {

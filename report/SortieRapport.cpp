@@ -64,7 +64,7 @@ void EcrirePdf(clsprojet& projet, const std::string& chemin) {
         QPdfWriter pdf(&fichier);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-        pdf.setTitle(QString::fromStdString(projet.Nom));
+        pdf.setTitle(QString::fromStdString(EnTeteProjet(projet)));
         pdf.setCreator(QStringLiteral("VARQUIN"));
         if (!ImprimerRapport(pdf, LireDocumentRapport(projet, DateCourteDuJour())))
             throw ErreurFichier(echec + ".");

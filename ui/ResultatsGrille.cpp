@@ -3,7 +3,11 @@
 #include "data/modTexte.h"
 #include "ui/modAffichages.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -34,8 +38,14 @@ ResultatsGrille::ResultatsGrille(QWidget* parent) : QTableWidget(NbLignes, NbCol
     horizontalHeader()->hide();
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setFocusPolicy(Qt::NoFocus);
+    // Cells are selected for copying only: a click, never the Tab key, brings the focus.
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setFocusPolicy(Qt::ClickFocus);
+    // The key itself is taken in keyPressEvent, before any shortcut of the window.
+    auto* copier = new QAction(QStringLiteral("&Copier\tCtrl+C"), this);
+    connect(copier, &QAction::triggered, this, &ResultatsGrille::Copier);
+    addAction(copier);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFont(Police(8));
@@ -83,6 +93,56 @@ ResultatsGrille::ResultatsGrille(QWidget* parent) : QTableWidget(NbLignes, NbCol
 QString ResultatsGrille::Texte(int ligne, int colonne) const {
     const QTableWidgetItem* cellule = item(ligne, colonne);
     return cellule ? cellule->text() : QString();
+}
+
+QString ResultatsGrille::TexteCopie() const {
+    // A heading selected alone stands for its whole row or column.
+    int haut = 1, bas = NbLignes - 1, gauche = 1, droite = NbColonnes - 1;
+    const QList<QTableWidgetSelectionRange> selection = selectedRanges();
+    if (!selection.isEmpty()) {
+        const QTableWidgetSelectionRange& s = selection.first();
+        if (s.bottomRow() >= 1) {
+            haut = std::max(1, s.topRow());
+            bas = s.bottomRow();
+        }
+        if (s.rightColumn() >= 1) {
+            gauche = std::max(1, s.leftColumn());
+            droite = s.rightColumn();
+        }
+    }
+    const auto ligneCopiee = [&](int ligne) {
+        QString texte = Texte(ligne, 0);
+        for (int c = gauche; c <= droite; ++c)
+            texte += QLatin1Char('\t') + Texte(ligne, c);
+        return texte + QLatin1Char('\n');
+    };
+    QString texte = ligneCopiee(0);
+    for (int ligne = haut; ligne <= bas; ++ligne)
+        texte += ligneCopiee(ligne);
+    return texte;
+}
+
+void ResultatsGrille::Copier() const {
+    QGuiApplication::clipboard()->setText(TexteCopie());
+}
+
+bool ResultatsGrille::event(QEvent* evenement) {
+    if (evenement->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(evenement)->matches(QKeySequence::Copy)) {
+        evenement->accept();
+        return true;
+    }
+    return QTableWidget::event(evenement);
+}
+
+void ResultatsGrille::keyPressEvent(QKeyEvent* evenement) {
+    // The view's own copy takes one cell without its headings.
+    if (evenement->matches(QKeySequence::Copy)) {
+        Copier();
+        evenement->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(evenement);
 }
 
 void ResultatsGrille::Ecrire(int ligne, int colonne, const QString& texte) {

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """varquin-cli report end to end on the fixture data folder: the PDF it writes
-without a display, and its exit codes; then the first run without a display
+without a display, its dossier and headings, and its exit codes; then the first run without a display
 (scripts/exemple.sh) on the Lyon example and the reference data, and its study report.
 
 Usage: cli_rapport.py VARQUIN_CLI DATA_FOLDER WORK_FOLDER [PDFTOTEXT]
@@ -21,8 +21,9 @@ env = {k: v for k, v in os.environ.items()
        if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
 
 
-def lancer(*arguments):
-    r = subprocess.run([cli, *arguments], capture_output=True, timeout=120, env=env)
+def lancer(*arguments, environnement=None):
+    r = subprocess.run([cli, *arguments], capture_output=True, timeout=120,
+                       env=environnement or env)
     return r.returncode, r.stderr.decode("utf-8")
 
 
@@ -35,10 +36,10 @@ def chemin(nom):
     return os.path.join(travail, nom)
 
 
-def texte_pdf(pdf):
+def texte_pdf(pdf, *options):
     if not pdftotext:
         return None
-    r = subprocess.run([pdftotext, "-layout", "-enc", "UTF-8", pdf, "-"],
+    r = subprocess.run([pdftotext, *(options or ["-layout"]), "-enc", "UTF-8", pdf, "-"],
                        capture_output=True, timeout=60)
     return r.stdout.decode("utf-8")
 
@@ -56,15 +57,29 @@ verifier(code == 0, f"new: code {code}, {erreur}")
 rapport = chemin("etude.pdf")
 if os.path.exists(rapport):
     os.remove(rapport)
-code, erreur = lancer("report", projet, "-o", rapport, "--data", donnees, "--set", "Conso=120")
-verifier(code == 0 and pdf_ecrit(rapport), f"report: code {code}, {erreur}")
+# The settings name a logo that is not there: the report goes without it.
+reglages = chemin("reglages")
+os.makedirs(os.path.join(reglages, "NORDAVE"), exist_ok=True)
+with open(os.path.join(reglages, "NORDAVE", "VARQUIN.conf"), "w") as f:
+    f.write("[Dossier]\nLogo=" + chemin("absent.png") + "\n")
+code, erreur = lancer("report", projet, "-o", rapport, "--data", donnees,
+                      "--set", "Conso=" + "120 " * 11 + "125",
+                      "--set", "Dossier:Client=Famille Martin",
+                      environnement=dict(env, XDG_CONFIG_HOME=reglages))
+verifier(code == 0 and pdf_ecrit(rapport) and "logo" not in erreur.lower(),
+         f"report: code {code}, {erreur}")
 texte = texte_pdf(rapport)
 if texte is not None:
+    verifier("Famille Martin" in texte_pdf(rapport, "-layout", "-f", "1", "-l", "1"),
+             "report: the client on page 1")
+    pages = [p for p in texte.split("\f") if p.strip()]
+    verifier(len(pages) >= 4 and all("Etude — Client : Famille Martin" in p for p in pages),
+             "report: the title and client in every page's heading")
     verifier("Type de capteur" in texte and "Type de ballon" in texte, "report: labels")
     verifier("etude.vqp" in texte, "report: the file name in lower case")
     besoin = [l for l in texte.splitlines() if "Besoin journalier moyen" in l]
     verifier(len(besoin) == 1 and besoin[0].split()[-1] == "120",
-             f"report: the --set needs are not reported: {besoin}")
+             f"report: the --set needs, rounded as the grid, are not reported: {besoin}")
     couverture = [l.split() for l in texte.splitlines() if l.startswith("Couverture [%]")]
     verifier(len(couverture) == 1 and len(couverture[0]) == 15,
              f"report: the coverage row {couverture}")
@@ -131,6 +146,13 @@ if texte is not None:
     verifier(len([m for m in mois if len(m) == 7]) == 12, f"Lyon report: monthly table {mois}")
     verifier("CO2 évité [kg/an]" in texte, "Lyon report: CO2")
     verifier(retour == [str(economie["temps_retour_ans"])], f"Lyon report: payback {retour}")
+    # Every word, legends included, within the 18 mm margins of the A4 sheet (points).
+    mm = 72 / 25.4
+    dehors = [m.group(3) for m in re.finditer(
+        r'<word xMin="([\d.]+)" yMin="[\d.]+" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)<',
+        texte_pdf(ecrit.group(1), "-bbox"))
+        if float(m.group(1)) < 18 * mm - 0.5 or float(m.group(2)) > 192 * mm + 0.5]
+    verifier(not dehors, f"Lyon report: words past the margins {dehors}")
 
 for e in echecs:
     print("ÉCHEC :", e)

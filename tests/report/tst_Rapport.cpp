@@ -1,12 +1,14 @@
 // The printed report: its wording and figures as read back from the PDF it writes,
-// the layout of the page on the sheet, the stored results it shows whatever the
-// calculation mode, and the preview window's print command.
+// the layout of the pages on the sheet, the client's dossier, the headings and the
+// installer's logo, the stored results it shows whatever the calculation mode, and
+// the preview window's print command.
 
 #include "data/modTexte.h"
 #include "engine/modCalculORIN.h"
 #include "project/EtatApplication.h"
 #include "project/ReglesSaisie.h"
 #include "project/clsprojet.h"
+#include "report/ReglagesRapport.h"
 #include "report/frmImpression.h"
 #include "startup/Modgeneral.h"
 #include "tests/support/NotificateurEnregistreur.h"
@@ -16,10 +18,12 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTimer>
 #include <QtTest>
 #include <cmath>
@@ -123,6 +127,11 @@ private slots:
         QVERIFY(ChargementInitial(VARQUIN_FIXTURES_DIR "/donnees"));
         InitialiserProjets();
         QVERIFY(QDir().mkpath(QStringLiteral(VARQUIN_RAPPORTS_DIR))); // pages to look at
+        // The settings the logo is read from, the program's own names, in a folder of
+        // the tests.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QStringLiteral(VARQUIN_RAPPORTS_DIR "/reglages"));
+        NommerReglages();
     }
     void init() {
         Etat().Reinitialiser();
@@ -132,7 +141,7 @@ private slots:
 
     void chauffeEau() {
         EXIGER_PDFTOTEXT();
-        auto p = Nouveau({"Conso=200 200 200 200 200 200 200 200 200 200 200 212", "Tref=55"});
+        auto p = Nouveau({"Conso=200 200 200 200 200 200 200 200 200 200 200 213", "Tref=55"});
         const QString texte = Texte(*p, "/dossier/Études/Maison DUPONT.VQP");
         Comparer(texte, {{"Date :", QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))},
                          {"Nom du fichier :", "maison dupont.vqp"},
@@ -141,6 +150,7 @@ private slots:
                          {"Type de chauffe-eau :", "Monobloc 200 l"},
                          {"Inclinaison [°]:", "45,00"},
                          {"ABEtap [m²]:", "1,60"}, // its own, not the hidden collector's 2 m²
+                         // 201,0833 rounded as the results grid rounds
                          {"Besoin journalier moyen en eau chaude [l/j]:", "201"},
                          {"Température de référence moyenne [°C]:", "55"}});
         const QStringList lignes = LignesEntre(texte, "Type de système", "Besoin journalier");
@@ -198,14 +208,18 @@ private slots:
         QTest::newRow("chauffe-eau") << QStringList() << QStringLiteral("Projet0001.vqp");
         // The longest texts: a file name with no blank to break at, four-figure needs.
         QTest::newRow("textes-longs")
-            << QStringList({"TypeSysteme=SYSTEME CAPTEUR BALLON", "Type_capteur=Tubes sous vide",
-                            "a=60", "Type_ballon=Ballon 500 l", "Conso=9000"})
+            << QStringList(
+                   {"TypeSysteme=SYSTEME CAPTEUR BALLON", "Type_capteur=Tubes sous vide", "a=60",
+                    "Type_ballon=Ballon 500 l", "Conso=9000",
+                    "Dossier:Client=" + QString(40, QLatin1Char('M')),
+                    "Dossier:Adresse=" + QStringLiteral("Résidence des Tilleuls ").repeated(4),
+                    "Dossier:Contact=" + QStringLiteral("Jean-Baptiste ").repeated(7)})
             << QStringLiteral("Etude_de_dimensionnement_du_chauffe-eau_solaire_collectif_de_la_"
                               "residence_des_Tilleuls_batiment_C_version_finale_corrigee.vqp");
     }
 
     // Every word inside the margins and clear of every other: nothing cut by the page's
-    // edge or a column, nothing drawn over something else.
+    // edge or a column, no legend past the margin, nothing drawn over something else.
     void miseEnPageSurA4() {
         EXIGER_PDFTOTEXT();
         QFETCH(QStringList, parametres);
@@ -218,7 +232,7 @@ private slots:
         QCOMPARE(page.toSize(), QSize(595, 842)); // A4 in points
         QVERIFY(pages.size() >= 4 && pages[0].size() > 100);
         const double mm = 72 / 25.4;
-        const QRectF utile(15 * mm, 10 * mm, 180 * mm, 277 * mm);
+        const QRectF utile(18 * mm - 0.5, 14 * mm - 0.5, 174 * mm + 1, 273 * mm + 1);
         for (const QList<Mot>& mots : pages) {
             for (int i = 0; i < mots.size(); ++i) {
                 QVERIFY2(utile.contains(mots[i].cadre), qPrintable(mots[i].texte));
@@ -236,6 +250,54 @@ private slots:
         QCOMPARE(nom, fichier.toLower());
         for (const char* titre : {"Couverture [%]", "Besoins [kWh]", "Productivité [kWh]"})
             QCOMPARE(Cellules(texte, titre).size(), 13);
+    }
+
+    // The dossier on the first page, only what is filled, over the signature block; the
+    // project's title and client heading every page; the installer's logo from the
+    // settings, and none, without a word, when its file cannot be read as an image.
+    void dossierEnTetesEtLogo() {
+        EXIGER_PDFTOTEXT();
+        auto p = Nouveau({"Dossier:Client=Famille Martin", "Dossier:Installateur=Soleil SARL",
+                          "Dossier:Reference=DEV-41"});
+        QCOMPARE(LireContenuRapport(*p, "01/02/2026").projet,
+                 std::string("Nouveau projet — Client : Famille Martin"));
+        p->EnregistrerSous(VARQUIN_RAPPORTS_DIR "/Maison Martin.vqp");
+        const QStringList pages = Pdftotext(Pdf(*p, "dossier"), QStringLiteral("-layout"))
+                                      .split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        QVERIFY(pages.size() >= 4);
+        for (const QString& page : pages)
+            QVERIFY(page.contains("Maison Martin — Client : Famille Martin"));
+        QCOMPARE(Valeur(pages[0], "Référence du devis"), QStringLiteral("DEV-41"));
+        QVERIFY(!pages[0].contains("Adresse du site") && !pages[0].contains("Projet0"));
+        const QString signature = LignesEntre(pages[0], "Établi par", "Page 1 /").join(' ');
+        QVERIFY(signature.contains("Soleil SARL"));
+        QVERIFY(signature.contains(QDate::currentDate().toString("dd/MM/yyyy")));
+
+        QImage logo(60, 30, QImage::Format_RGB32);
+        logo.fill(Qt::magenta);
+        QVERIFY(logo.save(VARQUIN_RAPPORTS_DIR "/logo.png"));
+        QFile texte(VARQUIN_RAPPORTS_DIR "/texte.png");
+        QVERIFY(texte.open(QIODevice::WriteOnly) && texte.write("pas une image") > 0);
+        texte.close();
+        const auto magenta = [&](const char* fichier) {
+            QSettings().setValue(CleLogoDossier,
+                                 QStringLiteral(VARQUIN_RAPPORTS_DIR "/") + fichier);
+            QImage page(420, 594, QImage::Format_RGB32);
+            page.fill(Qt::white);
+            QPainter peintre(&page);
+            DessinerPage(peintre, page.rect(), LireDocumentRapport(*p, "01/02/2026"), 0);
+            peintre.end();
+            int n = 0;
+            for (int y = 0; y < page.height(); ++y)
+                for (int x = 0; x < page.width(); ++x)
+                    n += page.pixel(x, y) == qRgb(255, 0, 255);
+            return n;
+        };
+        QVERIFY(magenta("logo.png") > 1000);
+        QCOMPARE(magenta("absent.png"), 0);
+        QCOMPARE(magenta("texte.png"), 0);
+        QSettings().remove(CleLogoDossier);
+        QVERIFY(notif_.messages.empty());
     }
 
     // The report shows the results the project holds, even when the calculation mode

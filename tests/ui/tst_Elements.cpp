@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QSignalSpy>
@@ -188,6 +189,21 @@ private slots:
                          qPrintable(g.Texte(l, c)));
         }
         QVERIFY(g.viewport()->width() >= largeur);
+        // Copied for a spreadsheet, with its headings: the whole grid when nothing is
+        // selected, the selection by Ctrl+C, a heading alone standing for its column.
+        const QStringList tout = g.TexteCopie().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(tout.size(), 5);
+        QCOMPARE(tout[2].split(QLatin1Char('\t')).size(), 14);
+        QVERIFY(tout[0].startsWith(QStringLiteral("\tjanv.\tfévr.\tmars")));
+        g.setRangeSelected(QTableWidgetSelectionRange(1, 1, 2, 2), true);
+        QTest::keyClick(&g, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(
+            QGuiApplication::clipboard()->text(),
+            QStringLiteral("\tjanv.\tfévr.\nCouverture [%]\t50\t49\nBesoins [kWh]\t290\t280\n"));
+        g.clearSelection();
+        g.setRangeSelected(QTableWidgetSelectionRange(0, 13, 0, 13), true);
+        QCOMPARE(g.TexteCopie().split(QLatin1Char('\n'))[4],
+                 QStringLiteral("Productivité /m²\t442"));
         // On demand: the results go, the headings stay.
         g.AfficherResultats(r, false);
         for (int l = 1; l < ResultatsGrille::NbLignes; ++l) {
