@@ -3,12 +3,14 @@
 #include "data/modDonnees.h"
 #include "data/modLibelles.h"
 #include "data/modTexte.h"
+#include "project/ReglesSaisie.h"
 #include "project/clsprojet.h"
 #include "ui/ChampSaisie.h"
 #include "ui/GraphiqueMasque.h"
 #include "ui/GraphiqueStatistique.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -28,12 +30,27 @@ void Nom(const ChampsProjet& c, const char* nom, const std::string& texte) {
     champ.setCursorPosition(0);
 }
 
+// A number shown with the decimals its input rule gives the field (`defaut` for a
+// field no rule describes), the exact value kept behind the rounding.
+void Nombre(const ChampsProjet& c, const char* nom, double valeur, int defaut) {
+    static std::unordered_map<std::string, int> decimales;
+    auto it = decimales.find(nom);
+    if (it == decimales.end()) {
+        const RegleSaisie* regle = RegleDuChamp(nom);
+        const int d = regle != nullptr ? DecimalesAffichees(*regle) : -1;
+        it = decimales.emplace(nom, d >= 0 ? d : defaut).first;
+    }
+    const int d = it->second;
+    c(nom).AfficherValeur(valeur, d == 0 ? TexteFormate(valeur, FormatAffichage::Entier)
+                                         : Q(FormatDecimales(valeur, d)));
+}
+
 void Decimales(const ChampsProjet& c, const char* nom, double valeur) {
-    c(nom).AfficherValeur(valeur, FormatAffichage::DeuxDecimales);
+    Nombre(c, nom, valeur, 2);
 }
 
 void Entier(const ChampsProjet& c, const char* nom, double valeur) {
-    c(nom).AfficherValeur(valeur, FormatAffichage::Entier);
+    Nombre(c, nom, valeur, 0);
 }
 
 std::vector<float> Valeurs(const CollectionNombres& serie) {
