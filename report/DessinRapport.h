@@ -3,7 +3,7 @@
 // on an A4 sheet, its margins, inks and fonts, the section titles, the tables of
 // labels beside values, and the footer with the page's number.
 
-#include "report/ContenuRapport.h"
+#include "project/ContenuRapport.h"
 
 #include <QColor>
 #include <QFont>

@@ -3,8 +3,8 @@
 // study. The preview window, the printer and the PDF files all go through it, page by
 // page, so that they show the same pages.
 
-#include "report/ContenuEtude.h"
-#include "report/ContenuRapport.h"
+#include "project/ContenuEtude.h"
+#include "project/ContenuRapport.h"
 
 #include <QImage>
 #include <string>

@@ -1,7 +1,7 @@
 #include "report/GraphiqueMensuel.h"
 
+#include "project/ContenuEtude.h"
 #include "project/TableauResultats.h"
-#include "report/ContenuEtude.h"
 #include "report/DessinRapport.h"
 
 #include <QPainter>

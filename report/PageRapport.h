@@ -3,7 +3,7 @@
 // same drawing serves the preview window, the printer and the PDF file, so that it is
 // sharp at any resolution and reads the same everywhere.
 
-#include "report/ContenuRapport.h"
+#include "project/ContenuRapport.h"
 #include "report/DocumentRapport.h"
 
 #include <string>

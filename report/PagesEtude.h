@@ -4,7 +4,7 @@
 // economic study and the productivity per m² against its threshold, and for a
 // calculated collector-and-tank project the sizing curves.
 
-#include "report/ContenuEtude.h"
+#include "project/ContenuEtude.h"
 
 class QPainter;
 class QRectF;

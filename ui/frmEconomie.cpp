@@ -2,9 +2,9 @@
 
 #include "common/Notificateur.h"
 #include "data/modTexte.h"
+#include "project/ContenuEtude.h"
 #include "project/clsprojet.h"
 #include "project/modEconomie.h"
-#include "report/ContenuEtude.h"
 #include "ui/ChampSaisie.h"
 #include "ui/ControleSaisie.h"
 #include "ui/modAffichages.h"

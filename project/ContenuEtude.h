@@ -4,7 +4,7 @@
 // monthly chart, the economic study and the productivity per m² against the threshold
 // a subsidy file asks for. Reading the project is kept apart from drawing the pages.
 
-#include "report/ContenuRapport.h"
+#include "project/ContenuRapport.h"
 
 #include <array>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "report/ContenuEtude.h"
+#include "project/ContenuEtude.h"
 
 #include "common/Texte.h"
 #include "data/modLibelles.h"

@@ -1,4 +1,4 @@
-#include "report/ContenuRapport.h"
+#include "project/ContenuRapport.h"
 
 #include "common/Texte.h"
 #include "data/ModCollection.h"
