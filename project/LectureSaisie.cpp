@@ -36,8 +36,9 @@ std::vector<double> LireValeurs(const std::string& texte, std::size_t maximum) {
 
 void LireSerie(const std::string& texte, std::size_t maximum, CollectionNombres& serie) {
     std::vector<double> valeurs = LireValeurs(texte, maximum);
+    // The value is copied first: assign() may free the storage it would be read from.
     if (maximum == 12 && valeurs.size() == 1)
-        valeurs.assign(12, valeurs[0]);
+        valeurs.assign(12, double(valeurs[0]));
     serie.Clear();
     for (double v : valeurs)
         serie.Add(v);
