@@ -2,6 +2,8 @@
 #include "cli/OptionsProjet.h"
 #include "cli/SortieResultats.h"
 #include "engine/RapportCalcul.h"
+#include "project/Reglages.h"
+#include "project/SortieJson.h"
 #include "project/clsprojet.h"
 
 #include <iostream>
@@ -32,15 +34,17 @@ int CommandeCalc(const Arguments& arguments) {
         return 1;
 
     clsprojet projet;
-    if (const int code = OuvrirProjetCli(projet, o, "calc"))
-        return code;
+    const std::string& fichier = o.positionnels[0];
+    const OuvertureProjet ouverture = OuvrirProjet(
+        projet, [&](clsprojet& p) { p.Ouvrir(fichier); }, o.affectations);
     RapportCalcul rapport;
-    if (const int code = CalculerProjetCli(projet, rapport)) {
-        // The JSON still says why, message by message.
-        if (o.format == "json")
-            EcrireResultats(std::cout, o.format, projet, rapport);
-        return code;
-    }
-    EcrireResultats(std::cout, o.format, projet, rapport);
-    return 0;
+    int code = SignalerOuverture(ouverture, "calc");
+    if (code == 0)
+        code = CalculerProjetCli(projet, rapport);
+    // A refused file or --set, and a run that stopped, still give their JSON: it says why.
+    if (o.format == "json")
+        EcrireEtudeJson(std::cout, projet, ouverture, fichier, rapport);
+    else if (code == 0)
+        EcrireResultats(std::cout, o.format, projet, rapport);
+    return code;
 }

@@ -1,8 +1,8 @@
 #include "cli/OptionsProjet.h"
 
 #include "common/Citation.h"
-#include "common/Erreurs.h"
 #include "data/modMessages.h"
+#include "project/Reglages.h"
 #include "project/ReglesSaisie.h"
 #include "project/clsprojet.h"
 #include "startup/Modgeneral.h"
@@ -67,31 +67,31 @@ std::string AideCles() {
 }
 
 int OuvrirProjetCli(clsprojet& projet, const OptionsProjet& options, const std::string& commande) {
-    try {
-        (void)projet.Nouveau();
-        projet.Ouvrir(options.positionnels.at(0));
-    } catch (const ErreurExecution& e) {
-        std::cerr << e.what() << '\n';
+    const OuvertureProjet o = OuvrirProjet(
+        projet, [&](clsprojet& p) { p.Ouvrir(options.positionnels.at(0)); }, options.affectations);
+    return SignalerOuverture(o, commande);
+}
+
+int SignalerOuverture(const OuvertureProjet& ouverture, const std::string& commande) {
+    switch (ouverture.issue) {
+    case OuvertureProjet::Issue::FichierRefuse:
+        std::cerr << ouverture.refus << '\n';
         return 1;
+    case OuvertureProjet::Issue::ReglageRefuse:
+        std::cerr << "varquin-cli " << commande << " : --set " << ouverture.refus << '\n';
+        return 2;
+    default:
+        return 0;
     }
-    return AppliquerAffectations(projet, options, commande);
 }
 
 int AppliquerAffectations(clsprojet& projet, const OptionsProjet& options,
                           const std::string& commande) {
-    for (const std::string& affectation : options.affectations) {
-        const std::size_t egal = affectation.find('=');
-        try {
-            if (egal == std::string::npos)
-                throw ErreurParametre(Citer(affectation) + " n'est pas de la forme CLÉ=VALEUR.");
-            (void)projet.Modifier(affectation.substr(0, egal), affectation.substr(egal + 1));
-        } catch (const ErreurParametre& e) {
-            std::cerr << "varquin-cli " << commande << " : --set " << Citer(affectation)
-                      << " refusé. " << e.what() << '\n';
-            return 2;
-        }
-    }
-    return 0;
+    OuvertureProjet o;
+    o.refus = AppliquerReglages(projet, options.affectations);
+    if (!o.refus.empty())
+        o.issue = OuvertureProjet::Issue::ReglageRefuse;
+    return SignalerOuverture(o, commande);
 }
 
 int CalculerProjetCli(clsprojet& projet, RapportCalcul& rapport) {

@@ -35,12 +35,17 @@ std::string AideCles();
 
 class clsprojet;
 class RapportCalcul;
+struct OuvertureProjet;
 
 // The project file opened as the window opens it (a new project, then the file read
 // into it) and the --set applied in order, each as a change in the window. Returns 0,
 // or the exit code after the reason has been printed on stderr: 1 when the file
 // cannot be read, 2 for a refused --set ("varquin-cli <commande> : ...").
 int OuvrirProjetCli(clsprojet& projet, const OptionsProjet& options, const std::string& commande);
+
+// What a refused file or --set says on stderr ("varquin-cli <commande> : --set ..."), and
+// the exit code: 0 when opened and set, 1 for the file, 2 for a --set.
+int SignalerOuverture(const OuvertureProjet& ouverture, const std::string& commande);
 
 // The --set applied in order to an open project: 0, or 2 after the refusal has been
 // printed.

@@ -1,8 +1,8 @@
 #include "cli/SortieBalayage.h"
 
-#include "cli/SortieResultats.h"
 #include "common/Texte.h"
 #include "data/modTexte.h"
+#include "project/SortieJson.h"
 #include "project/TableauResultats.h"
 #include "project/clsprojet.h"
 
@@ -84,47 +84,6 @@ void EcrireCsv(std::ostream& s, const Balayage& b) {
     }
 }
 
-void EcrirePointJson(std::ostream& s, const Balayage& b, std::size_t i) {
-    const PointBalayage& p = b.points[i];
-    s << "    {\"Nb_Capteurs\": " << p.nombre << ", \"a\": " << SimpleJson(p.surface)
-      << ", \"ballon\": " << p.ballon << ", \"projet\": " << (i == b.projet ? "true" : "false")
-      << ", \"calcule\": " << (p.calcule ? "true" : "false");
-    if (!p.calcule)
-        s << ", \"cause\": " << ChaineJson(p.cause);
-    s << ",\n     \"Fecs_an\": " << SimpleJson(p.Fecs_an)
-      << ", \"Productivite_an\": " << SimpleJson(p.Productivite_an)
-      << ", \"Productivite_par_m2\": " << SimpleJson(p.Productivite_par_m2)
-      << ", \"mois_surchauffe\": " << p.moisSurchauffe
-      << ", \"Fecs_max\": " << SimpleJson(p.FecsMax) << ",\n     \"Fecs\": " << MoisJson(p.Fecs)
-      << '}';
-}
-
-void EcrireJson(std::ostream& s, const clsprojet& projet, const Balayage& b) {
-    s << "{\n  \"projet\": " << ChaineJson(projet.Nom)
-      << ",\n  \"fichier\": " << ChaineJson(projet.Fichier)
-      << ",\n  \"station\": " << ChaineJson(projet.Meteo->station())
-      << ",\n  \"capteur\": " << ChaineJson(projet.Capteurs->strType())
-      << ", \"Ac\": " << SimpleJson(projet.Capteurs->Ac())
-      << ",\n  \"seuil_surchauffe\": " << SimpleJson(SeuilSurchauffe) << ",\n  \"nombres\": [";
-    for (std::size_t n = 0; n < b.grille.nombres.size(); ++n)
-        s << (n ? ", " : "") << b.grille.nombres[n];
-    s << "],\n  \"ballons\": [";
-    for (std::size_t j = 0; j < b.grille.ballons.size(); ++j) {
-        const BallonBalayage& t = b.grille.ballons[j];
-        s << (j ? "," : "") << "\n    {\"nom\": " << ChaineJson(t.nom)
-          << ", \"Vn\": " << SimpleJson(t.Vn) << ", \"Vs\": " << SimpleJson(t.Vs)
-          << ", \"cr\": " << SimpleJson(t.cr) << ", \"projet\": " << (t.projet ? "true" : "false")
-          << '}';
-    }
-    s << "],\n  \"point_projet\": " << b.projet << ",\n  \"points\": [\n";
-    for (std::size_t i = 0; i < b.points.size(); ++i) {
-        EcrirePointJson(s, b, i);
-        s << (i + 1 < b.points.size() ? ",\n" : "\n");
-    }
-    s << "  ],\n";
-    EcrireMessages(s, b.rapportProjet);
-    s << "\n}\n";
-}
 } // namespace
 
 void EcrireBalayage(std::ostream& sortie, const std::string& format, const clsprojet& projet,
@@ -132,7 +91,7 @@ void EcrireBalayage(std::ostream& sortie, const std::string& format, const clspr
     if (format == "csv")
         EcrireCsv(sortie, b);
     else if (format == "json")
-        EcrireJson(sortie, projet, b);
+        EcrireBalayageJson(sortie, projet, b);
     else
         EcrireTableau(sortie, projet, b);
 }

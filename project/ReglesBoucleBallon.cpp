@@ -263,7 +263,8 @@ Regles ReglesBesoinsEtBallon() {
 Regles ReglesHorsFichier() {
     Regles t;
     const auto liste = [&t](const char* section, const char* cle, const char* libelle, int numero,
-                            const char* champ, void (*definir)(clsprojet&, const std::string&)) {
+                            const char* champ, void (*definir)(clsprojet&, const std::string&),
+                            std::string (*lire)(const clsprojet&)) {
         t.push_back({.section = section,
                      .cle = cle,
                      .libelle = libelle,
@@ -271,19 +272,30 @@ Regles ReglesHorsFichier() {
                      .liste = numero,
                      .champs = champ,
                      .stockage = S::Consequence,
-                     .definir = definir});
+                     .definir = definir,
+                     .lire = lire});
     };
-    liste("Systeme", "TypeSysteme", "Système", Liste::TypesSysteme, "txtSysteme",
-          [](clsprojet& p, const std::string& v) { p.Systeme->TypeSysteme(v); });
-    liste("Systeme", "TypeAppoint", "Appoint", Liste::Appoint, "txtAppoint",
-          [](clsprojet& p, const std::string& v) { p.Appoint->TypeAppoint = v; });
-    liste("Systeme", "ModeAppoint", "Aliment.", Liste::Alimentation, "txtAlim",
-          [](clsprojet& p, const std::string& v) { p.Appoint->ModeAppoint = v; });
-    liste("Echangeur", "PresenceEchangeur", "Echangeur", Liste::PresenceEchangeur, "txtEchangeur",
-          [](clsprojet& p, const std::string& v) { p.Echangeur->PresenceEchangeur = v; });
-    liste("Echangeur", "PositionEchangeur", "Situation de l'échangeur", Liste::PositionEchangeur,
-          "txtSituationEchangeur",
-          [](clsprojet& p, const std::string& v) { p.Echangeur->PositionEchangeur = v; });
+    liste(
+        "Systeme", "TypeSysteme", "Système", Liste::TypesSysteme, "txtSysteme",
+        [](clsprojet& p, const std::string& v) { p.Systeme->TypeSysteme(v); },
+        [](const clsprojet& p) { return p.Systeme->TypeSysteme(); });
+    liste(
+        "Systeme", "TypeAppoint", "Appoint", Liste::Appoint, "txtAppoint",
+        [](clsprojet& p, const std::string& v) { p.Appoint->TypeAppoint = v; },
+        [](const clsprojet& p) { return p.Appoint->TypeAppoint; });
+    liste(
+        "Systeme", "ModeAppoint", "Aliment.", Liste::Alimentation, "txtAlim",
+        [](clsprojet& p, const std::string& v) { p.Appoint->ModeAppoint = v; },
+        [](const clsprojet& p) { return p.Appoint->ModeAppoint; });
+    liste(
+        "Echangeur", "PresenceEchangeur", "Echangeur", Liste::PresenceEchangeur, "txtEchangeur",
+        [](clsprojet& p, const std::string& v) { p.Echangeur->PresenceEchangeur = v; },
+        [](const clsprojet& p) { return p.Echangeur->PresenceEchangeur; });
+    liste(
+        "Echangeur", "PositionEchangeur", "Situation de l'échangeur", Liste::PositionEchangeur,
+        "txtSituationEchangeur",
+        [](clsprojet& p, const std::string& v) { p.Echangeur->PositionEchangeur = v; },
+        [](const clsprojet& p) { return p.Echangeur->PositionEchangeur; });
     // Values a person sets and the file has no item for: the extension section keeps them.
     t.push_back(
         {.section = "Echangeur",

@@ -150,7 +150,11 @@ RapportCalcul clsprojet::Modifier(const std::string& cle, const std::string& val
 }
 
 std::string clsprojet::TexteFichier() const {
-    return TexteProjet(Enregistrement(), Fichier, ValeursExtension());
+    return TexteFichier(Fichier);
+}
+
+std::string clsprojet::TexteFichier(const std::string& chemin) const {
+    return TexteProjet(Enregistrement(), chemin, ValeursExtension());
 }
 
 bool clsprojet::Modifie() const {

@@ -125,6 +125,8 @@ public:
 
     // The text its file would hold now (the record and the extension values).
     std::string TexteFichier() const;
+    // The same text for a file at `chemin`, which its `Projet` line records.
+    std::string TexteFichier(const std::string& chemin) const;
     // True when that text differs from the one last read or written, taken after the
     // run that follows the opening (a run brings the values it computes up to date,
     // which is no change of the person's).

@@ -1,27 +1,32 @@
 # The direction of the layers: common <- data <- engine <- project <- startup <- the
-# front ends (cli, report, ui). Fails when a file includes a header of a higher
+# front ends (cli, report, ui, web). Fails when a file includes a header of a higher
 # layer, or when a core file includes Qt: the core must build, run and be tested
 # without it. Among the front ends, the report is shared by the window and the
-# command line: it includes neither, and neither includes the other.
+# command line: it includes neither, and neither includes the other; the web page's
+# binding includes the core only, and no other front end includes it.
 # Run as: cmake -DSOURCE_DIR=<repo> -P Couches.cmake
 cmake_minimum_required(VERSION 3.22)
-set(couches common data engine project startup cli report ui)
+set(couches common data engine project startup cli report ui web)
 set(coeur common data engine project startup)
 # What each front end may not include.
-set(interdits_cli ui)
-set(interdits_report cli ui)
-set(interdits_ui cli)
+set(interdits_cli ui web)
+set(interdits_report cli ui web)
+set(interdits_ui cli web)
+set(interdits_web cli report ui)
 set(fautes "")
 foreach(couche ${couches})
     list(FIND couches ${couche} rang)
     list(FIND coeur ${couche} dansLeCoeur)
     file(GLOB_RECURSE sources ${SOURCE_DIR}/${couche}/*.h ${SOURCE_DIR}/${couche}/*.cpp)
+    list(FILTER sources EXCLUDE REGEX "/node_modules/")
     foreach(f ${sources})
         file(STRINGS ${f} inclusions REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
         foreach(ligne ${inclusions})
             if(ligne MATCHES "include[ \t]*<Q")
                 if(dansLeCoeur GREATER -1)
                     list(APPEND fautes "${f}: Qt dans le noyau: ${ligne}")
+                elseif(couche STREQUAL "web")
+                    list(APPEND fautes "${f}: Qt dans la page web: ${ligne}")
                 endif()
             elseif(ligne MATCHES "include[ \t]*\"([a-z]+)/")
                 set(cible ${CMAKE_MATCH_1})

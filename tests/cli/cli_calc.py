@@ -112,6 +112,20 @@ verifier(lancer("calc", "--help")[0] == 0, "calc --help")
 code, _, erreur = lancer("calc", projet, "--data", donnees, "--set", "KsurB=0")
 verifier(code == 2 and "K/B  [W/(m².K)] : Cette valeur doit être comprise entre 0,01 et 99"
          in erreur, f"KsurB=0: {code} {erreur}")
+# In JSON a refused file or --set still gives the object: empty cells, the refusal as its
+# one message, the same words as on stderr and the same exit status.
+for arguments, attendu in [((projet, "--set", "KsurB=0"), 2), ((abime,), 1)]:
+    code, sortie, erreur = lancer("calc", *arguments, "--format", "json", "--data", donnees)
+    try:
+        refus = json.loads(sortie)
+    except ValueError:
+        refus = {}
+    messages = [m["texte"] for m in refus.get("messages", [])]
+    verifier(code == attendu and refus.get("calcul_complet") is False
+             and refus.get("valeurs", 0) is None and len(messages) == 1
+             and messages[0] in erreur and len(refus.get("lignes", [])) == 4
+             and all(v is None for l in refus["lignes"] for v in l["mois"] + [l["annuel"]]),
+             f"json refusal {arguments[-1]}: {code} {sortie} {erreur}")
 
 # What is not a project file, and a data folder that cannot serve a calculation: a
 # French message naming the file and status 1, from info as from calc and new.
