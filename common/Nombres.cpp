@@ -7,6 +7,7 @@
 // floating-point numbers. Where it does not, the C library's, whose only locale there is
 // the "C" one.
 #if defined(__EMSCRIPTEN__)
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #define VARQUIN_CONVERSIONS_C 1
@@ -38,9 +39,107 @@ std::string Scientifique(double valeur, int n) {
 #endif
 }
 
+#ifdef VARQUIN_CONVERSIONS_C
+// The fewest significant digits that read back to the value, written as the standard
+// library's to_chars writes them: plain or with an exponent, whichever is shorter, plain
+// on a tie ("20", "0.1", "1e-05", "1.5e+20").
+std::string PlusCourt(double valeur, int maxChiffres, bool (*relit)(const char*, double)) {
+    char t[48];
+    if (!std::isfinite(valeur)) {
+        std::snprintf(t, sizeof t, "%g", valeur);
+        return t;
+    }
+    for (int n = 1; n <= maxChiffres; ++n) {
+        std::snprintf(t, sizeof t, "%.*e", n - 1, valeur);
+        if (relit(t, valeur))
+            break;
+    }
+    const std::string scientifique = t;
+    const std::size_t e = scientifique.find('e');
+    const bool negatif = scientifique[0] == '-';
+    std::string chiffres;
+    for (std::size_t i = negatif ? 1 : 0; i < e; ++i) {
+        if (scientifique[i] != '.')
+            chiffres += scientifique[i];
+    }
+    const int exposant = std::atoi(scientifique.c_str() + e + 1);
+    std::string plain = negatif ? "-" : "";
+    if (exposant >= 0) {
+        const auto entiers = static_cast<std::size_t>(exposant) + 1;
+        if (chiffres.size() <= entiers) {
+            // A whole number is written with all its digits, as the float holds it.
+            std::snprintf(t, sizeof t, "%.0f", valeur);
+            plain = t;
+        } else
+            plain += chiffres.substr(0, entiers) + "." + chiffres.substr(entiers);
+    } else {
+        plain += "0." + std::string(static_cast<std::size_t>(-exposant - 1), '0') + chiffres;
+    }
+    return plain.size() <= scientifique.size() ? plain : scientifique;
+}
+#endif
+
+#ifdef VARQUIN_CONVERSIONS_C
+// Clinger's fast path, for the C library's strtod works in software-emulated long double
+// here: with at most 15 significant digits and a power of ten up to 22, both are exact
+// doubles and one multiplication or division rounds correctly, as strtod would. Nothing
+// for a number outside it.
+std::optional<double> ConvertirRapide(const std::string& nombre) {
+    static constexpr double Puissances[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const char* p = nombre.c_str();
+    const bool negatif = *p == '-';
+    p += negatif ? 1 : 0;
+    std::uint64_t mantisse = 0;
+    int chiffres = 0, exposant = 0;
+    bool vu = false, virgule = false;
+    for (;; ++p) {
+        if (*p == '.' && !virgule) {
+            virgule = true;
+            continue;
+        }
+        if (!EstChiffre(*p))
+            break;
+        vu = true;
+        exposant -= virgule ? 1 : 0;
+        if (mantisse == 0 && *p == '0')
+            continue;
+        if (++chiffres > 15)
+            return std::nullopt;
+        mantisse = mantisse * 10 + static_cast<std::uint64_t>(*p - '0');
+    }
+    if (!vu)
+        return std::nullopt;
+    if (*p == 'e' || *p == 'E') {
+        ++p;
+        const bool moins = *p == '-';
+        p += (*p == '-' || *p == '+') ? 1 : 0;
+        if (!EstChiffre(*p))
+            return std::nullopt;
+        int e = 0;
+        for (; EstChiffre(*p) && e < 1000; ++p)
+            e = e * 10 + (*p - '0');
+        exposant += moins ? -e : e;
+    }
+    if (*p != '\0')
+        return std::nullopt;
+    double v = static_cast<double>(mantisse);
+    if (mantisse != 0 && exposant > 0 && exposant <= 22)
+        v *= Puissances[exposant];
+    else if (mantisse != 0 && exposant < 0 && exposant >= -22)
+        v /= Puissances[-exposant];
+    else if (mantisse != 0 && exposant != 0)
+        return std::nullopt;
+    return negatif ? -v : v;
+}
+#endif
+
 // A plain number ("-12.5e3", a point, no leading "+") as a double; ±infinity past a double.
 std::optional<double> Convertir(const std::string& nombre) {
 #ifdef VARQUIN_CONVERSIONS_C
+    if (const auto v = ConvertirRapide(nombre))
+        return v;
     char* fin = nullptr;
     const double v = std::strtod(nombre.c_str(), &fin);
     if (fin != nombre.c_str() + nombre.size())
@@ -178,13 +277,8 @@ std::string EcrireFixe(double valeur, int decimales, char separateur) {
 
 std::string EcrireCourt(double valeur) {
 #ifdef VARQUIN_CONVERSIONS_C
-    for (int n = 1; n <= 17; ++n) {
-        char t[40];
-        std::snprintf(t, sizeof t, "%.*g", n, valeur);
-        if (std::strtod(t, nullptr) == valeur)
-            return t;
-    }
-    return EcrireGeneral(valeur, 17, '.');
+    return PlusCourt(valeur, 17,
+                     [](const char* t, double v) { return std::strtod(t, nullptr) == v; });
 #else
     char tampon[40];
     const auto r = std::to_chars(tampon, tampon + sizeof tampon, valeur);
@@ -194,13 +288,9 @@ std::string EcrireCourt(double valeur) {
 
 std::string EcrireCourt(float valeur) {
 #ifdef VARQUIN_CONVERSIONS_C
-    for (int n = 1; n <= 9; ++n) {
-        char t[40];
-        std::snprintf(t, sizeof t, "%.*g", n, static_cast<double>(valeur));
-        if (std::strtof(t, nullptr) == valeur)
-            return t;
-    }
-    return EcrireGeneral(valeur, 9, '.');
+    return PlusCourt(static_cast<double>(valeur), 9, [](const char* t, double v) {
+        return static_cast<double>(std::strtof(t, nullptr)) == v;
+    });
 #else
     char tampon[40];
     const auto r = std::to_chars(tampon, tampon + sizeof tampon, valeur);

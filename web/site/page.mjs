@@ -1,0 +1,272 @@
+// The page: loads the calculation core (WebAssembly), makes the sheet from its rules
+// table and keeps one project open. Every change goes to the project, which checks
+// and recalculates it; the page then shows again what the project holds. The page
+// computes nothing itself, and the project never leaves the machine: files are read
+// and written by the browser.
+
+import creerVarquin from './varquin.mjs';
+import { Formulaire } from './formulaire.mjs';
+import { Resultats } from './resultats.mjs';
+import { Dimensionnement } from './dimensionnement.mjs';
+import { Impression } from './impression.mjs';
+import { RechercheCommune } from './commune.mjs';
+
+// The examples' names as the menu shows them; an example the module holds without a
+// name here shows its file name.
+const EXEMPLES = {
+    'lyon-maison-4-personnes': 'Lyon, maison de 4 personnes',
+    'marseille-maison-masque': 'Marseille, maison avec masque',
+    'saint-denis-reunion-monobloc': 'Saint-Denis (La Réunion), monobloc',
+    'strasbourg-logements-collectifs': 'Strasbourg, logements collectifs',
+};
+
+const $ = (id) => document.getElementById(id);
+const alerte = $('alerte');
+alerte.addEventListener('click', () => signaler(''));
+
+function signaler(message) {
+    alerte.textContent = message;
+    alerte.hidden = !message;
+}
+
+// What the core threw, as a sentence.
+function raison(erreur) {
+    if (typeof erreur === 'string') return erreur;
+    return erreur?.message || String(erreur);
+}
+
+// Frees a project handle (and its binding object, where the binding has one).
+function fermer(h) {
+    if (!h) return;
+    if (h.fermer) {
+        h.fermer();
+    } else {
+        h.fermerProjet?.();
+        h.delete?.();
+    }
+}
+
+class Application {
+    constructor(varquin) {
+        this.varquin = varquin;
+        this.h = null;
+        this.nom = '';
+        this.regles = JSON.parse(varquin.regles());
+        const projet = {
+            valeur: (cle) => (this.h ? String(this.h.valeur(cle) ?? '') : ''),
+            liste: (cle) => {
+                const liste = this.h ? this.h.liste(cle) : '[]';
+                // The stations are those proposed for the department, as the commune search has them.
+                if (cle === 'Météo:Station' && (!liste || liste === '[]') && varquin.stations)
+                    return varquin.stations(projet.valeur('Météo:Département'));
+                return liste;
+            },
+            appliquer: (cle, texte) => {
+                try {
+                    return this.h.appliquer(cle, texte) || '';
+                } catch (e) {
+                    return raison(e);
+                }
+            },
+            besoinsFoyer: (occupants, litres, occupation) => this.h.besoinsFoyer(occupants, litres, occupation),
+            adultesEquivalents: varquin.adultesEquivalents
+                ? (surface, logement) => varquin.adultesEquivalents(surface, logement) : null,
+        };
+        this.formulaire = new Formulaire({ feuille: $('formulaire'), Économie: $('hypotheses'),
+            Dossier: $('champs-dossier') }, this.regles, projet, (champ, refus) => this.apres(champ, refus));
+        this.commune = new RechercheCommune(varquin, (departement, station, commune) =>
+            this.h.choisirCommune(departement, station, commune), (champ, refus) => this.apres(champ, refus));
+        const station = this.formulaire.champ('Météo:Station');
+        if (station) station.racine.after(this.commune.racine);
+        this.resultats = new Resultats();
+        this.dimensionnement = new Dimensionnement((point, ballon) => this.choisirPoint(point, ballon));
+        this.impression = new Impression(this.regles);
+        this.v = projet.valeur;
+        this.impressionAJour = false;
+        this.balayageAJour = false;
+        $('dimensionnement').addEventListener('toggle', () => this.planifierBalayage());
+    }
+
+    // After a change: a refusal is shown beside the field and above the sheet, and
+    // the field shows the value kept; otherwise everything is shown again.
+    apres(champ, refus) {
+        if (refus) {
+            champ.montrerRefus(refus);
+            signaler(refus);
+            champ.afficher();
+            return;
+        }
+        champ.montrerRefus('');
+        signaler('');
+        this.rafraichir(champ);
+    }
+
+    // The results first, within the frame; the sheet's other values follow it. After a
+    // change `champ` shows its stored value at once.
+    rafraichir(champ = null) {
+        this.formulaire.afficher(true);
+        champ?.afficher();
+        let resultats;
+        try {
+            resultats = JSON.parse(this.h.resultats());
+        } catch (e) {
+            signaler(`Les résultats n'ont pas pu être calculés : ${raison(e)}`);
+            return;
+        }
+        this.derniers = resultats;
+        this.resultats.afficher(resultats);
+        $('fichier').textContent = this.nom;
+        document.title = `${this.nom || 'Nouveau projet'} — VARQUIN`;
+        this.impressionAJour = false;
+        this.balayageAJour = false;
+        this.planifierBalayage();
+        // The printed page and the sizing study are redone after the frame, not in it.
+        (window.requestIdleCallback ?? setTimeout)(() => this.preparerImpression(), { timeout: 500 });
+    }
+
+    preparerImpression() {
+        if (this.impressionAJour || !this.derniers) return;
+        this.impression.construire(this.v, this.nom, this.derniers);
+        this.impressionAJour = true;
+    }
+
+    planifierBalayage() {
+        if (!this.h || this.balayageAJour || !this.dimensionnement.ouvert()) return;
+        clearTimeout(this.minuterieBalayage);
+        this.minuterieBalayage = setTimeout(() => {
+            try {
+                this.dimensionnement.afficher(JSON.parse(this.h.balayage()));
+                this.balayageAJour = true;
+            } catch (e) {
+                signaler(`L'étude de dimensionnement n'a pas pu être faite : ${raison(e)}`);
+            }
+        }, 30);
+    }
+
+    choisirPoint(point, ballon) {
+        for (const [cle, valeur] of [['Capteur:Nb_Capteurs', String(point.Nb_Capteurs)],
+            ['Ballon:Type_ballon', ballon?.nom]]) {
+            if (valeur === undefined) continue;
+            const message = this.h.appliquer(cle, valeur);
+            if (message) {
+                signaler(message);
+                break;
+            }
+        }
+        this.rafraichir();
+    }
+
+    // Replaces the open project by the one `ouvrir` gives; a failure keeps it.
+    remplacer(ouvrir, nom) {
+        let h;
+        try {
+            h = ouvrir();
+        } catch (e) {
+            signaler(raison(e));
+            return false;
+        }
+        const erreur = h ? (h.erreur?.() ?? '') : `« ${nom} » n'a pas pu être ouvert.`;
+        if (erreur) {
+            fermer(h);
+            signaler(erreur);
+            return false;
+        }
+        fermer(this.h);
+        this.h = h;
+        this.nom = nom;
+        signaler('');
+        this.formulaire.effacerRefus();
+        $('enregistrer').disabled = false;
+        $('imprimer').disabled = false;
+        this.rafraichir();
+        return true;
+    }
+
+    enregistrer() {
+        let octets;
+        try {
+            octets = this.h.enregistrer();
+        } catch (e) {
+            signaler(`Le projet n'a pas pu être enregistré : ${raison(e)}`);
+            return;
+        }
+        const lien = document.createElement('a');
+        lien.href = URL.createObjectURL(new Blob([octets], { type: 'application/octet-stream' }));
+        lien.download = /\.vqp$/i.test(this.nom) ? this.nom : `${this.nom || 'projet'}.vqp`;
+        document.body.append(lien);
+        lien.click();
+        lien.remove();
+        setTimeout(() => URL.revokeObjectURL(lien.href), 10000);
+    }
+
+    brancher() {
+        $('nouveau').addEventListener('click', () => this.remplacer(() => this.varquin.nouveau(), 'nouveau.vqp'));
+        $('ouvrir').addEventListener('change', async (e) => {
+            const fichier = e.target.files?.[0];
+            e.target.value = '';
+            if (!fichier) return;
+            const octets = new Uint8Array(await fichier.arrayBuffer());
+            this.remplacer(() => this.varquin.ouvrir(octets, fichier.name), fichier.name);
+        });
+        const liste = $('exemples');
+        let fichiers = Object.keys(EXEMPLES).map((n) => `${n}.vqp`);
+        try {
+            fichiers = JSON.parse(this.varquin.exemples());
+        } catch {
+            // the menu keeps the examples known to the page
+        }
+        for (const fichier of fichiers) {
+            const nom = fichier.replace(/\.vqp$/i, '');
+            const option = document.createElement('option');
+            option.value = nom;
+            option.textContent = EXEMPLES[nom] ?? nom;
+            liste.append(option);
+        }
+        liste.addEventListener('change', () => {
+            if (liste.value) this.ouvrirExemple(liste.value);
+            liste.value = '';
+        });
+        $('enregistrer').addEventListener('click', () => this.enregistrer());
+        $('imprimer').addEventListener('click', () => {
+            this.preparerImpression();
+            window.print();
+        });
+        window.addEventListener('beforeprint', () => this.preparerImpression());
+    }
+
+    ouvrirExemple(nom) {
+        const fichier = /\.vqp$/i.test(nom) ? nom : `${nom}.vqp`;
+        return this.remplacer(() => this.varquin.ouvrirExemple(fichier), fichier);
+    }
+}
+
+async function demarrer() {
+    if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+        navigator.serviceWorker.register('sw.js').catch(() => {});
+    }
+    let varquin;
+    try {
+        varquin = await creerVarquin();
+    } catch (e) {
+        $('attente').textContent = `Le calcul n'a pas pu être chargé : ${raison(e)}`;
+        return;
+    }
+    const panne = varquin.demarrage?.() ?? '';
+    if (panne) {
+        $('attente').textContent = panne;
+        return;
+    }
+    const app = new Application(varquin);
+    app.brancher();
+    $('attente').hidden = true;
+    $('projet').hidden = false;
+    const exemple = new URLSearchParams(location.search).get('exemple');
+    if (!(exemple && app.ouvrirExemple(exemple))) app.remplacer(() => varquin.nouveau(), 'nouveau.vqp');
+    document.body.dataset.pret = 'oui';
+    // What the first visit loaded is kept, so that the page works offline after it.
+    navigator.serviceWorker?.ready.then((r) => r.active?.postMessage({
+        garder: performance.getEntriesByType('resource').map((e) => e.name),
+    })).catch(() => {});
+}
+
+demarrer();
