@@ -5,9 +5,9 @@
 #include "data/modDonnees.h"
 #include "data/modLibelles.h"
 #include "data/modTexte.h"
+#include "project/ElementsUtilisateur.h"
 #include "project/clsprojet.h"
 #include "ui/AffichageComposants.h"
-#include "ui/ElementsUtilisateur.h"
 #include "ui/modAffichages.h"
 #include "ui/modDialogues.h"
 
@@ -108,13 +108,6 @@ QList<QStandardItem*> Ligne(const FicheCapteur& f, const QFont& gras) {
     return ligne;
 }
 
-// The method's type code of a collector category of the catalogue.
-int16_t CodeCategorie(const std::string& categorie) {
-    float bc = 0, kc = 0, ac = 0;
-    int16_t code = 0;
-    LireValeursTable(TableCategorieCapteurs, categorie, {&bc, &kc, &ac, &code});
-    return code;
-}
 } // namespace
 
 frmCapteursCertifies::frmCapteursCertifies(clsprojet& projet, QWidget* parent)
@@ -193,19 +186,12 @@ QWidget* frmCapteursCertifies::CreerCopie() {
     formulaire->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     typeMethode_ = new QComboBox;
     typeMethode_->setObjectName(QStringLiteral("cmbTypeMethode"));
-    for (const std::string& categorie : Libelles[32]) {
-        if (categorie.empty())
-            break;
-        typeMethode_->addItem(Texte(categorie), CodeCategorie(categorie));
-    }
+    for (const auto& [categorie, code] : CategoriesCapteurs())
+        typeMethode_->addItem(Texte(categorie), code);
     entree_ = new QComboBox;
     entree_->setObjectName(QStringLiteral("cmbEntree"));
-    for (const std::string& nom : Libelles[15]) {
-        if (nom.empty())
-            break;
-        if (EstElementUtilisateur(nom))
-            entree_->addItem(Texte(nom));
-    }
+    for (const std::string& nom : EntreesUtilisateur(ElementCatalogue::Capteur))
+        entree_->addItem(Texte(nom));
     // The project's own collector, when it is one of the person's, is the one to replace.
     const int courante = entree_->findText(Texte(projet_.Capteurs->strType()));
     entree_->setCurrentIndex(std::max(courante, 0));
@@ -252,9 +238,7 @@ void frmCapteursCertifies::SurSelection() {
     const FicheCapteur* f = FicheChoisie();
     if (f == nullptr)
         return;
-    // Tubes sous vide are code 3 of the method, a flat plate most often a selective one.
-    const int code = f->Genre == GenreCapteur::TubesSousVide ? 3 : 2;
-    const int type = typeMethode_->findData(code);
+    const int type = typeMethode_->findData(TypeProbable(*f));
     if (type >= 0)
         typeMethode_->setCurrentIndex(type);
     // A datasheet already copied replaces its own entry.
@@ -280,30 +264,10 @@ bool frmCapteursCertifies::Importer(const QString& chemin) {
 }
 
 bool frmCapteursCertifies::Copier(const FicheCapteur& f) {
-    const std::string entree = entree_->currentText().toStdString();
-    const std::string nom = f.Nom.ends_with('*') ? f.Nom : f.Nom + "*";
-    if (entree.empty()) {
-        notificateur().Message("Le catalogue des capteurs n'a aucune entrée à vous (nom finissant "
-                               "par « * ») à remplacer.",
-                               TitreApplication);
-        return false;
-    }
-    if (nom != entree && entree_->findText(Texte(nom)) >= 0) {
-        notificateur().Message("Le catalogue a déjà le capteur « " + nom +
-                                   " » : choisissez cette entrée pour la remplacer.",
-                               TitreApplication);
-        return false;
-    }
-    const ValeursMethodeCapteur v = ValeursMethode(f);
-    clsCapteurs& c = *projet_.Capteurs;
-    c.Bc = v.Bc;
-    c.Kc = v.Kc;
-    c.Type_Capteur = static_cast<int16_t>(typeMethode_->count() > 0
-                                              ? typeMethode_->currentData().toInt()
-                                              : (f.Genre == GenreCapteur::TubesSousVide ? 3 : 2));
-    c.Ac(v.Ac);
+    const auto type = static_cast<int16_t>(
+        typeMethode_->count() > 0 ? typeMethode_->currentData().toInt() : TypeProbable(f));
     MontrerAvisCopieUtilisateur(
-        this, EnregistrerElementUtilisateur(projet_, ElementCatalogue::Capteur, entree, nom));
+        this, ChoisirCapteurCertifie(projet_, f, type, entree_->currentText().toStdString()));
     return true;
 }
 

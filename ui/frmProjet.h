@@ -6,10 +6,10 @@
 // goes to the component, then the whole project is recalculated and the whole window
 // redisplayed.
 
+#include "project/ElementsUtilisateur.h"
 #include "project/clsprojet.h"
 #include "ui/AffichageComposants.h"
 #include "ui/ChampSaisie.h"
-#include "ui/ElementsUtilisateur.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,7 +1,8 @@
 // The ES module's functions, as JavaScript calls them (embind): the start-up load on
 // the data folder built into the module, the whole calculation of a file as
 // `varquin-cli calc --format json` makes it, the table of input rules, the examples,
-// the commune search, and the project handle (ProjetPage). Nothing here computes:
+// the commune search, the person's own data files and certified collectors
+// (DonneesPersonne), and the project handle (ProjetPage). Nothing here computes:
 // each function calls the core and hands back its text; every exception becomes a
 // French message.
 
@@ -15,12 +16,14 @@
 #include "project/clsprojet.h"
 #include "project/modBesoinsFoyer.h"
 #include "startup/Modgeneral.h"
+#include "web/DonneesPersonne.h"
 #include "web/ProjetPage.h"
 
 #include <algorithm>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 #include <sys/stat.h>
 
@@ -48,9 +51,29 @@ NotificateurPage& Page() {
     return page;
 }
 
-// The start-up load, once: empty when the data can be used, else why not.
+// The start-up load: empty when the data can be used, else why not.
+std::string Charger() {
+    DefinirNotificateur(&Page());
+    const bool charge = ChargementInitial(DossierDonnees);
+    std::string messages;
+    for (const std::string& m : Page().Prendre())
+        messages += (messages.empty() ? "" : "\n") + m;
+    if (charge)
+        return std::string();
+    return messages.empty() ? std::string("Les données de référence n'ont pu être chargées.")
+                            : messages;
+}
+
+// The start-up load's answer, the first time it is asked for; the load made again
+// when the person's files are given back.
+std::optional<std::string>& EtatDemarrage() {
+    static std::optional<std::string> etat;
+    return etat;
+}
+
 const std::string& Demarrage() {
-    static const std::string erreur = [] {
+    std::optional<std::string>& etat = EtatDemarrage();
+    if (!etat) {
         // The module's file system starts with a mask that would leave the files the core
         // writes (a user's catalogue entry) unreadable: the usual one, as from a shell.
         ::umask(022);
@@ -61,17 +84,10 @@ const std::string& Demarrage() {
         for (const auto& f : std::filesystem::recursive_directory_iterator(DossierDonnees, ec))
             if (f.is_regular_file(ec))
                 std::filesystem::last_write_time(f.path(), std::filesystem::file_time_type{}, ec);
-        DefinirNotificateur(&Page());
-        const bool charge = ChargementInitial(DossierDonnees);
-        std::string messages;
-        for (const std::string& m : Page().Prendre())
-            messages += (messages.empty() ? "" : "\n") + m;
-        if (charge)
-            return std::string();
-        return messages.empty() ? std::string("Les données de référence n'ont pu être chargées.")
-                                : messages;
-    }();
-    return erreur;
+        GarderFichiersOriginaux(DossierDonnees);
+        etat = Charger();
+    }
+    return *etat;
 }
 
 std::string DemarrageTexte() {
@@ -193,12 +209,93 @@ std::string BesoinsFoyer(ProjetPage& projet, double occupants, double litres,
     return projet.besoinsFoyer(occupants, litres, Elements<double>(occupation, "Number"));
 }
 
-// The save's bytes as a Uint8Array of its own (not a view into the module's memory).
-emscripten::val Enregistrer(ProjetPage& projet) {
-    const std::string octets = projet.enregistrer();
+// Bytes as a Uint8Array of their own (not a view into the module's memory).
+emscripten::val Octets(const std::string& octets) {
     const emscripten::val vue = emscripten::val(emscripten::typed_memory_view(
         octets.size(), reinterpret_cast<const unsigned char*>(octets.data())));
     return emscripten::val::global("Uint8Array").new_(vue);
+}
+
+// What the core said while storing an entry (an entry it did not find), or the refusal.
+std::string AvecMessages(const std::string& refus) {
+    if (!refus.empty())
+        return refus;
+    std::string messages;
+    for (const std::string& m : Page().Prendre())
+        messages += (messages.empty() ? "" : "\n") + m;
+    return messages;
+}
+
+// The person's files that differ from the built-in ones: {chemin: Uint8Array}.
+emscripten::val FichiersUtilisateur() {
+    (void)Demarrage();
+    emscripten::val objet = emscripten::val::object();
+    for (const auto& [chemin, octets] : FichiersModifies(DossierDonnees))
+        objet.set(chemin, Octets(octets));
+    return objet;
+}
+
+// The person's files given back ({chemin: Uint8Array}) and the data loaded again.
+std::string RemettreFichiersPage(const emscripten::val& objet) {
+    (void)Demarrage(); // the built-in files are noted before any is replaced
+    if (objet.typeOf().as<std::string>() != "object" || objet.isNull() || objet.isArray())
+        return "Vos données doivent être un objet {chemin: octets} : rien n'a été repris.";
+    FichiersPersonne fichiers;
+    const emscripten::val uint8 = emscripten::val::global("Uint8Array");
+    const emscripten::val cles =
+        emscripten::val::global("Object").call<emscripten::val>("keys", objet);
+    const auto n = cles["length"].as<unsigned>();
+    for (unsigned i = 0; i < n; ++i) {
+        const std::string chemin = cles[i].as<std::string>();
+        const emscripten::val valeur = objet[chemin];
+        if (!valeur.instanceof (uint8))
+            return "Le fichier " + Citer(chemin) +
+                   " de vos données n'est pas une suite d'octets : "
+                   "rien n'a été repris.";
+        const std::vector<uint8_t> octets =
+            emscripten::convertJSArrayToNumberVector<uint8_t>(valeur);
+        fichiers.emplace_back(chemin, std::string(octets.begin(), octets.end()));
+    }
+    return RemettreFichiers(DossierDonnees, fichiers,
+                            [] { return *(EtatDemarrage() = Charger()); });
+}
+
+std::string ImporterCapteursPage(const std::string& octets, const std::string& nom) {
+    if (!Demarrage().empty())
+        return "{\"nombre\": 0, \"erreur\": " + ChaineJson(Demarrage()) + "}";
+    return ImporterCapteursJson(octets, nom);
+}
+
+std::string CapteursCertifies() {
+    (void)Demarrage();
+    return BibliothequeJson();
+}
+
+std::string CategoriesCapteursPage() {
+    (void)Demarrage();
+    return CategoriesCapteursJson();
+}
+
+// The person's own entries of a catalogue ("capteur", "chauffe-eau", "ballon").
+std::string EntreesUtilisateurPage(const std::string& element) {
+    (void)Demarrage();
+    const auto e = ElementDeNom(element);
+    return ListeJson(e ? EntreesUtilisateur(*e) : std::vector<std::string>{});
+}
+
+std::string EnregistrerElement(ProjetPage& projet, const std::string& element,
+                               const std::string& entree, const std::string& nom) {
+    return AvecMessages(projet.enregistrerElement(element, entree, nom));
+}
+
+std::string ChoisirCapteurCertifiePage(ProjetPage& projet, const std::string& nom, int type,
+                                       const std::string& entree) {
+    return AvecMessages(projet.choisirCapteurCertifie(nom, type, entree));
+}
+
+// The save's bytes as a Uint8Array of its own (not a view into the module's memory).
+emscripten::val Enregistrer(ProjetPage& projet) {
+    return Octets(projet.enregistrer());
 }
 } // namespace
 
@@ -215,6 +312,12 @@ EMSCRIPTEN_BINDINGS(varquin) {
     function("nouveau", &Nouveau);
     function("ouvrir", &Ouvrir);
     function("ouvrirExemple", &OuvrirExemple);
+    function("fichiersUtilisateur", &FichiersUtilisateur);
+    function("remettreFichiers", &RemettreFichiersPage);
+    function("importerCapteurs", &ImporterCapteursPage);
+    function("capteursCertifies", &CapteursCertifies);
+    function("categoriesCapteurs", &CategoriesCapteursPage);
+    function("entreesUtilisateur", &EntreesUtilisateurPage);
     class_<ProjetPage>("Projet")
         .function("erreur", &ProjetPage::erreur)
         .function("nom", &ProjetPage::nom)
@@ -228,5 +331,7 @@ EMSCRIPTEN_BINDINGS(varquin) {
         .function("enregistrer", &Enregistrer)
         .function("choisirCommune", &ProjetPage::choisirCommune)
         .function("besoinsFoyer", &BesoinsFoyer)
+        .function("enregistrerElement", &EnregistrerElement)
+        .function("choisirCapteurCertifie", &ChoisirCapteurCertifiePage)
         .function("fermerProjet", &ProjetPage::fermer);
 }

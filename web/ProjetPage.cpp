@@ -4,6 +4,7 @@
 #include "common/Erreurs.h"
 #include "common/Fichiers.h"
 #include "common/Nombres.h"
+#include "data/modBibliothequeCapteurs.h"
 #include "data/modTexte.h"
 #include "engine/RapportCalcul.h"
 #include "engine/modCalculBilan.h"
@@ -14,6 +15,7 @@
 #include "project/modBalayage.h"
 #include "project/modBesoinsFoyer.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -30,6 +32,16 @@ std::string RaisonException(std::exception_ptr e) {
 namespace {
 const char* const SansProjet = "Aucun projet n'est ouvert.";
 } // namespace
+
+std::optional<ElementCatalogue> ElementDeNom(const std::string& nom) {
+    if (nom == "capteur")
+        return ElementCatalogue::Capteur;
+    if (nom == "chauffe-eau")
+        return ElementCatalogue::ChauffeEau;
+    if (nom == "ballon")
+        return ElementCatalogue::Ballon;
+    return std::nullopt;
+}
 
 ProjetPage::ProjetPage() = default;
 ProjetPage::ProjetPage(ProjetPage&&) noexcept = default;
@@ -225,6 +237,48 @@ std::string ProjetPage::besoinsFoyer(double occupants, double litresParPersonne,
     } catch (...) {
         return "{\"conso\": null, \"texte\": \"\", \"erreur\": " +
                ChaineJson(RaisonException(std::current_exception())) + "}";
+    }
+}
+
+std::string ProjetPage::enregistrerElement(const std::string& element, const std::string& entree,
+                                           const std::string& nom) {
+    if (!Actif())
+        return SansProjet;
+    try {
+        const auto e = ElementDeNom(element);
+        if (!e)
+            throw ErreurParametre("Élément inconnu : " + element + ".");
+        const std::string nouveau = NomSaisiElement(*e, nom);
+        const std::string avant = entree.empty() ? NomElementCatalogue(*projet_, *e) : entree;
+        VerifierEntreeUtilisateur(*e, avant, nouveau);
+        (void)EnregistrerElementUtilisateur(*projet_, *e, avant, nouveau);
+        (void)projet_->SimulerORIN(true); // as after any change in the window
+        return {};
+    } catch (...) {
+        return RaisonException(std::current_exception());
+    }
+}
+
+std::string ProjetPage::choisirCapteurCertifie(const std::string& nom, int type,
+                                               const std::string& entree) {
+    if (!Actif())
+        return SansProjet;
+    try {
+        const std::vector<FicheCapteur> fiches = LireBibliothequeCapteurs();
+        const auto fiche = std::find_if(fiches.begin(), fiches.end(),
+                                        [&](const FicheCapteur& f) { return f.Nom == nom; });
+        if (fiche == fiches.end())
+            throw ErreurParametre("Le capteur « " + nom +
+                                  " » n'est pas dans la bibliothèque des capteurs certifiés.");
+        const auto categories = CategoriesCapteurs();
+        if (std::none_of(categories.begin(), categories.end(),
+                         [&](const auto& c) { return c.second == type; }))
+            throw ErreurParametre("Type pour la méthode inconnu : " + std::to_string(type) + ".");
+        (void)ChoisirCapteurCertifie(*projet_, *fiche, static_cast<int16_t>(type), entree);
+        (void)projet_->SimulerORIN(true);
+        return {};
+    } catch (...) {
+        return RaisonException(std::current_exception());
     }
 }
 

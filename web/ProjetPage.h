@@ -4,8 +4,11 @@
 // the lifecycle. Every answer is text (JSON, or a French message): nothing the page
 // sends can throw into JavaScript.
 
+#include "project/ElementsUtilisateur.h"
+
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +16,9 @@ class clsprojet;
 
 // What went wrong, in French: the core's refusals say it themselves.
 std::string RaisonException(std::exception_ptr e);
+
+// The catalogue item the page names "capteur", "chauffe-eau" or "ballon".
+std::optional<ElementCatalogue> ElementDeNom(const std::string& nom);
 
 class ProjetPage {
 public:
@@ -59,6 +65,16 @@ public:
     // The household's monthly consumptions: {"conso": [...], "texte": "..;..", "erreur": ""}.
     std::string besoinsFoyer(double occupants, double litresParPersonne,
                              const std::vector<double>& occupation) const;
+    // The project's collector, water heater or tank (`element`, as ElementDeNom reads
+    // it) stored as the person's own under the name typed, over their catalogue entry
+    // `entree` (the item's own name when empty), as the window stores an edited item:
+    // empty, or the refusal.
+    std::string enregistrerElement(const std::string& element, const std::string& entree,
+                                   const std::string& nom);
+    // The library's collector `nom` made the project's, with the method's type code
+    // `type`, stored over the person's collector entry `entree`, as the desktop's
+    // « Capteurs certifiés » does: empty, or the refusal.
+    std::string choisirCapteurCertifie(const std::string& nom, int type, const std::string& entree);
     // Closes the project ("&Fermer").
     void fermer();
 

@@ -42,12 +42,6 @@ function portee(regle) {
     return 'tous';
 }
 
-// The next moment the page is idle, after the frame that shows the results.
-function attendre(faire) {
-    if (window.requestIdleCallback) requestIdleCallback(faire, { timeout: 200 });
-    else setTimeout(faire, 0);
-}
-
 export class Formulaire {
     // `conteneurs`: the sheet, and where the economics and client-file values go.
     constructor(conteneurs, regles, projet, quandChange) {
@@ -126,37 +120,19 @@ export class Formulaire {
             if (section) section.hidden = monobloc;
         }
         for (const groupe of document.querySelectorAll('fieldset.groupe')) {
-            groupe.hidden = ![...groupe.querySelectorAll('.champ, .masque')].some((c) => !c.hidden);
+            groupe.hidden = ![...groupe.querySelectorAll(':scope > .champ, :scope > .masque')].some((c) => !c.hidden);
         }
         if (this.masque) this.masque.racine.hidden = !masque;
         return [...this.champs, this.masque].filter((c) => c && !c.racine.hidden);
     }
 
-    // Shows every value the project holds now. Reading a value from the core takes
-    // a fraction of a millisecond, the whole sheet tens of them: `parTranches` fills it
-    // a slice at a time between frames, so that an edit's results show at once.
-    afficher(parTranches = false) {
-        const champs = this.afficherVisibles();
-        this.tours = (this.tours ?? 0) + 1;
-        if (!parTranches) {
-            champs.forEach((c) => c.afficher());
-            document.body.dataset.feuille = 'a-jour';
-            return;
-        }
-        document.body.dataset.feuille = 'en-cours';
-        const tour = ++this.tours;
-        const suivante = (debut, delai) => {
-            if (tour !== this.tours) return;
-            const fin = performance.now() + Math.max(4, Math.min(10, delai?.timeRemaining?.() ?? 6));
-            let i = debut;
-            for (; i < champs.length && performance.now() < fin; i += 1) {
-                // The field being typed into keeps what is typed.
-                if (!champs[i].racine.contains(document.activeElement)) champs[i].afficher();
-            }
-            if (i < champs.length) attendre((d) => suivante(i, d));
-            else document.body.dataset.feuille = 'a-jour';
-        };
-        attendre((d) => suivante(0, d));
+    // Shows every value the project holds now; the field being typed into keeps what
+    // is typed. The project gives all its values in one call, so the whole sheet is
+    // drawn within the frame that shows an edit's results.
+    afficher() {
+        for (const champ of this.afficherVisibles())
+            if (!champ.racine.contains(document.activeElement)) champ.afficher();
+        document.body.dataset.feuille = 'a-jour';
     }
 
     // The field of a key, shown or not (the first when a key has one rule per system).

@@ -10,6 +10,8 @@ import { Resultats } from './resultats.mjs';
 import { Dimensionnement } from './dimensionnement.mjs';
 import { Impression } from './impression.mjs';
 import { RechercheCommune } from './commune.mjs';
+import { MesElements } from './catalogue.mjs';
+import { lireDonnees, garderDonnees, versJson, depuisJson } from './donnees.mjs';
 
 // The examples' names as the menu shows them; an example the module holds without a
 // name here shows its file name.
@@ -27,6 +29,17 @@ alerte.addEventListener('click', () => signaler(''));
 function signaler(message) {
     alerte.textContent = message;
     alerte.hidden = !message;
+}
+
+// Hands a file to the browser to save.
+function telecharger(octets, nom, type) {
+    const lien = document.createElement('a');
+    lien.href = URL.createObjectURL(new Blob([octets], { type }));
+    lien.download = nom;
+    document.body.append(lien);
+    lien.click();
+    lien.remove();
+    setTimeout(() => URL.revokeObjectURL(lien.href), 10000);
 }
 
 // What the core threw, as a sentence.
@@ -52,8 +65,24 @@ class Application {
         this.h = null;
         this.nom = '';
         this.regles = JSON.parse(varquin.regles());
+        // Every value of the project in one call, read again after any change.
+        this.cache = null;
+        const valeurs = () => {
+            if (!this.cache) {
+                try {
+                    this.cache = this.h ? JSON.parse(this.h.valeurs()) : {};
+                } catch {
+                    this.cache = {};
+                }
+            }
+            return this.cache;
+        };
         const projet = {
-            valeur: (cle) => (this.h ? String(this.h.valeur(cle) ?? '') : ''),
+            valeur: (cle) => {
+                if (!this.h) return '';
+                const v = valeurs()[cle];
+                return v === undefined ? String(this.h.valeur(cle) ?? '') : String(v);
+            },
             liste: (cle) => {
                 const liste = this.h ? this.h.liste(cle) : '[]';
                 // The stations are those proposed for the department, as the commune search has them.
@@ -62,6 +91,7 @@ class Application {
                 return liste;
             },
             appliquer: (cle, texte) => {
+                this.cache = null;
                 try {
                     return this.h.appliquer(cle, texte) || '';
                 } catch (e) {
@@ -75,9 +105,13 @@ class Application {
         this.formulaire = new Formulaire({ feuille: $('formulaire'), Économie: $('hypotheses'),
             Dossier: $('champs-dossier') }, this.regles, projet, (champ, refus) => this.apres(champ, refus));
         this.commune = new RechercheCommune(varquin, (departement, station, commune) =>
-            this.h.choisirCommune(departement, station, commune), (champ, refus) => this.apres(champ, refus));
+            this.changer(() => this.h.choisirCommune(departement, station, commune)),
+        (champ, refus) => this.apres(champ, refus));
         const station = this.formulaire.champ('Météo:Station');
         if (station) station.racine.after(this.commune.racine);
+        this.mes = new MesElements(varquin, () => this.h, projet.valeur, (refus) => this.apresDonnees(refus));
+        for (const bloc of this.mes.blocs) this.formulaire.champ(bloc.cle)?.racine.after(bloc.racine);
+        this.formulaire.parties.get('Capteurs')?.append(this.mes.certifies);
         this.resultats = new Resultats();
         this.dimensionnement = new Dimensionnement((point, ballon) => this.choisirPoint(point, ballon));
         this.impression = new Impression(this.regles);
@@ -101,11 +135,67 @@ class Application {
         this.rafraichir(champ);
     }
 
-    // The results first, within the frame; the sheet's other values follow it. After a
-    // change `champ` shows its stored value at once.
+    // A change the core makes to the project: the values are read again after it.
+    changer(faire) {
+        this.cache = null;
+        return faire();
+    }
+
+    // After the person's files changed (an entry stored, collectors imported): what
+    // the core said, the files kept in the browser, the sheet shown again.
+    apresDonnees(refus) {
+        this.cache = null;
+        signaler(refus);
+        this.garderDonnees();
+        this.rafraichir();
+    }
+
+    // The person's files into the browser's storage, one write after the other.
+    garderDonnees() {
+        let fichiers;
+        try {
+            fichiers = this.varquin.fichiersUtilisateur();
+        } catch (e) {
+            signaler(`Vos données n'ont pas pu être lues : ${raison(e)}`);
+            return this.garde;
+        }
+        document.body.dataset.donnees = 'en-cours';
+        this.garde = (this.garde ?? Promise.resolve()).then(() => garderDonnees(fichiers)).catch((e) =>
+            signaler(`Vos données n'ont pas pu être gardées dans ce navigateur : ${raison(e)}`));
+        const garde = this.garde;
+        garde.then(() => {
+            if (garde === this.garde) document.body.dataset.donnees = 'gardees';
+        });
+        return garde;
+    }
+
+    exporterDonnees() {
+        const fichiers = this.varquin.fichiersUtilisateur();
+        if (!Object.keys(fichiers).length) {
+            signaler('Vous n\'avez encore aucune donnée à vous : rien à exporter.');
+            return;
+        }
+        telecharger(versJson(fichiers), 'varquin-donnees.json', 'application/json');
+    }
+
+    async importerDonnees(fichier) {
+        let fichiers;
+        try {
+            fichiers = depuisJson(await fichier.text(), fichier.name);
+        } catch (e) {
+            signaler(raison(e));
+            return;
+        }
+        this.apresDonnees(this.varquin.remettreFichiers(fichiers));
+    }
+
+    // The results and the sheet within the frame. After a change `champ` shows its
+    // stored value at once.
     rafraichir(champ = null) {
-        this.formulaire.afficher(true);
+        this.cache = null;
+        this.formulaire.afficher();
         champ?.afficher();
+        this.mes.afficher();
         let resultats;
         try {
             resultats = JSON.parse(this.h.resultats());
@@ -113,6 +203,7 @@ class Application {
             signaler(`Les résultats n'ont pas pu être calculés : ${raison(e)}`);
             return;
         }
+        this.cache = null; // the run may have given the components values of its own
         this.derniers = resultats;
         this.resultats.afficher(resultats);
         $('fichier').textContent = this.nom;
@@ -144,6 +235,7 @@ class Application {
     }
 
     choisirPoint(point, ballon) {
+        this.cache = null;
         for (const [cle, valeur] of [['Capteur:Nb_Capteurs', String(point.Nb_Capteurs)],
             ['Ballon:Type_ballon', ballon?.nom]]) {
             if (valeur === undefined) continue;
@@ -173,6 +265,7 @@ class Application {
         }
         fermer(this.h);
         this.h = h;
+        this.cache = null;
         this.nom = nom;
         signaler('');
         this.formulaire.effacerRefus();
@@ -190,13 +283,8 @@ class Application {
             signaler(`Le projet n'a pas pu être enregistré : ${raison(e)}`);
             return;
         }
-        const lien = document.createElement('a');
-        lien.href = URL.createObjectURL(new Blob([octets], { type: 'application/octet-stream' }));
-        lien.download = /\.vqp$/i.test(this.nom) ? this.nom : `${this.nom || 'projet'}.vqp`;
-        document.body.append(lien);
-        lien.click();
-        lien.remove();
-        setTimeout(() => URL.revokeObjectURL(lien.href), 10000);
+        telecharger(octets, /\.vqp$/i.test(this.nom) ? this.nom : `${this.nom || 'projet'}.vqp`,
+            'application/octet-stream');
     }
 
     brancher() {
@@ -232,6 +320,12 @@ class Application {
             window.print();
         });
         window.addEventListener('beforeprint', () => this.preparerImpression());
+        $('exporter-donnees').addEventListener('click', () => this.exporterDonnees());
+        $('importer-donnees').addEventListener('change', (e) => {
+            const fichier = e.target.files?.[0];
+            e.target.value = '';
+            if (fichier) this.importerDonnees(fichier);
+        });
     }
 
     ouvrirExemple(nom) {
@@ -251,6 +345,15 @@ async function demarrer() {
         $('attente').textContent = `Le calcul n'a pas pu être chargé : ${raison(e)}`;
         return;
     }
+    // The person's own files back into the data folder before any project opens, so
+    // that the catalogues and their lists hold them.
+    let reprise = '';
+    try {
+        const fichiers = await lireDonnees();
+        if (Object.keys(fichiers).length) reprise = varquin.remettreFichiers(fichiers);
+    } catch (e) {
+        reprise = `Vos données n'ont pas pu être lues dans ce navigateur : ${raison(e)}`;
+    }
     const panne = varquin.demarrage?.() ?? '';
     if (panne) {
         $('attente').textContent = panne;
@@ -262,6 +365,7 @@ async function demarrer() {
     $('projet').hidden = false;
     const exemple = new URLSearchParams(location.search).get('exemple');
     if (!(exemple && app.ouvrirExemple(exemple))) app.remplacer(() => varquin.nouveau(), 'nouveau.vqp');
+    if (reprise) signaler(reprise);
     document.body.dataset.pret = 'oui';
     // What the first visit loaded is kept, so that the page works offline after it.
     navigator.serviceWorker?.ready.then((r) => r.active?.postMessage({

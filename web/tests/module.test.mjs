@@ -231,6 +231,49 @@ describe('le projet de la page', () => {
         assert.match(JSON.parse(monobloc.balayage()).erreur, /./);
         monobloc.fermer();
     });
+
+    test('les données de la personne : un capteur et des fiches gardés, rendus à un module neuf', async () => {
+        // Modules of their own: the shared one keeps the reference catalogues.
+        const { default: creerVarquin } = await import(join(site, 'varquin.mjs'));
+        const [a, b] = [await creerVarquin(), await creerVarquin()];
+        const h = a.nouveau();
+        assert.equal(h.enregistrerElement('capteur', 'Capteur utilisateur 1*', ' ab '),
+            'Le nom du capteur doit comporter au moins 3 caractères');
+        assert.match(h.enregistrerElement('capteur', '', 'Mon capteur'), /n'est pas une entrée à vous/);
+        assert.equal(h.appliquer('Capteur:Bc', '0,71'), '');
+        assert.equal(h.enregistrerElement('capteur', 'Capteur utilisateur 1*', ' Mon capteur '), '');
+        assert.equal(h.valeur('Capteur:Type_capteur'), 'Mon capteur*');
+
+        const csv = (texte) => new TextEncoder().encode(
+            `nom;type;eta0_hem;eta0_b;kd;a1;a2;k50;surface_brute;surface_ouverture\n${texte}`);
+        const refus = JSON.parse(a.importerCapteurs(csv('Soléo;plan;1,7;;;3,5;0;0,9;2;1,9\n'), 'x/mauvais.csv'));
+        assert.equal(refus.nombre, 0);
+        assert.match(refus.erreur, /« mauvais\.csv ».*\n.*Ligne 2/);
+        assert.deepEqual(JSON.parse(a.importerCapteurs(csv('Soléo;plan;0,78;;;3,5;0,015;0,94;2,51;2,32\n' +
+            'Tube CPC 18;tubes;;0,62;0,95;0,9;0,004;0,98;3,1;2,8\n'), 'fiches.csv')), { nombre: 2, erreur: '' });
+        const tube = JSON.parse(a.capteursCertifies()).capteurs[1];
+        assert.deepEqual([tube.nom, tube.bc, tube.kc, tube.ac, tube.type], ['Tube CPC 18', 0.61535, 1.06, 3.1, 3]);
+        assert.equal(h.choisirCapteurCertifie('Tube CPC 18', 3, 'Capteur utilisateur 2*'), '');
+        assert.deepEqual([h.valeur('Capteur:Type_capteur'), h.valeur('Capteur:Bc')], ['Tube CPC 18*', '0,61535']);
+        assert.match(h.choisirCapteurCertifie('Tube CPC 18', 3, 'Capteur utilisateur 3*'),
+            /déjà le capteur « Tube CPC 18\* »/);
+        h.fermer();
+
+        const fichiers = a.fichiersUtilisateur();
+        assert.deepEqual(Object.keys(fichiers).sort(),
+            ['Systeme/Capteurs/Capteurs.txt', 'Systeme/Capteurs/CapteursCertifies.csv']);
+        assert.match(b.remettreFichiers({ '../MESSAGES.TXT': new Uint8Array(1) }), /pas un fichier de vos données/);
+        assert.equal(b.remettreFichiers(fichiers), '');
+        const g = b.nouveau();
+        assert.equal(g.appliquer('Capteur:Type_capteur', 'Mon capteur*'), '');
+        assert.equal(g.valeur('Capteur:Bc'), '0,71');
+        assert.equal(JSON.parse(b.capteursCertifies()).capteurs.length, 2);
+        // A damaged catalogue is refused and the one in use kept.
+        assert.match(b.remettreFichiers({ 'Systeme/Capteurs/Capteurs.txt': new Uint8Array([65]) }),
+            /n'ont pas été reprises/);
+        assert.ok(JSON.parse(g.liste('Capteur:Type_capteur')).includes('Tube CPC 18*'));
+        g.fermer();
+    });
 });
 
 describe('des entrées abîmées', () => {

@@ -90,3 +90,37 @@ test('saving gives the core\'s bytes; printing gives the two-page study', async 
     const pages = pdf.toString('latin1').match(/\/Type\s*\/Page[^s]/g) ?? [];
     assert.equal(pages.length, 2);
 });
+
+test('the person\'s entry survives a reload; their data exported, imported, a damaged file refused', async () => {
+    const adresse = `${serveur.url}?exemple=${LYON}`;
+    const { page, contexte, erreurs } = await ouvrirPage(navigateur, adresse);
+    const bloc = '[data-element="capteur"]';
+    await page.selectOption(`${bloc} select`, 'Capteur utilisateur 2*');
+    await page.fill(`${bloc} input`, 'Mon capteur');
+    await page.click(`${bloc} button`);
+    await page.waitForSelector('body[data-donnees="gardees"]', { state: 'attached' });
+    assert.equal(await page.inputValue(champ('Capteur:Type_capteur')), 'Mon capteur*');
+    const entrees = (p) => p.$$eval(`${bloc} select option`, (o) => o.map((e) => e.value));
+
+    await page.reload();
+    await page.waitForSelector('body[data-pret="oui"][data-feuille="a-jour"]', { state: 'attached' });
+    assert.ok((await entrees(page)).includes('Mon capteur*'), 'kept in IndexedDB');
+    const [export_] = await Promise.all([page.waitForEvent('download'), page.click('#exporter-donnees')]);
+    assert.equal(export_.suggestedFilename(), 'varquin-donnees.json');
+    const exporte = await readFile(await export_.path());
+    assert.deepEqual(Object.keys(JSON.parse(exporte)), ['Systeme/Capteurs/Capteurs.txt']);
+    await contexte.close();
+
+    const autre = await ouvrirPage(navigateur, adresse);
+    assert.ok(!(await entrees(autre.page)).includes('Mon capteur*'), 'a fresh browser has none');
+    await autre.page.setInputFiles('#importer-donnees', { name: 'abime.json', mimeType: 'application/json',
+        buffer: Buffer.from('{"Systeme/Capteurs/Capteurs.txt": "pas du base64 !"}') });
+    await autre.page.waitForSelector('#alerte:not([hidden])');
+    assert.match(await autre.page.textContent('#alerte'), /« abime\.json » n'est pas un export de vos données/);
+    await autre.page.setInputFiles('#importer-donnees', { name: 'varquin-donnees.json',
+        mimeType: 'application/json', buffer: exporte });
+    await autre.page.waitForSelector('body[data-donnees="gardees"]', { state: 'attached' });
+    assert.ok((await entrees(autre.page)).includes('Mon capteur*'), 'imported');
+    assert.deepEqual([...erreurs, ...autre.erreurs], []);
+    await autre.contexte.close();
+});
