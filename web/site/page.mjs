@@ -349,7 +349,10 @@ async function demarrer() {
     // that the catalogues and their lists hold them.
     let reprise = '';
     try {
-        const fichiers = await lireDonnees();
+        // A browser whose storage does not answer (some headless or locked-down ones)
+        // must not keep the page from opening: after a few seconds it opens without them.
+        const fichiers = await Promise.race([lireDonnees(), new Promise((_, echec) =>
+            setTimeout(() => echec(new Error('le stockage du navigateur ne répond pas')), 3000))]);
         if (Object.keys(fichiers).length) reprise = varquin.remettreFichiers(fichiers);
     } catch (e) {
         reprise = `Vos données n'ont pas pu être lues dans ce navigateur : ${raison(e)}`;
