@@ -4,13 +4,18 @@
 #include <limits>
 
 // The standard library's locale-free conversions, where the toolchain has them for
-// floating-point numbers. Where it does not, the C library's, whose only locale there is
-// the "C" one.
-#if defined(__EMSCRIPTEN__)
+// floating-point numbers. Where it does not (VARQUIN_CONVERSIONS_C, which a test also
+// sets to check this path natively), exact digits of its own and, past them, the C
+// library's, whose only locale there is the "C" one.
+#if defined(__EMSCRIPTEN__) && !defined(VARQUIN_CONVERSIONS_C)
+#define VARQUIN_CONVERSIONS_C 1
+#endif
+#ifdef VARQUIN_CONVERSIONS_C
+#include "common/ChiffresExacts.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#define VARQUIN_CONVERSIONS_C 1
 #else
 #include <charconv>
 #endif
@@ -26,10 +31,25 @@ std::size_t Chiffres(std::string_view s, std::size_t i) {
     return i;
 }
 
+#ifdef VARQUIN_CONVERSIONS_C
+// The exact digits written as "%.*e" writes them: "-d.ddde+XX".
+std::string TexteScientifique(double valeur, const ArrondiDecimal& c, int n) {
+    const std::string chiffres = std::to_string(c.entier);
+    std::string t = std::signbit(valeur) ? "-" : "";
+    t += chiffres[0];
+    if (n > 1)
+        t += "." + chiffres.substr(1);
+    const int a = std::abs(c.exposant);
+    return t + (c.exposant < 0 ? "e-" : "e+") + (a < 10 ? "0" : "") + std::to_string(a);
+}
+#endif
+
 // "d.ddddde±XX" with n significant digits.
 std::string Scientifique(double valeur, int n) {
     char tampon[64];
 #ifdef VARQUIN_CONVERSIONS_C
+    if (const auto c = ChiffresExacts(valeur, n))
+        return TexteScientifique(valeur, *c, n);
     const int taille = std::snprintf(tampon, sizeof tampon, "%.*e", n - 1, valeur);
     return std::string(tampon, static_cast<std::size_t>(taille));
 #else
@@ -43,18 +63,39 @@ std::string Scientifique(double valeur, int n) {
 // The fewest significant digits that read back to the value, written as the standard
 // library's to_chars writes them: plain or with an exponent, whichever is shorter, plain
 // on a tie ("20", "0.1", "1e-05", "1.5e+20").
-std::string PlusCourt(double valeur, int maxChiffres, bool (*relit)(const char*, double)) {
+std::string PlusCourt(double valeur, bool simple, bool (*relit)(const char*, double)) {
+    const int maxChiffres = simple ? 9 : 17;
     char t[48];
     if (!std::isfinite(valeur)) {
         std::snprintf(t, sizeof t, "%g", valeur);
         return t;
     }
-    for (int n = 1; n <= maxChiffres; ++n) {
-        std::snprintf(t, sizeof t, "%.*e", n - 1, valeur);
-        if (relit(t, valeur))
-            break;
+    // Digits that read back stay so with one more: the fewest are found by halving.
+    int bas = 1, haut = maxChiffres;
+    std::optional<ArrondiDecimal> trouve;
+    bool exact = true;
+    while (exact && bas <= haut) {
+        const int n = (bas + haut) / 2;
+        const auto c = ChiffresExacts(valeur, n, simple);
+        exact = c.has_value();
+        if (c && c->relu) {
+            trouve = c;
+            haut = n - 1;
+        } else
+            bas = n + 1;
     }
-    const std::string scientifique = t;
+    std::string scientifique;
+    if (exact && trouve)
+        scientifique = TexteScientifique(valeur, *trouve, bas);
+    else {
+        // Outside what the exact digits cover: the C library's, read back.
+        for (int n = 1; n <= maxChiffres; ++n) {
+            std::snprintf(t, sizeof t, "%.*e", n - 1, valeur);
+            if (relit(t, valeur))
+                break;
+        }
+        scientifique = t;
+    }
     const std::size_t e = scientifique.find('e');
     const bool negatif = scientifique[0] == '-';
     std::string chiffres;
@@ -68,8 +109,7 @@ std::string PlusCourt(double valeur, int maxChiffres, bool (*relit)(const char*,
         const auto entiers = static_cast<std::size_t>(exposant) + 1;
         if (chiffres.size() <= entiers) {
             // A whole number is written with all its digits, as the float holds it.
-            std::snprintf(t, sizeof t, "%.0f", valeur);
-            plain = t;
+            plain = EcrireFixe(valeur, 0, '.');
         } else
             plain += chiffres.substr(0, entiers) + "." + chiffres.substr(entiers);
     } else {
@@ -222,8 +262,16 @@ double LireNombreEnTete(std::string_view texte) {
 }
 
 ChiffresSignificatifs EnChiffresSignificatifs(double valeur, int n) {
-    const std::string s = Scientifique(valeur, n);
     ChiffresSignificatifs c;
+#ifdef VARQUIN_CONVERSIONS_C
+    if (const auto exact = ChiffresExacts(valeur, n)) {
+        c.negatif = std::signbit(valeur);
+        c.chiffres = std::to_string(exact->entier);
+        c.exposant = exact->exposant;
+        return c;
+    }
+#endif
+    const std::string s = Scientifique(valeur, n);
     c.negatif = s[0] == '-';
     const std::size_t e = s.find_first_of("eE");
     for (std::size_t i = 0; i < e; ++i) {
@@ -261,6 +309,15 @@ std::string EcrireGeneral(double valeur, int n, char separateur) {
 std::string EcrireFixe(double valeur, int decimales, char separateur) {
     char tampon[400];
 #ifdef VARQUIN_CONVERSIONS_C
+    if (const auto a = ArrondirExact(valeur, decimales); a && decimales >= 0) {
+        std::string chiffres = std::to_string(a->entier);
+        const auto d = static_cast<std::size_t>(decimales);
+        if (chiffres.size() <= d)
+            chiffres.insert(0, d + 1 - chiffres.size(), '0');
+        if (d > 0)
+            chiffres.insert(chiffres.size() - d, 1, separateur);
+        return (std::signbit(valeur) ? "-" : "") + chiffres;
+    }
     const int taille = std::snprintf(tampon, sizeof tampon, "%.*f", decimales, valeur);
     std::string r(tampon, static_cast<std::size_t>(taille));
 #else
@@ -277,7 +334,7 @@ std::string EcrireFixe(double valeur, int decimales, char separateur) {
 
 std::string EcrireCourt(double valeur) {
 #ifdef VARQUIN_CONVERSIONS_C
-    return PlusCourt(valeur, 17,
+    return PlusCourt(valeur, false,
                      [](const char* t, double v) { return std::strtod(t, nullptr) == v; });
 #else
     char tampon[40];
@@ -288,7 +345,7 @@ std::string EcrireCourt(double valeur) {
 
 std::string EcrireCourt(float valeur) {
 #ifdef VARQUIN_CONVERSIONS_C
-    return PlusCourt(static_cast<double>(valeur), 9, [](const char* t, double v) {
+    return PlusCourt(static_cast<double>(valeur), true, [](const char* t, double v) {
         return static_cast<double>(std::strtof(t, nullptr)) == v;
     });
 #else
