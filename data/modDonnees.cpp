@@ -1,5 +1,6 @@
 #include "data/modDonnees.h"
 
+#include "common/CacheFichiers.h"
 #include "common/Chemins.h"
 #include "common/Notificateur.h"
 #include "data/ModCollection.h"
@@ -59,6 +60,23 @@ void ChargerDonnees() {
 
 void ChargerOrientations(const std::string& hemisphere) {
     const char* relatif = hemisphere == "S" ? fichier::OrientationsSud : fichier::OrientationsNord;
-    LireTable(CheminInstall(relatif), TableOrientations);
+    // The hemisphere is set at every opening and every calculation: the table read last
+    // is used again as long as it is asked for in the same data folder and its file is
+    // unchanged.
+    static struct {
+        std::string dossier, relatif, chemin;
+        SignatureFichier signature;
+        Table table;
+    } lue;
+    if (!lue.chemin.empty() && lue.dossier == InstallDir && lue.relatif == relatif &&
+        LireSignature(lue.chemin) == lue.signature) {
+        TableOrientations = lue.table;
+    } else {
+        const std::string chemin = CheminInstall(relatif);
+        const SignatureFichier signature = LireSignature(chemin);
+        LireTable(chemin, TableOrientations);
+        const bool stable = signature.existe && SignatureStable(signature);
+        lue = {InstallDir, relatif, stable ? chemin : std::string(), signature, TableOrientations};
+    }
     RemplirListe(17, TableOrientations);
 }

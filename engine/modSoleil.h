@@ -5,7 +5,7 @@
 // and the stage shows it again on every run that uses the token, as a fresh read of
 // the file would.
 
-#include "engine/CacheFichiers.h"
+#include "common/CacheFichiers.h"
 #include "engine/EnregistrementCalcul.h"
 #include "engine/RapportCalcul.h"
 

@@ -1,5 +1,6 @@
 #include "project/DonneesEconomie.h"
 
+#include "common/CacheFichiers.h"
 #include "common/Chemins.h"
 #include "common/Citation.h"
 #include "common/Erreurs.h"
@@ -9,6 +10,7 @@
 #include "data/modTexte.h"
 #include "project/clsEconomie.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
@@ -113,7 +115,8 @@ const MontantSurface& DonneesEconomie::Cout(const std::string& typeSysteme) cons
                          " » n'a pas de coût dans la table " + fichier::CoutsSolaires + ".");
 }
 
-DonneesEconomie LireDonneesEconomie() {
+namespace {
+DonneesEconomie LireTablesEconomie() {
     DonneesEconomie d;
     const TableEconomie energies = LireTableEconomie(fichier::Energies, ColonnesEnergies);
     for (const RangeeEconomie& l : energies.lignes)
@@ -125,6 +128,39 @@ DonneesEconomie LireDonneesEconomie() {
     d.sources = {{NomFichierTable(fichier::Energies), energies.source},
                  {NomFichierTable(fichier::CoutsSolaires), couts.source},
                  {NomFichierTable(fichier::Aides), aides.source}};
+    return d;
+}
+
+} // namespace
+
+DonneesEconomie LireDonneesEconomie() {
+    // Read for every study and every check of an energy's name: the tables read last are
+    // used again as long as they are asked for in the same data folder and their three
+    // files are unchanged.
+    static struct {
+        std::string dossier;
+        std::vector<std::string> chemins;
+        std::vector<SignatureFichier> signatures;
+        DonneesEconomie donnees;
+    } lues;
+    const auto signatures = [](const std::vector<std::string>& chemins) {
+        std::vector<SignatureFichier> s;
+        for (const std::string& chemin : chemins)
+            s.push_back(LireSignature(chemin));
+        return s;
+    };
+    if (!lues.chemins.empty() && lues.dossier == InstallDir &&
+        signatures(lues.chemins) == lues.signatures)
+        return lues.donnees;
+    std::vector<std::string> chemins;
+    for (const char* relatif : {fichier::Energies, fichier::CoutsSolaires, fichier::Aides})
+        chemins.push_back(CheminInstall(relatif));
+    const std::vector<SignatureFichier> lus = signatures(chemins);
+    DonneesEconomie d = LireTablesEconomie();
+    const bool stables = std::all_of(lus.begin(), lus.end(), [](const SignatureFichier& s) {
+        return s.existe && SignatureStable(s);
+    });
+    lues = {InstallDir, stables ? chemins : std::vector<std::string>(), lus, d};
     return d;
 }
 

@@ -2,17 +2,21 @@
 // certified datasheets, and the economic study.
 
 #include "DonneesTest.h"
+#include "common/CacheFichiers.h"
 #include "common/Encodage.h"
 #include "common/Erreurs.h"
 #include "data/modBibliothequeCapteurs.h"
 #include "engine/modCalculORIN.h"
+#include "project/DonneesEconomie.h"
 #include "project/clsprojet.h"
 #include "project/modBesoinsFoyer.h"
 #include "project/modEconomie.h"
 #include "startup/Modgeneral.h"
 
+#include <chrono>
 #include <functional>
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace essai;
 
@@ -384,4 +388,25 @@ TEST(Economie, ValeursParDefautDuDossierDeDonnees) {
         EXPECT_NE(EvaluerEconomie(p).erreur.find("Charbon"), std::string::npos);
     }
     essai::ReinitialiserDonnees();
+}
+
+// The tables are read again as soon as a design office edits one, and a damaged one is
+// refused, never answered from the tables read before.
+TEST(Economie, TablesRelues) {
+    DossierTemporaire copie;
+    fs::copy(fs::path(VARQUIN_REFERENCE_DIR) / "Systeme", copie / "Systeme",
+             fs::copy_options::recursive);
+    InstallDir = copie.chemin();
+    DefinirMargeStabilite(0);
+    EXPECT_DOUBLE_EQ(LireDonneesEconomie().energies.at(2).prix, 0.1345);
+    const std::string energies = copie / "Systeme/Energies.TXT";
+    const std::string texte = LireOctets(energies);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EcrireOctets(energies, Remplace(texte, "0,85 0,1345", "0,85 0,1500"));
+    EXPECT_DOUBLE_EQ(LireDonneesEconomie().energies.at(2).prix, 0.15);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EcrireOctets(energies, Remplace(texte, "0,85 0,1345", "0,85 abc"));
+    EXPECT_THROW(LireDonneesEconomie(), ErreurEconomie);
+    DefinirMargeStabilite(2'000'000'000);
+    InstallDir.clear();
 }

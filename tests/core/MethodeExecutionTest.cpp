@@ -1,5 +1,5 @@
 #include "MethodeOutils.h"
-#include "engine/CacheFichiers.h"
+#include "common/CacheFichiers.h"
 #include "engine/modCalcul.h"
 #include "engine/modCalculORIN.h"
 #include "engine/modSoleil.h"

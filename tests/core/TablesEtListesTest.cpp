@@ -3,6 +3,7 @@
 // the cold-water method.
 
 #include "DonneesTest.h"
+#include "common/CacheFichiers.h"
 #include "common/Erreurs.h"
 #include "data/modEauFroide.h"
 #include "data/modLibelles.h"
@@ -10,7 +11,9 @@
 #include "data/modStations.h"
 #include "data/modTables.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace essai;
 
@@ -173,6 +176,26 @@ TEST_F(ListesTest, ListesRempliesDepuisLeursCatalogues) {
     EXPECT_EQ(TableOrientations.size(), 4u);
     ChargerOrientations("");
     EXPECT_EQ(ItemsDe(17)[0], "Sud");
+}
+
+// Set at every opening and calculation, the orientations are read from their file only
+// when it changed; a table changed in memory since is given back as read.
+TEST_F(ListesTest, OrientationsReluesQuandLeurFichierChange) {
+    CopieFixture copie;
+    InstallDir = copie.chemin();
+    DefinirMargeStabilite(0);
+    ChargerOrientations("N");
+    const Noms lues = ItemsDe(17);
+    TableOrientations.clear();
+    ChargerOrientations("N");
+    EXPECT_EQ(ItemsDe(17), lues);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EcrireOctets(copie / "Systeme/Capteurs/ORIENTAN.DON",
+                 "Orientations\r\nAzimut\r\n0 #Plein sud\r\n");
+    ChargerOrientations("N");
+    EXPECT_EQ(ItemsDe(17)[0], "Plein sud");
+    EXPECT_EQ(TableOrientations.size(), 2u);
+    DefinirMargeStabilite(2'000'000'000);
 }
 
 TEST_F(ListesTest, LibelleSuivant) {

@@ -1,4 +1,4 @@
-#include "engine/CacheFichiers.h"
+#include "common/CacheFichiers.h"
 
 #include <algorithm>
 #include <chrono>
