@@ -79,12 +79,20 @@ bool EstUtf8Multioctet(std::string_view octets) {
 std::string DepuisWindows1252(std::string_view octets) {
     std::string s;
     s.reserve(octets.size() + octets.size() / 8);
-    for (char ch : octets) {
-        const auto b = static_cast<std::uint8_t>(ch);
+    for (std::size_t i = 0; i < octets.size(); ++i) {
+        // A run of ASCII is the same in both: copied whole.
+        std::size_t fin = i;
+        while (fin < octets.size() && static_cast<std::uint8_t>(octets[fin]) < 0x80)
+            ++fin;
+        s.append(octets.substr(i, fin - i));
+        if (fin == octets.size())
+            break;
+        const auto b = static_cast<std::uint8_t>(octets[fin]);
         char32_t c = b;
-        if (b >= 0x80 && b <= 0x9F && kPlage80[b - 0x80] != 0)
+        if (b <= 0x9F && kPlage80[b - 0x80] != 0)
             c = kPlage80[b - 0x80];
         AjouterUtf8(s, c);
+        i = fin;
     }
     return s;
 }

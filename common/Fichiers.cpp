@@ -196,17 +196,14 @@ void SimulerEchecEcriture(long octetsAvantEchec) {
 std::string NormaliserFinsDeLigne(const std::string& texte) {
     std::string r;
     r.reserve(texte.size() + texte.size() / 32);
-    for (std::size_t i = 0; i < texte.size(); ++i) {
-        const char c = texte[i];
-        if (c == '\r') {
-            r += "\r\n";
-            if (i + 1 < texte.size() && texte[i + 1] == '\n')
-                ++i;
-        } else if (c == '\n') {
-            r += "\r\n";
-        } else {
-            r += c;
-        }
+    for (std::size_t i = 0; i < texte.size();) {
+        const std::size_t fin = std::min(texte.find_first_of("\r\n", i), texte.size());
+        r.append(texte, i, fin - i);
+        if (fin == texte.size())
+            break;
+        r += "\r\n";
+        const bool crlf = texte[fin] == '\r' && fin + 1 < texte.size() && texte[fin + 1] == '\n';
+        i = fin + (crlf ? 2 : 1);
     }
     return r;
 }

@@ -3,6 +3,7 @@
 
 #include "DonneesTest.h"
 #include "common/Citation.h"
+#include "common/Encodage.h"
 #include "common/Erreurs.h"
 #include "common/Fichiers.h"
 #include "common/Nombres.h"
@@ -186,6 +187,9 @@ TEST(LectureFichiers, LignesUneAUneQuelleQueSoitLaFin) {
         lignes.emplace_back(l == longue ? "longue" : l);
     EXPECT_EQ(lignes, (std::vector<std::string>{"longue", "b", "c", "", "d"}));
     EXPECT_EQ(lecteur.Numero(), 5u);
+    // Written back, every line ends with CR LF; Windows-1252 becomes UTF-8 around runs of ASCII.
+    EXPECT_EQ(NormaliserFinsDeLigne("a\rb\nc\r\n\n\rd"), "a\r\nb\r\nc\r\n\r\n\r\nd");
+    EXPECT_EQ(DepuisWindows1252("\xe9t\xe9 \x80\x81x"), "été €\xc2\x81x");
 
     LecteurLignes courte(d / "f.txt", GenreFichier::Donnees, 1000);
     std::string_view l;
