@@ -282,10 +282,9 @@ ChiffresSignificatifs EnChiffresSignificatifs(double valeur, int n) {
     return c;
 }
 
-std::string EcrireGeneral(double valeur, int n, char separateur) {
-    if (valeur == 0)
-        return "0";
-    ChiffresSignificatifs c = EnChiffresSignificatifs(valeur, n);
+namespace {
+// n significant digits in the general form (see EcrireGeneral).
+std::string TexteGeneral(ChiffresSignificatifs c, int n, char separateur) {
     std::string& d = c.chiffres;
     while (d.size() > 1 && d.back() == '0')
         d.pop_back();
@@ -304,6 +303,33 @@ std::string EcrireGeneral(double valeur, int n, char separateur) {
     if (d.size() <= entiers)
         return texte + d + std::string(entiers - d.size(), '0');
     return texte + d.substr(0, entiers) + separateur + d.substr(entiers);
+}
+} // namespace
+
+std::string EcrireGeneral(double valeur, int n, char separateur) {
+    if (valeur == 0)
+        return "0";
+    return TexteGeneral(EnChiffresSignificatifs(valeur, n), n, separateur);
+}
+
+std::string EcrireSimple(float valeur, char separateur) {
+    const auto v = static_cast<double>(valeur);
+    for (int n = 7; n <= 9 && v != 0; ++n) {
+#ifdef VARQUIN_CONVERSIONS_C
+        // The exact digits know whether they read back: nothing is read.
+        if (const auto c = ChiffresExacts(v, n, true)) {
+            if (c->relu || n == 9)
+                return TexteGeneral({std::signbit(v), std::to_string(c->entier), c->exposant}, n,
+                                    separateur);
+            continue;
+        }
+#endif
+        std::string texte = EcrireGeneral(v, n, separateur);
+        const auto relu = n < 9 ? LireNombre(texte) : std::nullopt;
+        if (n == 9 || (relu && static_cast<float>(*relu) == valeur))
+            return texte;
+    }
+    return EcrireGeneral(v, 9, separateur);
 }
 
 std::string EcrireFixe(double valeur, int decimales, char separateur) {

@@ -35,6 +35,9 @@ ChiffresSignificatifs EnChiffresSignificatifs(double valeur, int n);
 // the exponent form ("1,5E-05", "2E+20") when the exponent is below -4 or reaches n. A
 // finite value only.
 std::string EcrireGeneral(double valeur, int n, char separateur = ',');
+// A float in the same form with 7 significant digits, or 8 or 9 where fewer would not
+// read back as the same float. A finite value only.
+std::string EcrireSimple(float valeur, char separateur = ',');
 // Exactly `decimales` decimals, rounded to nearest, with the given separator. A finite
 // value only.
 std::string EcrireFixe(double valeur, int decimales, char separateur = ',');

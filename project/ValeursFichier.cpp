@@ -13,13 +13,7 @@
 std::string FormatSimple(float valeur) {
     if (valeur == 0.0f || !std::isfinite(valeur))
         return valeur == 0.0f ? "0" : FormatNombre(valeur);
-    for (int chiffres = 7; chiffres < 9; ++chiffres) {
-        const std::string texte = EcrireGeneral(valeur, chiffres);
-        const auto relu = LireNombre(texte);
-        if (relu && static_cast<float>(*relu) == valeur)
-            return texte;
-    }
-    return EcrireGeneral(valeur, 9); // nine digits always identify a Single
+    return EcrireSimple(valeur);
 }
 
 float LireSimple(const std::string& texte) {

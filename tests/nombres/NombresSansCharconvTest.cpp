@@ -51,8 +51,17 @@ TEST(NombresSansCharconv, EcritsEtLusCommeLaBibliothequeStandard) {
         ASSERT_EQ(EcrireCourt(v), court) << court;
         ASSERT_EQ(LireNombre(court), v) << court;
         const auto f = static_cast<float>(v);
-        if (std::isfinite(f)) {
+        if (std::isfinite(f) && f != 0) {
             ASSERT_EQ(EcrireCourt(f), Reference(f)) << f;
+            // The fewest of 7 to 9 digits that read back, as a double, to the float.
+            int n = 7;
+            for (double relu = 0; n < 9; ++n) {
+                const std::string t = Reference(f, std::chars_format::scientific, n - 1);
+                std::from_chars(t.data(), t.data() + t.size(), relu);
+                if (static_cast<float>(relu) == f)
+                    break;
+            }
+            ASSERT_EQ(EcrireSimple(f), EcrireGeneral(f, n)) << f;
         }
         if (std::fabs(v) < 1e30) {
             for (int d : {0, 1, 2, 3, 6}) {
