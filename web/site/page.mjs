@@ -370,6 +370,7 @@ async function demarrer() {
     if (!(exemple && app.ouvrirExemple(exemple))) app.remplacer(() => varquin.nouveau(), 'nouveau.vqp');
     if (reprise) signaler(reprise);
     document.body.dataset.pret = 'oui';
+    performance.mark('varquin-pret'); // the results shown: what a benchmark times
     // What the first visit loaded is kept, so that the page works offline after it.
     navigator.serviceWorker?.ready.then((r) => r.active?.postMessage({
         garder: performance.getEntriesByType('resource').map((e) => e.name),
