@@ -24,3 +24,11 @@ export default async function creerVarquin(options = {}) {
     };
     return varquin;
 }
+
+// The page's one module: started by whichever of its scripts asks first (the HTML head
+// starts it while the page's own script still loads), the same for the others.
+let partage;
+export function varquinPartage() {
+    partage ??= creerVarquin();
+    return partage;
+}

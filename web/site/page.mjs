@@ -4,7 +4,7 @@
 // computes nothing itself, and the project never leaves the machine: files are read
 // and written by the browser.
 
-import creerVarquin from './varquin.mjs';
+import { varquinPartage } from './varquin.mjs';
 import { Formulaire } from './formulaire.mjs';
 import { Resultats } from './resultats.mjs';
 import { Dimensionnement } from './dimensionnement.mjs';
@@ -340,7 +340,7 @@ async function demarrer() {
     }
     let varquin;
     try {
-        varquin = await creerVarquin();
+        varquin = await varquinPartage();
     } catch (e) {
         $('attente').textContent = `Le calcul n'a pas pu être chargé : ${raison(e)}`;
         return;
