@@ -32,6 +32,22 @@ std::size_t Chiffres(std::string_view s, std::size_t i) {
 }
 
 #ifdef VARQUIN_CONVERSIONS_C
+ChiffresSignificatifs EnChiffres(double valeur, const ArrondiDecimal& c) {
+    return {std::signbit(valeur), std::to_string(c.entier), c.exposant};
+}
+
+// A "%.*e" text's digits and exponent.
+ArrondiDecimal LireScientifique(const std::string& texte) {
+    ArrondiDecimal c;
+    const std::size_t e = texte.find('e');
+    for (std::size_t i = 0; i < e; ++i) {
+        if (EstChiffre(texte[i]))
+            c.entier = c.entier * 10 + static_cast<std::uint64_t>(texte[i] - '0');
+    }
+    c.exposant = std::atoi(texte.c_str() + e + 1);
+    return c;
+}
+
 // The exact digits written as "%.*e" writes them: "-d.ddde+XX".
 std::string TexteScientifique(double valeur, const ArrondiDecimal& c, int n) {
     const std::string chiffres = std::to_string(c.entier);
@@ -48,8 +64,6 @@ std::string TexteScientifique(double valeur, const ArrondiDecimal& c, int n) {
 std::string Scientifique(double valeur, int n) {
     char tampon[64];
 #ifdef VARQUIN_CONVERSIONS_C
-    if (const auto c = ChiffresExacts(valeur, n))
-        return TexteScientifique(valeur, *c, n);
     const int taille = std::snprintf(tampon, sizeof tampon, "%.*e", n - 1, valeur);
     return std::string(tampon, static_cast<std::size_t>(taille));
 #else
@@ -70,31 +84,43 @@ std::string PlusCourt(double valeur, bool simple, bool (*relit)(const char*, dou
         std::snprintf(t, sizeof t, "%g", valeur);
         return t;
     }
+    // n digits that read back, as "%.*e" writes them: the nearest n-digit decimal, or,
+    // below a power of two, where the gap above is twice the one below, the next one up.
+    // Exact digits where they reach, the C library's past them.
+    int exposant2 = 0;
+    const bool puissanceDeDeux = std::frexp(std::fabs(valeur), &exposant2) == 0.5;
+    const auto essai = [&](int n) -> std::optional<std::string> {
+        auto c = ChiffresExacts(valeur, n, simple);
+        std::string texte;
+        if (c) {
+            texte = TexteScientifique(valeur, *c, n);
+        } else {
+            std::snprintf(t, sizeof t, "%.*e", n - 1, valeur);
+            texte = t;
+            c = LireScientifique(texte);
+            c->relu = relit(t, valeur);
+        }
+        if (c->relu)
+            return texte;
+        if (!puissanceDeDeux)
+            return std::nullopt;
+        if (std::to_string(++c->entier).size() > static_cast<std::size_t>(n)) {
+            c->entier /= 10;
+            ++c->exposant;
+        }
+        texte = TexteScientifique(valeur, *c, n);
+        return relit(texte.c_str(), valeur) ? std::optional(texte) : std::nullopt;
+    };
     // Digits that read back stay so with one more: the fewest are found by halving.
     int bas = 1, haut = maxChiffres;
-    std::optional<ArrondiDecimal> trouve;
-    bool exact = true;
-    while (exact && bas <= haut) {
+    std::string scientifique;
+    while (bas <= haut) {
         const int n = (bas + haut) / 2;
-        const auto c = ChiffresExacts(valeur, n, simple);
-        exact = c.has_value();
-        if (c && c->relu) {
-            trouve = c;
+        if (auto texte = essai(n)) {
+            scientifique = std::move(*texte);
             haut = n - 1;
         } else
             bas = n + 1;
-    }
-    std::string scientifique;
-    if (exact && trouve)
-        scientifique = TexteScientifique(valeur, *trouve, bas);
-    else {
-        // Outside what the exact digits cover: the C library's, read back.
-        for (int n = 1; n <= maxChiffres; ++n) {
-            std::snprintf(t, sizeof t, "%.*e", n - 1, valeur);
-            if (relit(t, valeur))
-                break;
-        }
-        scientifique = t;
     }
     const std::size_t e = scientifique.find('e');
     const bool negatif = scientifique[0] == '-';
@@ -262,15 +288,11 @@ double LireNombreEnTete(std::string_view texte) {
 }
 
 ChiffresSignificatifs EnChiffresSignificatifs(double valeur, int n) {
-    ChiffresSignificatifs c;
 #ifdef VARQUIN_CONVERSIONS_C
-    if (const auto exact = ChiffresExacts(valeur, n)) {
-        c.negatif = std::signbit(valeur);
-        c.chiffres = std::to_string(exact->entier);
-        c.exposant = exact->exposant;
-        return c;
-    }
+    if (const auto exact = ChiffresExacts(valeur, n))
+        return EnChiffres(valeur, *exact);
 #endif
+    ChiffresSignificatifs c;
     const std::string s = Scientifique(valeur, n);
     c.negatif = s[0] == '-';
     const std::size_t e = s.find_first_of("eE");
@@ -314,22 +336,21 @@ std::string EcrireGeneral(double valeur, int n, char separateur) {
 
 std::string EcrireSimple(float valeur, char separateur) {
     const auto v = static_cast<double>(valeur);
-    for (int n = 7; n <= 9 && v != 0; ++n) {
+    for (int n = 7; n < 9 && v != 0; ++n) {
 #ifdef VARQUIN_CONVERSIONS_C
         // The exact digits know whether they read back: nothing is read.
         if (const auto c = ChiffresExacts(v, n, true)) {
-            if (c->relu || n == 9)
-                return TexteGeneral({std::signbit(v), std::to_string(c->entier), c->exposant}, n,
-                                    separateur);
+            if (c->relu)
+                return TexteGeneral(EnChiffres(v, *c), n, separateur);
             continue;
         }
 #endif
         std::string texte = EcrireGeneral(v, n, separateur);
-        const auto relu = n < 9 ? LireNombre(texte) : std::nullopt;
-        if (n == 9 || (relu && static_cast<float>(*relu) == valeur))
+        const auto relu = LireNombre(texte);
+        if (relu && static_cast<float>(*relu) == valeur)
             return texte;
     }
-    return EcrireGeneral(v, 9, separateur);
+    return EcrireGeneral(v, 9, separateur); // nine digits always identify a float
 }
 
 std::string EcrireFixe(double valeur, int decimales, char separateur) {

@@ -2,6 +2,7 @@
 // floating-point to_chars or from_chars), checked here natively against the standard
 // library: every text written and every value read must be the native build's.
 
+#include "common/ChiffresExacts.h"
 #include "common/Nombres.h"
 
 #include <charconv>
@@ -28,7 +29,13 @@ std::vector<double> Valeurs() {
                              5e-324,
                              3.4028235e38,
                              9007199254740993.0,
-                             123456789012345678.0};
+                             123456789012345678.0,
+                             9.96,
+                             999.5,
+                             4503599627370496.0};
+    // Below a power of two the next value is half as far as above it.
+    for (int e = -40; e <= 80; ++e)
+        v.push_back(std::ldexp(1.0, e));
     for (int i = 0; i < 20000; ++i) {
         v.push_back(mantisse(hasard) * std::pow(10, exposant(hasard)));
         v.push_back(centiemes(hasard) / 100.0);
@@ -85,4 +92,20 @@ TEST(NombresSansCharconv, EcritsEtLusCommeLaBibliothequeStandard) {
     EXPECT_EQ(LireNombre("1E-400"), 0.0);
     EXPECT_EQ(LireNombre("1e999"), INFINITY);
     EXPECT_EQ(LireNombre("340282350000000000000000000000000000000"), 3.4028235e38);
+}
+
+// Those routines take the exact digits for the values the program writes, not the C
+// library's slow way; the tests above would pass either way.
+TEST(NombresSansCharconv, ChiffresExactsPourLesValeursDuProgramme) {
+    int couverts = 0, total = 0;
+    for (const double v : Valeurs()) {
+        if (std::fabs(v) < 1e-4 || std::fabs(v) > 1e15)
+            continue;
+        for (int n = 1; n <= 17; ++n, ++total)
+            couverts += ChiffresExacts(v, n).has_value() ? 1 : 0;
+    }
+    EXPECT_EQ(couverts, total);
+    EXPECT_FALSE(ChiffresExacts(0.0, 3));
+    EXPECT_FALSE(ChiffresExacts(INFINITY, 3));
+    EXPECT_FALSE(ChiffresExacts(1e-310, 3)); // below the normal range: another spacing
 }
