@@ -4,7 +4,7 @@
 // for the project), as the desktop's « Capteurs certifiés » does. The core checks,
 // writes and refuses; the page only shows what it answers.
 
-import { element } from './champs.mjs';
+import { element, ecrire, remplirOptions } from './champs.mjs';
 import { texteChamp } from './format.mjs';
 
 // The item, the key of its catalogue value, and how the page names it to the core.
@@ -36,8 +36,8 @@ function champ(libelle, saisie) {
 // Fills a list of the person's entries, keeping `voulue` chosen when it is one.
 function remplirEntrees(choix, entrees, voulue) {
     const gardee = entrees.includes(voulue) ? voulue : (entrees.includes(choix.value) ? choix.value : entrees[0]);
-    choix.replaceChildren(...entrees.map((e) => element('option', { value: e, texte: e })));
-    if (gardee !== undefined) choix.value = gardee;
+    remplirOptions(choix, entrees);
+    if (gardee !== undefined) ecrire(choix, 'value', gardee);
 }
 
 export class MesElements {
@@ -160,7 +160,7 @@ export class MesElements {
             const courant = this.valeur(b.cle);
             remplirEntrees(b.entree, entrees, courant);
             if (document.activeElement !== b.nom)
-                b.nom.value = courant.endsWith('*') ? courant.slice(0, -1) : '';
+                ecrire(b.nom, 'value', courant.endsWith('*') ? courant.slice(0, -1) : '');
         }
         remplirEntrees(this.entreeCertifie, liste(this.varquin.entreesUtilisateur('capteur')),
             this.valeur('Capteur:Type_capteur'));

@@ -29,6 +29,19 @@ function element(nom, attributs = {}, ...enfants) {
 }
 export { element };
 
+// Sets a property only when it changes: an unchanged field is neither restyled nor
+// repainted when the whole sheet is shown again after an edit.
+export function ecrire(objet, propriete, valeur) {
+    if (objet[propriete] !== valeur) objet[propriete] = valeur;
+}
+
+// Gives `choix` the options `entrees` (values, shown as `texte(e)`), unless it has them.
+export function remplirOptions(choix, entrees, texte = (e) => e) {
+    const options = choix.options;
+    if (options.length === entrees.length && entrees.every((e, i) => options[i].value === e)) return;
+    choix.replaceChildren(...entrees.map((e) => element('option', { value: e, texte: texte(e) })));
+}
+
 function genre(regle) {
     return String(regle.genre ?? '').toLowerCase();
 }
@@ -181,15 +194,15 @@ export class Champ {
             const valeurs = lireSerie(valeur);
             const n = valeurs.length === 1 ? Array(12).fill(valeurs[0]) : valeurs;
             this.saisiesMois.forEach((s, i) => {
-                s.value = texteCourt(n[i] ?? '', decimales < 0 ? 2 : decimales);
+                ecrire(s, 'value', texteCourt(n[i] ?? '', decimales < 0 ? 2 : decimales));
             });
             const nombres = n.map((v) => Number(String(v).replace(',', '.')));
             const moy = nombres.reduce((a, b) => a + b, 0) / (nombres.length || 1);
-            this.moyenne.value = Number.isFinite(moy) ? texteCourt(moy, 1) : '';
+            ecrire(this.moyenne, 'value', Number.isFinite(moy) ? texteCourt(moy, 1) : '');
             return;
         }
         if (this.saisie?.type === 'checkbox') {
-            this.saisie.checked = Number(String(valeur).replace(',', '.')) !== 0;
+            ecrire(this.saisie, 'checked', Number(String(valeur).replace(',', '.')) !== 0);
             return;
         }
         this.remplirListe();
@@ -199,19 +212,19 @@ export class Champ {
             const rang = /^\d+$/.test(valeur) ? options[Number(valeur)] : undefined;
             if (!options.some((o) => o.value === valeur)) {
                 if (rang) {
-                    this.choix.value = rang.value;
+                    ecrire(this.choix, 'value', rang.value);
                     return;
                 }
                 this.choix.append(element('option', { value: valeur, texte: valeur }));
             }
-            this.choix.value = valeur;
+            ecrire(this.choix, 'value', valeur);
             return;
         }
         if (document.activeElement === this.saisie && this.recherche()) {
             this.saisie.placeholder = valeur;
             this.saisie.value = '';
         } else {
-            this.saisie.value = texteChamp(valeur, decimales);
+            ecrire(this.saisie, 'value', texteChamp(valeur, decimales));
         }
     }
 
@@ -226,10 +239,11 @@ export class Champ {
         } catch {
             entrees = [];
         }
-        this.datalist.replaceChildren(...entrees.map((e) => element('option', { value: e })));
+        // A short list is a drop-down; a long one, suggestions to the text box.
+        const courte = Boolean(this.choix) && entrees.length > 0 && entrees.length <= LISTE_COURTE;
+        this.datalist.replaceChildren(...(courte ? [] : entrees).map((e) => element('option', { value: e })));
         if (this.choix) {
-            const courte = entrees.length > 0 && entrees.length <= LISTE_COURTE;
-            this.choix.replaceChildren(...entrees.map((e) => element('option', { value: e, texte: e })));
+            this.choix.replaceChildren(...(courte ? entrees : []).map((e) => element('option', { value: e, texte: e })));
             this.choix.hidden = !courte;
             this.saisie.hidden = courte;
             const pour = courte ? this.choix.id : this.saisie.id;

@@ -35,10 +35,16 @@ export function texteResultat(valeur, decimales = 0) {
     if (valeur === null || valeur === undefined || valeur === '') return '—';
     if (typeof valeur !== 'number') return String(valeur);
     if (!Number.isFinite(valeur)) return '—';
-    return valeur.toLocaleString('fr-FR', {
-        minimumFractionDigits: 0,
-        maximumFractionDigits: decimales,
-    });
+    return formatFrancais(decimales).format(valeur);
+}
+
+// One formatter per number of decimals: making one costs more than a grid's figures.
+const formats = new Map();
+function formatFrancais(decimales) {
+    if (!formats.has(decimales))
+        formats.set(decimales, new Intl.NumberFormat('fr-FR', { minimumFractionDigits: 0,
+            maximumFractionDigits: decimales }));
+    return formats.get(decimales);
 }
 
 // The values of a series as the core gives them: « 200;200;… » or blanks.

@@ -6,6 +6,7 @@
 
 import { varquinPartage } from './varquin.mjs';
 import { Formulaire } from './formulaire.mjs';
+import { ecrire } from './champs.mjs';
 import { Resultats } from './resultats.mjs';
 import { Dimensionnement } from './dimensionnement.mjs';
 import { Impression } from './impression.mjs';
@@ -206,8 +207,8 @@ class Application {
         this.cache = null; // the run may have given the components values of its own
         this.derniers = resultats;
         this.resultats.afficher(resultats);
-        $('fichier').textContent = this.nom;
-        document.title = `${this.nom || 'Nouveau projet'} — VARQUIN`;
+        ecrire($('fichier'), 'textContent', this.nom);
+        ecrire(document, 'title', `${this.nom || 'Nouveau projet'} — VARQUIN`);
         this.impressionAJour = false;
         this.balayageAJour = false;
         this.planifierBalayage();
@@ -334,13 +335,25 @@ class Application {
     }
 }
 
+// The person's own files kept in this browser. A browser whose storage does not answer
+// (some headless or locked-down ones) must not keep the page from opening: after a few
+// seconds it opens without them.
+function lireDonneesAuPlus(ms) {
+    return Promise.race([lireDonnees(), new Promise((_, echec) =>
+        setTimeout(() => echec(new Error('le stockage du navigateur ne répond pas')), ms))]);
+}
+
+// The marks name the steps of a first load, for the page's benchmark.
 async function demarrer() {
     if ('serviceWorker' in navigator && location.protocol !== 'file:') {
         navigator.serviceWorker.register('sw.js').catch(() => {});
     }
+    // Read while the core loads; a failure is told once the page can show it.
+    const stockage = lireDonneesAuPlus(3000).then((fichiers) => ({ fichiers }), (erreur) => ({ erreur }));
     let varquin;
     try {
         varquin = await varquinPartage();
+        performance.mark('varquin-module');
     } catch (e) {
         $('attente').textContent = `Le calcul n'a pas pu être chargé : ${raison(e)}`;
         return;
@@ -349,21 +362,21 @@ async function demarrer() {
     // that the catalogues and their lists hold them.
     let reprise = '';
     try {
-        // A browser whose storage does not answer (some headless or locked-down ones)
-        // must not keep the page from opening: after a few seconds it opens without them.
-        const fichiers = await Promise.race([lireDonnees(), new Promise((_, echec) =>
-            setTimeout(() => echec(new Error('le stockage du navigateur ne répond pas')), 3000))]);
+        const { fichiers, erreur } = await stockage;
+        if (erreur) throw erreur;
         if (Object.keys(fichiers).length) reprise = varquin.remettreFichiers(fichiers);
     } catch (e) {
         reprise = `Vos données n'ont pas pu être lues dans ce navigateur : ${raison(e)}`;
     }
     const panne = varquin.demarrage?.() ?? '';
+    performance.mark('varquin-donnees');
     if (panne) {
         $('attente').textContent = panne;
         return;
     }
     const app = new Application(varquin);
     app.brancher();
+    performance.mark('varquin-feuille');
     $('attente').hidden = true;
     $('projet').hidden = false;
     const exemple = new URLSearchParams(location.search).get('exemple');

@@ -1,7 +1,7 @@
 // The results as the core gives them: the monthly grid (its rows and columns are the
 // JSON's), the monthly chart, the economics and the run's messages.
 
-import { element } from './champs.mjs';
+import { element, ecrire } from './champs.mjs';
 import { texteResultat } from './format.mjs';
 import { graphiqueMensuel, donneesMensuelles } from './graphiques.mjs';
 
@@ -21,23 +21,39 @@ export const LIBELLES_ECONOMIE = [
     ['tri_pct', 'Taux de rentabilité interne [%]', 2],
 ];
 
-// The grid: a heading row of months and « Annuel », one row per result line.
+// The grid: a heading row of months and « Annuel », one row per result line. Its
+// rows are made again only when the lines change; after an edit only the figures that
+// changed are written, so the frame that shows them stays short.
 export function remplirGrille(table, resultats) {
-    const tete = element('tr', {}, element('th', { scope: 'col', classe: 'vide' }),
-        ...resultats.mois.map((m) => element('th', { scope: 'col', texte: m })),
-        element('th', { scope: 'col', texte: 'Annuel' }));
-    const lignes = resultats.lignes.map((l) => element('tr', { 'data-cle': l.cle },
-        element('th', { scope: 'row', texte: l.titre }),
-        ...l.mois.map((v) => element('td', { texte: v === null ? '' : texteResultat(v) })),
-        element('td', { classe: 'annuel', texte: l.annuel === null ? '' : texteResultat(l.annuel) })));
-    table.replaceChildren(element('thead', {}, tete), element('tbody', {}, ...lignes));
+    const forme = JSON.stringify([resultats.mois, resultats.lignes.map((l) => [l.cle, l.titre])]);
+    if (table.dataset.forme !== forme) {
+        const tete = element('tr', {}, element('th', { scope: 'col', classe: 'vide' }),
+            ...resultats.mois.map((m) => element('th', { scope: 'col', texte: m })),
+            element('th', { scope: 'col', texte: 'Annuel' }));
+        const lignes = resultats.lignes.map((l) => element('tr', { 'data-cle': l.cle },
+            element('th', { scope: 'row', texte: l.titre }),
+            ...l.mois.map(() => element('td')), element('td', { classe: 'annuel' })));
+        table.replaceChildren(element('thead', {}, tete), element('tbody', {}, ...lignes));
+        table.dataset.forme = forme;
+    }
+    const rangees = table.tBodies[0].rows;
+    resultats.lignes.forEach((l, i) => {
+        const cellules = rangees[i].cells;
+        [...l.mois, l.annuel].forEach((v, j) =>
+            ecrire(cellules[j + 1], 'textContent', v === null ? '' : texteResultat(v)));
+    });
 }
 
 export function remplirEconomie(table, economie) {
-    const lignes = LIBELLES_ECONOMIE.filter(([cle]) => cle in (economie ?? {})).map(([cle, libelle, d]) =>
-        element('tr', {}, element('th', { scope: 'row', texte: libelle }),
-            element('td', { texte: texteResultat(economie[cle], d ?? 0) })));
-    table.replaceChildren(element('tbody', {}, ...lignes));
+    const lignes = LIBELLES_ECONOMIE.filter(([cle]) => cle in (economie ?? {}));
+    const forme = lignes.map(([cle]) => cle).join();
+    if (table.dataset.forme !== forme) {
+        table.replaceChildren(element('tbody', {}, ...lignes.map(([, libelle]) =>
+            element('tr', {}, element('th', { scope: 'row', texte: libelle }), element('td')))));
+        table.dataset.forme = forme;
+    }
+    lignes.forEach(([cle, , d], i) =>
+        ecrire(table.rows[i].cells[1], 'textContent', texteResultat(economie[cle], d ?? 0)));
 }
 
 // « 395 €/an économisés, 127 kg de CO2 évités par an, retour en 17 ans ».
@@ -68,16 +84,18 @@ export class Resultats {
     afficher(resultats) {
         remplirGrille(this.grille, resultats);
         const couverture = resultats.lignes.find((l) => l.cle === 'couverture');
-        this.couverture.textContent = couverture?.annuel ?? '';
-        this.couvertureBarre.textContent = couverture?.annuel ?? '—';
+        ecrire(this.couverture, 'textContent', String(couverture?.annuel ?? ''));
+        ecrire(this.couvertureBarre, 'textContent', String(couverture?.annuel ?? '—'));
         const resume = resumeEconomie(resultats.economie);
-        this.resume.textContent = resume ? ` — ${resume}` : '';
+        ecrire(this.resume, 'textContent', resume ? ` — ${resume}` : '');
         this.graphique.setData(donneesMensuelles(resultats));
         const messages = (resultats.messages ?? []).map((m) =>
-            element('li', { texte: typeof m === 'string' ? m : (m.texte ?? JSON.stringify(m)) }));
+            (typeof m === 'string' ? m : (m.texte ?? JSON.stringify(m))));
         if (resultats.calcul_complet === false && messages.length === 0)
-            messages.push(element('li', { texte: 'Le calcul n\'a pas abouti.' }));
-        this.messages.replaceChildren(...messages);
+            messages.push('Le calcul n\'a pas abouti.');
+        const anciens = [...this.messages.children].map((li) => li.textContent);
+        if (anciens.join('\n') !== messages.join('\n'))
+            this.messages.replaceChildren(...messages.map((m) => element('li', { texte: m })));
         remplirEconomie(this.bilan, resultats.economie);
     }
 }
