@@ -233,9 +233,12 @@ describe('le projet de la page', () => {
     });
 
     test('les données de la personne : un capteur et des fiches gardés, rendus à un module neuf', async () => {
-        // Modules of their own: the shared one keeps the reference catalogues.
+        // Modules of their own: the shared one keeps the reference catalogues. The fresh
+        // one is made as the page makes it, from the module its head compiled; the other as
+        // when that compilation failed.
         const { default: creerVarquin } = await import(join(site, 'varquin.mjs'));
-        const [a, b] = [await creerVarquin(), await creerVarquin()];
+        const a = await creerVarquin({ compilation: Promise.resolve(null) });
+        const b = await creerVarquin({ compilation: WebAssembly.compile(readFileSync(join(site, 'varquin-coeur.wasm'))) });
         const h = a.nouveau();
         assert.equal(h.enregistrerElement('capteur', 'Capteur utilisateur 1*', ' ab '),
             'Le nom du capteur doit comporter au moins 3 caractères');
