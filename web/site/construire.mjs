@@ -1,5 +1,6 @@
 // Builds the page into a folder (by default build-web/site beside the repository's
-// web/): the modules and uPlot bundled into page.js, the style sheets into page.css,
+// web/): the modules and uPlot bundled into page.js, the storage read the head starts
+// into stockage.js, the style sheets into page.css,
 // the other files copied. The core's module varquin.mjs is built apart and stays
 // outside the bundle.
 //   node web/site/construire.mjs [DOSSIER]
@@ -23,6 +24,16 @@ await build({
     external: ['./varquin.mjs'],
     outdir: sortie,
     nodePaths: [join(ici, '..', 'node_modules')],
+    logLevel: 'warning',
+});
+// The storage read the head starts, as a classic script that runs as soon as it is there.
+await build({
+    entryPoints: { stockage: join(ici, 'stockage-tete.mjs') },
+    bundle: true,
+    format: 'iife',
+    minify: true,
+    target: ['es2020'],
+    outdir: sortie,
     logLevel: 'warning',
 });
 await build({

@@ -335,12 +335,15 @@ class Application {
     }
 }
 
-// The person's own files kept in this browser. A browser whose storage does not answer
+// The person's own files kept in this browser, { fichiers } or { erreur }: the read the
+// page's head started, or one started now. A browser whose storage does not answer
 // (some headless or locked-down ones) must not keep the page from opening: after a few
 // seconds it opens without them.
 function lireDonneesAuPlus(ms) {
-    return Promise.race([lireDonnees(), new Promise((_, echec) =>
-        setTimeout(() => echec(new Error('le stockage du navigateur ne répond pas')), ms))]);
+    const lecture = window.varquinStockage ??
+        lireDonnees().then((fichiers) => ({ fichiers }), (erreur) => ({ erreur }));
+    return Promise.race([lecture, new Promise((ok) =>
+        setTimeout(() => ok({ erreur: new Error('le stockage du navigateur ne répond pas') }), ms))]);
 }
 
 // The marks name the steps of a first load, for the page's benchmark.
@@ -349,7 +352,7 @@ async function demarrer() {
         navigator.serviceWorker.register('sw.js').catch(() => {});
     }
     // Read while the core loads; a failure is told once the page can show it.
-    const stockage = lireDonneesAuPlus(3000).then((fichiers) => ({ fichiers }), (erreur) => ({ erreur }));
+    const stockage = lireDonneesAuPlus(3000);
     let varquin;
     try {
         varquin = await varquinPartage();

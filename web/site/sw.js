@@ -3,7 +3,7 @@
 // version shows at the next visit.
 
 const CACHE = 'varquin-v1';
-const COQUILLE = ['./', 'index.html', 'page.js', 'page.css', 'varquin.mjs', 'varquin-coeur.mjs',
+const COQUILLE = ['./', 'index.html', 'page.js', 'stockage.js', 'page.css', 'varquin.mjs', 'varquin-coeur.mjs',
     'varquin-coeur.wasm', 'manifest.webmanifest', 'icone.svg'];
 
 self.addEventListener('install', (e) => {
