@@ -119,8 +119,12 @@ export class MesElements {
         });
         for (const c of liste(this.varquin.categoriesCapteurs()))
             type.append(element('option', { value: String(c.code), texte: c.nom }));
-        Object.assign(this, { corps, recherche, etat, type, entreeCertifie: entree });
-        this.lire();
+        Object.assign(this, { corps, recherche, etat, type, entreeCertifie: entree, fiches: [] });
+        // The library is read when the person opens it: always as it is now, and not on
+        // the page's first load.
+        racine.addEventListener('toggle', () => {
+            if (racine.open) this.lire();
+        });
         return racine;
     }
 
