@@ -30,12 +30,19 @@ try {
         chargements.push(performance.now() - debut);
         // The page's own time from navigation to its results, before the work it leaves
         // for idle time (the print page) and the round trips of the browser's driver.
-        const marques = await page.evaluate(async (noms) => {
-            while (!performance.getEntriesByName('varquin-affiche').length)
-                await new Promise((fin) => setTimeout(fin, 5));
-            return noms.map((m) => performance.getEntriesByName(`varquin-${m}`)[0]?.startTime ?? NaN);
-        }, [...ETAPES.map(([m]) => m), 'affiche']);
-        const peinture = marques.pop();
+        const marques = await page.evaluate((noms) => noms.map((m) =>
+            performance.getEntriesByName(`varquin-${m}`)[0]?.startTime ?? NaN), ETAPES.map(([m]) => m));
+        // The end of the frame that painted the results: the browser reports every frame
+        // longer than 50 ms (long animation frames), with when its rendering started.
+        // None after the mark: the results were painted within 50 ms of it.
+        const peinture = await page.evaluate(() => new Promise((fin) => {
+            const pret = performance.getEntriesByName('varquin-pret')[0].startTime;
+            new PerformanceObserver((liste) => {
+                const image = liste.getEntries().find((e) => e.renderStart >= pret);
+                if (image) fin(image.startTime + image.duration);
+            }).observe({ type: 'long-animation-frame', buffered: true });
+            setTimeout(() => fin(pret + 50), 2000);
+        }));
         resultats.push(marques.at(-1));
         peints.push(peinture);
         etapes.push(marques.map((t, j) => t - (marques[j - 1] ?? 0)));
