@@ -33,15 +33,22 @@ try {
         const marques = await page.evaluate((noms) => noms.map((m) =>
             performance.getEntriesByName(`varquin-${m}`)[0]?.startTime ?? NaN), ETAPES.map(([m]) => m));
         // The end of the frame that painted the results: the browser reports every frame
-        // longer than 50 ms (long animation frames), with when its rendering started.
-        // None after the mark: the results were painted within 50 ms of it.
+        // longer than 50 ms (long animation frames) with when its rendering started; a
+        // shorter one ended before the task the page queued from it.
         const peinture = await page.evaluate(() => new Promise((fin) => {
-            const pret = performance.getEntriesByName('varquin-pret')[0].startTime;
-            new PerformanceObserver((liste) => {
-                const image = liste.getEntries().find((e) => e.renderStart >= pret);
-                if (image) fin(image.startTime + image.duration);
-            }).observe({ type: 'long-animation-frame', buffered: true });
-            setTimeout(() => fin(pret + 50), 2000);
+            const marque = (nom) => performance.getEntriesByName(`varquin-${nom}`)[0]?.startTime;
+            const voir = () => {
+                const [image, affiche] = [marque('image'), marque('affiche')];
+                if (affiche === undefined) return setTimeout(voir, 5);
+                new PerformanceObserver((liste, observateur) => {
+                    observateur.disconnect();
+                    const longue = liste.getEntries().find((e) =>
+                        e.renderStart > 0 && e.renderStart <= image && image <= e.startTime + e.duration);
+                    fin(longue ? longue.startTime + longue.duration : affiche);
+                }).observe({ type: 'long-animation-frame', buffered: true });
+                return setTimeout(() => fin(affiche), 1000);
+            };
+            voir();
         }));
         resultats.push(marques.at(-1));
         peints.push(peinture);

@@ -346,6 +346,18 @@ function lireDonneesAuPlus(ms) {
         setTimeout(() => ok({ erreur: new Error('le stockage du navigateur ne répond pas') }), ms))]);
 }
 
+// A lighter first frame: the sections below the first screen (all but the weather, the
+// column beside it and the results) are laid out once the first frame is painted. The
+// sheet is whole in the page from the start; only its drawing is put off by a frame.
+function differerSections() {
+    const sections = [...document.querySelectorAll('#projet .partie')].filter((s) =>
+        s.id !== 'partie-meteo' && s.id !== 'resultats' && !s.closest('.pile'));
+    for (const s of sections) s.classList.add('differee');
+    requestAnimationFrame(() => setTimeout(() => {
+        for (const s of sections) s.classList.remove('differee');
+    }, 0));
+}
+
 // The marks name the steps of a first load, for the page's benchmark.
 async function demarrer() {
     if ('serviceWorker' in navigator && location.protocol !== 'file:') {
@@ -385,12 +397,19 @@ async function demarrer() {
     app.brancher();
     performance.mark('varquin-feuille');
     $('attente').hidden = true;
+    differerSections();
     $('projet').hidden = false;
     const exemple = new URLSearchParams(location.search).get('exemple');
     if (!(exemple && app.ouvrirExemple(exemple))) app.remplacer(() => varquin.nouveau(), 'nouveau.vqp');
     if (reprise) signaler(reprise);
     document.body.dataset.pret = 'oui';
     performance.mark('varquin-pret'); // the results in the page: what a benchmark times
+    // The frame that paints them starts its rendering here, and a task queued now runs
+    // once it is painted (unless other tasks were queued before it).
+    requestAnimationFrame(() => {
+        performance.mark('varquin-image');
+        setTimeout(() => performance.mark('varquin-affiche'), 0);
+    });
     // What the first visit loaded is kept, so that the page works offline after it.
     navigator.serviceWorker?.ready.then((r) => r.active?.postMessage({
         garder: performance.getEntriesByType('resource').map((e) => e.name),
