@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 
 std::string AppliquerReglages(clsprojet& projet, const std::vector<std::string>& reglages) {
     for (const std::string& reglage : reglages) {
@@ -141,8 +142,8 @@ std::vector<std::pair<std::string, std::string>> ValeursReglages(const clsprojet
     return valeurs;
 }
 
-std::vector<std::string> ChoixReglage(const clsprojet& projet, const std::string& cle) {
-    const RegleSaisie& r = TrouverRegle(cle, &projet);
+namespace {
+std::vector<std::string> ChoixRegle(const RegleSaisie& r) {
     // Two lists that the rules check by their data rather than by a choice list.
     if (r.Nom() == "Météo:Station")
         return ItemsListe(Liste::Stations);
@@ -156,6 +157,28 @@ std::vector<std::string> ChoixReglage(const clsprojet& projet, const std::string
                         r.genre != GenreSaisie::Choix))
         return {};
     return ItemsListe(r.liste);
+}
+} // namespace
+
+std::vector<std::string> ChoixReglage(const clsprojet& projet, const std::string& cle) {
+    return ChoixRegle(TrouverRegle(cle, &projet));
+}
+
+std::vector<std::pair<std::string, std::vector<std::string>>>
+ChoixReglages(const clsprojet& projet) {
+    std::map<std::string, int> regles;
+    for (const RegleSaisie& r : ReglesSaisie())
+        ++regles[r.Nom()];
+    std::vector<std::pair<std::string, std::vector<std::string>>> choix;
+    for (const RegleSaisie& r : ReglesSaisie()) {
+        const std::string nom = r.Nom();
+        // A key with a rule per kind of system: the one TrouverRegle gives for the project.
+        if (regles[nom] > 1 && &TrouverRegle(nom, &projet) != &r)
+            continue;
+        if (std::vector<std::string> liste = ChoixRegle(r); !liste.empty())
+            choix.emplace_back(nom, std::move(liste));
+    }
+    return choix;
 }
 
 std::string ChoisirCommune(clsprojet& projet, const std::string& departement,

@@ -44,6 +44,10 @@ std::vector<std::pair<std::string, std::string>> ValeursReglages(const clsprojet
 // present state (the departments of its country, the stations of its department, the
 // catalogue's models); empty for other values. Throws ErreurParametre.
 std::vector<std::string> ChoixReglage(const clsprojet& projet, const std::string& cle);
+// Every value's choices at once, by rule name, for the values that have some now: a key
+// with one rule per kind of system gets the choices of the one for the project.
+std::vector<std::pair<std::string, std::vector<std::string>>>
+ChoixReglages(const clsprojet& projet);
 
 // A commune found by the search chosen as the site: the country and department it
 // belongs to, the station chosen among those proposed for it, and its name as the

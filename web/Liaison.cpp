@@ -326,6 +326,7 @@ EMSCRIPTEN_BINDINGS(varquin) {
         .function("valeur", &ProjetPage::valeur)
         .function("valeurs", &ProjetPage::valeurs)
         .function("liste", &ProjetPage::liste)
+        .function("listes", &ProjetPage::listes)
         .function("resultats", &ProjetPage::resultats)
         .function("balayage", &ProjetPage::balayage)
         .function("enregistrer", &Enregistrer)

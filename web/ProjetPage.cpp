@@ -151,6 +151,19 @@ std::string ProjetPage::liste(const std::string& cle) const {
     }
 }
 
+std::string ProjetPage::listes() const {
+    try {
+        std::string json = "{";
+        if (Actif())
+            for (const auto& [nom, choix] : ChoixReglages(*projet_))
+                json += (json.size() > 1 ? ",\n  " : "\n  ") + ChaineJson(nom) + ": " +
+                        ListeJson(choix);
+        return json + "\n}";
+    } catch (...) {
+        return "{}";
+    }
+}
+
 std::string ProjetPage::resultats() {
     if (!Actif())
         return "{\"erreur\": " + ChaineJson(erreur_.empty() ? SansProjet : erreur_) + "}";

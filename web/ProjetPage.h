@@ -51,6 +51,9 @@ public:
     std::string valeurs() const;
     // The choices of a list or catalogue value now, as a JSON array of texts.
     std::string liste(const std::string& cle) const;
+    // Every value's choices now, as a JSON object by rule name of arrays of texts (the
+    // values without choices left out): the sheet's lists in one call.
+    std::string listes() const;
     // The results as `varquin-cli calc --format json` prints them, after a full run.
     std::string resultats();
     // The sizing study around the project's tank, as `varquin-cli sweep --format json`

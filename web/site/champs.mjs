@@ -62,7 +62,8 @@ function aideRegle(regle) {
 }
 
 export class Champ {
-    // `projet` gives valeur(cle), liste(cle) and appliquer(cle, texte) -> refusal or "".
+    // `projet` gives valeur(cle), liste(cle) (an array) and appliquer(cle, texte) ->
+    // refusal or "".
     constructor(regle, projet, quandChange) {
         this.regle = regle;
         this.projet = projet;
@@ -230,15 +231,10 @@ export class Champ {
 
     remplirListe() {
         if (!this.projet.liste) return;
-        const texte = this.projet.liste(this.cle()) || '[]';
+        const entrees = (this.projet.liste(this.cle()) ?? []).map(String);
+        const texte = entrees.join('\n');
         if (texte === this.listeTexte) return;
         this.listeTexte = texte;
-        let entrees = [];
-        try {
-            entrees = JSON.parse(texte).map(String);
-        } catch {
-            entrees = [];
-        }
         // A short list is a drop-down; a long one, suggestions to the text box.
         const courte = Boolean(this.choix) && entrees.length > 0 && entrees.length <= LISTE_COURTE;
         this.datalist.replaceChildren(...(courte ? [] : entrees).map((e) => element('option', { value: e })));

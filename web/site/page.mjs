@@ -66,29 +66,32 @@ class Application {
         this.h = null;
         this.nom = '';
         this.regles = JSON.parse(varquin.regles());
-        // Every value of the project in one call, read again after any change.
+        // Every value of the project, and every list, in one call each, read again after
+        // any change (which empties the cache).
         this.cache = null;
-        const valeurs = () => {
-            if (!this.cache) {
+        const lu = (quoi) => {
+            this.cache ??= {};
+            if (!(quoi in this.cache)) {
                 try {
-                    this.cache = this.h ? JSON.parse(this.h.valeurs()) : {};
+                    this.cache[quoi] = this.h ? JSON.parse(this.h[quoi]()) : {};
                 } catch {
-                    this.cache = {};
+                    this.cache[quoi] = {};
                 }
             }
-            return this.cache;
+            return this.cache[quoi];
         };
         const projet = {
             valeur: (cle) => {
                 if (!this.h) return '';
-                const v = valeurs()[cle];
+                const v = lu('valeurs')[cle];
                 return v === undefined ? String(this.h.valeur(cle) ?? '') : String(v);
             },
+            // The choices of a value now, an array of texts.
             liste: (cle) => {
-                const liste = this.h ? this.h.liste(cle) : '[]';
+                const liste = lu('listes')[cle] ?? [];
                 // The stations are those proposed for the department, as the commune search has them.
-                if (cle === 'Météo:Station' && (!liste || liste === '[]') && varquin.stations)
-                    return varquin.stations(projet.valeur('Météo:Département'));
+                if (cle === 'Météo:Station' && !liste.length && varquin.stations)
+                    return JSON.parse(varquin.stations(projet.valeur('Météo:Département')));
                 return liste;
             },
             appliquer: (cle, texte) => {

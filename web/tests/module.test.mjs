@@ -183,6 +183,16 @@ describe('le projet de la page', () => {
         assert.equal(h.valeur('Dossier:Client'), 'Mme Durand');
         const valeurs = JSON.parse(h.valeurs());
         for (const cle of ['Capteur:a', 'Besoin:Conso', 'Systeme:TypeSysteme', 'Météo:Station']) assert.equal(valeurs[cle], h.valeur(cle), cle);
+        // Every list at once is each key's list, for both kinds of system.
+        const monobloc = varquin.ouvrirExemple('saint-denis-reunion-monobloc');
+        for (const projet of [h, monobloc]) {
+            const listes = JSON.parse(projet.listes());
+            const uneParUne = Object.fromEntries(JSON.parse(varquin.regles())
+                .map((r) => [r.nom, JSON.parse(projet.liste(r.nom))]).filter(([, l]) => l.length));
+            assert.deepEqual(listes, uneParUne);
+            assert.ok(listes['Capteur:Type_capteur'].length > 1 && listes['Météo:Station'].length > 0);
+        }
+        monobloc.fermer();
         memesResultats(JSON.parse(ouvert.resultats()), calcCli(fichier).json, 'nouveau');
         h.fermer();
         ouvert.fermer();
