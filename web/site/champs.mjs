@@ -35,11 +35,11 @@ export function ecrire(objet, propriete, valeur) {
     if (objet[propriete] !== valeur) objet[propriete] = valeur;
 }
 
-// Gives `choix` the options `entrees` (values, shown as `texte(e)`), unless it has them.
-export function remplirOptions(choix, entrees, texte = (e) => e) {
+// Gives the drop-down list `choix` the entries `entrees`, unless it has them already.
+export function remplirOptions(choix, entrees) {
     const options = choix.options;
     if (options.length === entrees.length && entrees.every((e, i) => options[i].value === e)) return;
-    choix.replaceChildren(...entrees.map((e) => element('option', { value: e, texte: texte(e) })));
+    choix.replaceChildren(...entrees.map((e) => element('option', { value: e, texte: e })));
 }
 
 function genre(regle) {
@@ -239,7 +239,7 @@ export class Champ {
         const courte = Boolean(this.choix) && entrees.length > 0 && entrees.length <= LISTE_COURTE;
         this.datalist.replaceChildren(...(courte ? [] : entrees).map((e) => element('option', { value: e })));
         if (this.choix) {
-            this.choix.replaceChildren(...(courte ? entrees : []).map((e) => element('option', { value: e, texte: e })));
+            remplirOptions(this.choix, courte ? entrees : []);
             this.choix.hidden = !courte;
             this.saisie.hidden = courte;
             const pour = courte ? this.choix.id : this.saisie.id;
