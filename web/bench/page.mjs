@@ -3,31 +3,36 @@
 // typed and Enter: the core recalculates, the sheet, the grid and the chart are
 // redrawn), timed to the end of the script's work, to the frame drawn and to the next
 // frame. The cold load is also split at the page's marks.
+//
+// A fresh profile is a new browser window: for a second or so after it opens, the
+// browser loads that window's own pages (the address bar's suggestion list is one) on
+// the same two cores. A cold load is timed twice, alternately: in a window opened and
+// left idle for two seconds, as when a person types the address in a browser already
+// open, and in a window navigated the moment it opens.
 //   node web/bench/page.mjs [RUNS]
 
-import { servir, lancerChromium, ouvrirPage } from '../tests/page-outils.mjs';
+import { servir, lancerChromium, nouvellePage, naviguer } from '../tests/page-outils.mjs';
 
 const tours = Number(process.argv[2] ?? 10);
 const mediane = (v) => [...v].sort((a, b) => a - b)[Math.floor(v.length / 2)];
 const pire = (v) => Math.max(...v);
 const ms = (v) => `${v.toFixed(1)} ms`;
+const REPOS_FENETRE = 2000;
 
 // The page's marks of a first load, and what each step holds.
 const ETAPES = [['module', 'module fetched, compiled and started'],
     ['donnees', 'reference data loaded (and the person\'s files read)'], ['feuille', 'sheet made from the rules'],
     ['pret', 'example opened, calculated and shown']];
 
-const serveur = await servir();
-const navigateur = await lancerChromium();
-try {
-    const chargements = [];
-    const resultats = [];
-    const etapes = [];
-    const peints = [];
-    for (let i = 0; i < tours; i += 1) {
+// One cold load of the Lyon example: the page's marks, the end of the frame that
+// painted the results, and the driver's time from navigation to the results.
+async function chargerAFroid(navigateur, adresse, repos) {
+    const { page, contexte } = await nouvellePage(navigateur);
+    try {
+        if (repos) await page.waitForTimeout(repos);
         const debut = performance.now();
-        const { page, contexte } = await ouvrirPage(navigateur, `${serveur.url}?exemple=lyon-maison-4-personnes`);
-        chargements.push(performance.now() - debut);
+        await naviguer(page, adresse);
+        const chargement = performance.now() - debut;
         // The page's own time from navigation to its results, before the work it leaves
         // for idle time (the print page) and the round trips of the browser's driver.
         const marques = await page.evaluate((noms) => noms.map((m) =>
@@ -35,7 +40,7 @@ try {
         // The end of the frame that painted the results: the browser reports every frame
         // longer than 50 ms (long animation frames) with when its rendering started; a
         // shorter one ended before the task the page queued from it.
-        const peinture = await page.evaluate(() => new Promise((fin) => {
+        const peint = await page.evaluate(() => new Promise((fin) => {
             const marque = (nom) => performance.getEntriesByName(`varquin-${nom}`)[0]?.startTime;
             const voir = () => {
                 const [image, affiche] = [marque('image'), marque('affiche')];
@@ -50,12 +55,41 @@ try {
             };
             voir();
         }));
-        resultats.push(marques.at(-1));
-        peints.push(peinture);
-        etapes.push(marques.map((t, j) => t - (marques[j - 1] ?? 0)));
+        // Cold: the core's module came over the network, not from a cache.
+        const octets = await page.evaluate(() => performance.getEntriesByType('resource')
+            .find((e) => e.name.endsWith('.wasm'))?.transferSize ?? 0);
+        if (!octets) throw new Error('the module was not fetched: not a cold load');
+        return { chargement, peint, resultat: marques.at(-1), etapes: marques.map((t, j) => t - (marques[j - 1] ?? 0)) };
+    } finally {
         await contexte.close();
     }
-    const { page, contexte } = await ouvrirPage(navigateur, `${serveur.url}?exemple=lyon-maison-4-personnes`);
+}
+
+function rapporter(titre, charges) {
+    console.log(`${titre}:`);
+    const ligne = (quoi, v) => console.log(`  ${quoi}: median ${ms(mediane(v))}, worst ${ms(pire(v))}`);
+    ligne('results shown (page\'s clock)', charges.map((c) => c.resultat));
+    ligne('results painted (page\'s clock)', charges.map((c) => c.peint));
+    ETAPES.forEach(([, quoi], j) => console.log(`    ${quoi}: median ${ms(mediane(charges.map((c) => c.etapes[j])))}`));
+    ligne('results (driver\'s clock)', charges.map((c) => c.chargement));
+}
+
+const serveur = await servir();
+const navigateur = await lancerChromium();
+try {
+    const adresse = `${serveur.url}?exemple=lyon-maison-4-personnes`;
+    const auRepos = [];
+    const aLOuverture = [];
+    for (let i = 0; i < tours; i += 1) {
+        auRepos.push(await chargerAFroid(navigateur, adresse, REPOS_FENETRE));
+        aLOuverture.push(await chargerAFroid(navigateur, adresse, 0));
+    }
+    // Edits as a person makes them: in a settled window, once the page has shown its
+    // results and done what it leaves for idle time (the print page).
+    const { page, contexte } = await nouvellePage(navigateur);
+    await page.waitForTimeout(REPOS_FENETRE);
+    await naviguer(page, adresse);
+    await page.evaluate(() => new Promise((fin) => requestIdleCallback(fin, { timeout: 2000 })));
     const editions = await page.evaluate(async (n) => {
         const saisie = document.querySelector('[data-cle="Capteur:inclinaison"]:not([hidden]) input');
         const couverture = document.getElementById('couverture-annuelle');
@@ -86,13 +120,8 @@ try {
     }, tours * 3);
     await contexte.close();
     console.log(`Chromium ${navigateur.version()}, ${tours} runs`);
-    console.log(`cold load to results shown (page's clock): median ${ms(mediane(resultats))}, ` +
-        `worst ${ms(pire(resultats))}`);
-    console.log(`cold load to results painted (page's clock): median ${ms(mediane(peints))}, ` +
-        `worst ${ms(pire(peints))}`);
-    ETAPES.forEach(([, quoi], j) => console.log(`  ${quoi}: median ${ms(mediane(etapes.map((e) => e[j])))}`));
-    console.log(`cold load to results (driver's clock): median ${ms(mediane(chargements))}, ` +
-        `worst ${ms(pire(chargements))}`);
+    rapporter(`cold load, in a window idle for ${REPOS_FENETRE / 1000} s`, auRepos);
+    rapporter('cold load, in a window navigated as it opens', aLOuverture);
     console.log(`edit, recalculation and redraw: median ${ms(mediane(editions.travail))}, ` +
         `worst ${ms(pire(editions.travail))}`);
     console.log(`edit drawn (script, style, layout and paint of its frame): median ${ms(mediane(editions.dessin))}, ` +

@@ -42,15 +42,26 @@ export function lancerChromium() {
     });
 }
 
-// A page of a fresh context opened on `adresse`, once the project is shown.
-export async function ouvrirPage(navigateur, adresse, taille = { width: 1280, height: 800 }) {
+// A blank page in a fresh context: its own window, with nothing cached nor stored.
+export async function nouvellePage(navigateur, taille = { width: 1280, height: 800 }) {
     const contexte = await navigateur.newContext({ viewport: taille, locale: 'fr-FR', acceptDownloads: true,
         serviceWorkers: 'block' });
     const page = await contexte.newPage();
     const erreurs = [];
     page.on('pageerror', (e) => erreurs.push(e.message));
+    return { page, contexte, erreurs };
+}
+
+// Navigates `page` to `adresse` and waits until the project is shown.
+export async function naviguer(page, adresse) {
     await page.goto(adresse);
     await page.waitForSelector('body[data-pret="oui"][data-feuille="a-jour"]', { state: 'attached',
         timeout: 30000 });
-    return { page, contexte, erreurs };
+}
+
+// A page of a fresh context opened on `adresse`, once the project is shown.
+export async function ouvrirPage(navigateur, adresse, taille = { width: 1280, height: 800 }) {
+    const ouverte = await nouvellePage(navigateur, taille);
+    await naviguer(ouverte.page, adresse);
+    return ouverte;
 }
