@@ -4,6 +4,7 @@
 #include "common/Encodage.h"
 #include "common/Erreurs.h"
 #include "common/Nombres.h"
+#include "common/Texte.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -107,17 +108,23 @@ std::uintmax_t TailleMaximale(GenreFichier genre) {
 std::string LireOctetsFichier(const std::string& chemin, GenreFichier genre) {
     std::uintmax_t taille = 0;
     const Descripteur d{Ouvrir(chemin, genre, taille)};
-    std::string octets;
-    octets.reserve(static_cast<std::size_t>(taille));
+    // Room for the size found at opening and one byte more, so that the read that finds
+    // the end needs no other buffer; a file that grew meanwhile is read on by pieces. (A
+    // piece of buffer per read, zeroed each time, cost more than reading the data
+    // folder's small files.)
+    std::string octets(static_cast<std::size_t>(taille) + 1, '\0');
+    std::size_t lus = 0;
     for (;;) {
-        const std::size_t avant = octets.size();
-        octets.resize(avant + Morceau);
-        const std::size_t n = LireMorceau(d.fd, octets.data() + avant, Morceau, chemin);
-        octets.resize(avant + n);
-        if (n == 0)
+        if (lus == octets.size())
+            octets.resize(lus + Morceau);
+        const std::size_t n = LireMorceau(d.fd, octets.data() + lus, octets.size() - lus, chemin);
+        lus += n;
+        if (lus > TailleMaximale(genre))
+            RefuserTaille(chemin, lus, genre);
+        if (n == 0) {
+            octets.resize(lus);
             return octets;
-        if (octets.size() > TailleMaximale(genre))
-            RefuserTaille(chemin, octets.size(), genre);
+        }
     }
 }
 
@@ -161,7 +168,7 @@ bool LecteurLignes::Lire() {
 bool LecteurLignes::Suivante(std::string_view& ligne) {
     for (;;) {
         const std::string_view reste = texte_.substr(position_);
-        const std::size_t p = reste.find_first_of("\r\n");
+        const std::size_t p = FinDeLigne(reste);
         // A CR that ends what has been read may have its LF in the next bytes.
         if (p != std::string_view::npos && (reste[p] == '\n' || p + 1 < reste.size() || fin_)) {
             if (p > longueurMax_)
@@ -175,7 +182,7 @@ bool LecteurLignes::Suivante(std::string_view& ligne) {
             break;
         if (!Lire()) {
             const std::string_view derniere = texte_.substr(position_);
-            if (derniere.find_first_of("\r\n") != std::string_view::npos)
+            if (FinDeLigne(derniere) != std::string_view::npos)
                 continue; // a final CR, now known to be one
             if (derniere.empty())
                 return false;
@@ -197,7 +204,7 @@ std::string NormaliserFinsDeLigne(const std::string& texte) {
     std::string r;
     r.reserve(texte.size() + texte.size() / 32);
     for (std::size_t i = 0; i < texte.size();) {
-        const std::size_t fin = std::min(texte.find_first_of("\r\n", i), texte.size());
+        const std::size_t fin = std::min(FinDeLigne(texte, i), texte.size());
         r.append(texte, i, fin - i);
         if (fin == texte.size())
             break;

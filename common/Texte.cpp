@@ -99,3 +99,11 @@ std::string EnMinuscules(std::string_view s) {
 bool EgalSansCasse(std::string_view a, std::string_view b) {
     return EnMajuscules(a) == EnMajuscules(b);
 }
+
+std::size_t FinDeLigne(std::string_view s, std::size_t debut) {
+    for (std::size_t i = debut; i < s.size(); ++i) {
+        if (s[i] == '\r' || s[i] == '\n')
+            return i;
+    }
+    return std::string_view::npos;
+}

@@ -19,6 +19,10 @@ std::string SousTexte(std::string_view s, std::size_t debut,
 // A fixed text of n characters: padded with spaces, or cut when longer.
 std::string TexteFixe(std::string_view s, std::size_t n);
 
+// Byte offset of the first CR or LF from byte `debut`, or npos. A plain scan: a search
+// for any of a set of characters tries the whole set at every character.
+std::size_t FinDeLigne(std::string_view s, std::size_t debut = 0);
+
 // Capitals, including the accented letters of French.
 std::string EnMajuscules(std::string_view s);
 std::string EnMinuscules(std::string_view s);

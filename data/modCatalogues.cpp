@@ -26,7 +26,7 @@ std::vector<LigneBrute> DecouperLignes(const std::string& octets) {
     std::vector<LigneBrute> lignes;
     std::size_t debut = 0;
     while (debut < octets.size()) {
-        std::size_t fin = octets.find_first_of("\r\n", debut);
+        std::size_t fin = FinDeLigne(octets, debut);
         if (fin == std::string::npos)
             fin = octets.size();
         lignes.push_back({debut, fin});

@@ -187,6 +187,9 @@ TEST(LectureFichiers, LignesUneAUneQuelleQueSoitLaFin) {
         lignes.emplace_back(l == longue ? "longue" : l);
     EXPECT_EQ(lignes, (std::vector<std::string>{"longue", "b", "c", "", "d"}));
     EXPECT_EQ(lecteur.Numero(), 5u);
+    // Read whole, past the size of one piece, with every line ending made CR LF.
+    EXPECT_EQ(LireFichierTexte(d / "f.txt", GenreFichier::Donnees),
+              longue + "\r\nb\r\nc\r\n\r\nd\r\n");
     // Written back, every line ends with CR LF; Windows-1252 becomes UTF-8 around runs of ASCII.
     EXPECT_EQ(NormaliserFinsDeLigne("a\rb\nc\r\n\n\rd"), "a\r\nb\r\nc\r\n\r\n\r\nd");
     EXPECT_EQ(DepuisWindows1252("\xe9t\xe9 \x80\x81x"), "été €\xc2\x81x");
