@@ -352,13 +352,17 @@ function lireDonneesAuPlus(ms) {
 // A lighter first frame: the sections below the first screen (all but the weather, the
 // column beside it and the results) are laid out once the first frame is painted. The
 // sheet is whole in the page from the start; only its drawing is put off by a frame.
+// Once each section has been drawn (and its height is known, which keeps the page's
+// length), those off the screen are drawn only when scrolled to, not at every edit.
 function differerSections() {
     const sections = [...document.querySelectorAll('#projet .partie')].filter((s) =>
         s.id !== 'partie-meteo' && s.id !== 'resultats' && !s.closest('.pile'));
     for (const s of sections) s.classList.add('differee');
-    requestAnimationFrame(() => setTimeout(() => {
+    const apresImage = (suite) => requestAnimationFrame(() => setTimeout(suite, 0));
+    apresImage(() => {
         for (const s of sections) s.classList.remove('differee');
-    }, 0));
+        apresImage(() => $('projet').classList.add('a-la-demande'));
+    });
 }
 
 // The marks name the steps of a first load, for the page's benchmark.
