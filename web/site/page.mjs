@@ -365,8 +365,19 @@ function differerSections() {
     });
 }
 
+// The header stays at the top of wide screens: what a link, a search or the tab key
+// scrolls to is shown below it, whatever its height once its buttons wrap.
+function degagerEntete() {
+    const barre = document.querySelector('.barre');
+    new ResizeObserver(() => {
+        const collee = getComputedStyle(barre).position === 'sticky';
+        document.documentElement.style.scrollPaddingTop = collee ? `${barre.offsetHeight + 8}px` : '';
+    }).observe(barre);
+}
+
 // The marks name the steps of a first load, for the page's benchmark.
 async function demarrer() {
+    degagerEntete();
     if ('serviceWorker' in navigator && location.protocol !== 'file:') {
         navigator.serviceWorker.register('sw.js').catch(() => {});
     }

@@ -33,6 +33,11 @@ test('the Lyon example: results, a change, a refusal kept, a sizing point', asyn
     const avant = await grille(page);
     assert.deepEqual(avant.map((l) => l[0]),
         ['Couverture [%]', 'Besoins [kWh]', 'Productivité [kWh]', 'Productivité /m²']);
+    // The header's coverage leads to the results, whose title shows below the header.
+    await page.click('a.indicateur');
+    const [titre, entete] = await page.evaluate(() => ['#titre-resultats', '.barre'].map((s) =>
+        document.querySelector(s).getBoundingClientRect()));
+    assert.ok(titre.top >= entete.bottom && titre.top < entete.bottom + 40, JSON.stringify([titre, entete]));
 
     await page.fill(champ('Capteur:inclinaison'), '10');
     await page.press(champ('Capteur:inclinaison'), 'Enter');
