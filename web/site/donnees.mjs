@@ -38,6 +38,11 @@ export async function lireDonnees() {
     }
 }
 
+// The same read as an answer that never fails: { fichiers } or { erreur }.
+export function lireReponse() {
+    return lireDonnees().then((fichiers) => ({ fichiers }), (erreur) => ({ erreur }));
+}
+
 // Keeps exactly these files, in one transaction: all of them or none.
 export async function garderDonnees(fichiers) {
     if (typeof indexedDB === 'undefined') return;

@@ -12,7 +12,7 @@ import { Dimensionnement } from './dimensionnement.mjs';
 import { Impression } from './impression.mjs';
 import { RechercheCommune } from './commune.mjs';
 import { MesElements } from './catalogue.mjs';
-import { lireDonnees, garderDonnees, versJson, depuisJson } from './donnees.mjs';
+import { lireReponse, garderDonnees, versJson, depuisJson } from './donnees.mjs';
 
 // The examples' names as the menu shows them; an example the module holds without a
 // name here shows its file name.
@@ -343,8 +343,7 @@ class Application {
 // (some headless or locked-down ones) must not keep the page from opening: after a few
 // seconds it opens without them.
 function lireDonneesAuPlus(ms) {
-    const lecture = window.varquinStockage ??
-        lireDonnees().then((fichiers) => ({ fichiers }), (erreur) => ({ erreur }));
+    const lecture = window.varquinStockage ?? lireReponse();
     return Promise.race([lecture, new Promise((ok) =>
         setTimeout(() => ok({ erreur: new Error('le stockage du navigateur ne répond pas') }), ms))]);
 }

@@ -3,6 +3,6 @@
 // wait for them once the core is there. The page takes the answer, { fichiers } or
 // { erreur }, from window.varquinStockage, and reads them itself when it is missing.
 
-import { lireDonnees } from './donnees.mjs';
+import { lireReponse } from './donnees.mjs';
 
-window.varquinStockage = lireDonnees().then((fichiers) => ({ fichiers }), (erreur) => ({ erreur }));
+window.varquinStockage = lireReponse();
